@@ -1,0 +1,103 @@
+#include "clirunner.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include "clihost.h"
+#include "clioptions.h"
+#include "icongenerator.h"
+#include "sourceimage.h"
+
+namespace iconsmith {
+
+namespace {
+
+QString programName()
+{
+    return QStringLiteral("iconsmith-cli");
+}
+
+} // namespace
+
+CliRunner::CliRunner(FILE *out, FILE *err) : m_out(out), m_err(err) {}
+
+int CliRunner::run(const QStringList &arguments)
+{
+    QString error;
+    const std::optional<CliOptions> options = CliOptions::parse(arguments, &error);
+    if (!options) {
+        m_err << programName() << ": " << error << '\n'
+              << CliRunner::tr("Try \"%1 --help\" for more information.").arg(programName()) << Qt::endl;
+        return UsageError;
+    }
+    switch (options->mode) {
+    case CliOptions::Mode::Help:
+        m_out << options->helpText << Qt::flush;
+        return Success;
+    case CliOptions::Mode::Version:
+        m_out << programName() << ' ' << QCoreApplication::applicationVersion() << Qt::endl;
+        return Success;
+    case CliOptions::Mode::Check:
+        return check(*options);
+    case CliOptions::Mode::Generate:
+        break;
+    }
+    return generate(*options);
+}
+
+int CliRunner::generate(const CliOptions &options)
+{
+    QString error;
+    const SourceImage source = SourceImage::load(options.source, &error);
+    if (source.isNull()) {
+        m_err << programName() << ": " << error << Qt::endl;
+        return Failure;
+    }
+
+    CliHost host(options);
+    IconGenerator generator(host, options.sizeTable);
+    const GenerationReport report = options.platform == 6 ? generator.generateScaleImage(source)
+                                                          : generator.generateIconsWithImage(source);
+
+    // A file written twice (the marketing image of two idioms) is one file to the user.
+    QSet<QString> listed;
+    int files = 0;
+    for (const GenerationReport::WrittenFile &file : report.written) {
+        if (listed.contains(file.path))
+            continue;
+        listed.insert(file.path);
+        ++files;
+        if (options.quiet)
+            continue;
+        const QString name = QDir::toNativeSeparators(QFileInfo(file.path).fileName());
+        if (file.pixels.isEmpty())
+            m_out << name << '\n';
+        else
+            m_out << name << "  " << file.pixels.width() << 'x' << file.pixels.height() << '\n';
+    }
+    for (const GenerationReport::Failure &failure : report.failures)
+        m_err << programName() << ": " << QDir::toNativeSeparators(failure.path) << ": " << failure.reason << '\n';
+    m_err.flush();
+
+    if (!options.quiet) {
+        const QString folder = QDir::toNativeSeparators(report.folder);
+        if (report.succeeded())
+            m_out << CliRunner::tr("Wrote %n file(s) to %1.", nullptr, files).arg(folder) << '\n';
+        else
+            m_out << CliRunner::tr("Wrote %n file(s) to %1;", nullptr, files).arg(folder) << ' '
+                  << CliRunner::tr("%n problem(s), listed above.", nullptr, int(report.failures.size())) << '\n';
+    }
+    m_out.flush();
+    return report.succeeded() ? Success : Failure;
+}
+
+int CliRunner::check(const CliOptions &options)
+{
+    Q_UNUSED(options);
+    m_err << programName() << ": " << CliRunner::tr("--check is not available yet.") << Qt::endl;
+    return Failure;
+}
+
+} // namespace iconsmith

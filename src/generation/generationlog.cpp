@@ -1,0 +1,7 @@
+#include "generationlog.h"
+
+namespace iconsmith {
+
+Q_LOGGING_CATEGORY(lcGeneration, "iconsmith.generation", QtInfoMsg)
+
+} // namespace iconsmith

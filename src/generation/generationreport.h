@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+namespace iconsmith {
+
+/** What one generation action did: the files it wrote and everything that went wrong. */
+struct GenerationReport
+{
+    struct WrittenFile
+    {
+        QString path;
+        /** Pixel size; empty for a document such as Contents.json. */
+        QSize pixels;
+    };
+    struct Failure
+    {
+        /** The file or folder concerned. */
+        QString path;
+        /** The system's reason. */
+        QString reason;
+    };
+
+    /** The folder the files went to. */
+    QString folder;
+    QList<WrittenFile> written;
+    QList<Failure> failures;
+
+    [[nodiscard]] bool succeeded() const { return failures.isEmpty(); }
+};
+
+} // namespace iconsmith

@@ -1,0 +1,96 @@
+#include "iconrenderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "resampler.h"
+#include "roundedcornermask.h"
+#include "sourceimage.h"
+
+namespace iconsmith {
+
+namespace {
+
+// Turns finished premultiplied rows into the 8-bit bitmap, remembering whether any pixel kept
+// some transparency.
+class RowFinisher
+{
+public:
+    explicit RowFinisher(const RenderRequest &request)
+        : m_bitmap(request.pixels, 4), m_scratch(std::size_t(request.pixels.width()))
+    {
+        if (request.rounded)
+            m_mask.emplace(request.pixels);
+        if (request.background) {
+            m_background = Float4{request.background->red / 255.0F, request.background->green / 255.0F,
+                                  request.background->blue / 255.0F, 1.0F};
+        }
+    }
+
+    void operator()(int y, const Float4 *row)
+    {
+        const int width = m_bitmap.width();
+        std::copy(row, row + width, m_scratch.begin());
+        if (m_mask)
+            m_mask->applyToRow(y, m_scratch.data());
+        if (m_background) {
+            for (Float4 &p : m_scratch) {
+                const float alpha = std::clamp(p[3], 0.0F, 1.0F);
+                p = p + *m_background * (1.0F - alpha);
+                p[3] = 1.0F;
+            }
+        }
+        quantise(m_scratch.data(), m_bitmap.row(y), width);
+    }
+
+    Bitmap take() { return m_opaque ? m_bitmap.withoutAlpha() : std::move(m_bitmap); }
+
+private:
+    void quantise(const Float4 *row, std::uint8_t *out, int width)
+    {
+        for (int x = 0; x < width; ++x, out += 4) {
+            const Float4 p = row[x];
+            const float alpha = std::clamp(p[3], 0.0F, 1.0F);
+            const auto a8 = std::uint8_t(std::lround(alpha * 255.0F));
+            if (a8 == 0) {
+                out[0] = out[1] = out[2] = out[3] = 0;
+                m_opaque = false;
+                continue;
+            }
+            // Premultiplied colour can overshoot its alpha after filtering; clamping it to the
+            // alpha keeps edges against transparency from turning darker or lighter than the shape.
+            const float inverse = 1.0F / alpha;
+            for (int c = 0; c < 3; ++c)
+                out[c] = std::uint8_t(std::lround(std::clamp(p[c], 0.0F, alpha) * inverse * 255.0F));
+            out[3] = a8;
+            m_opaque = m_opaque && a8 == 255;
+        }
+    }
+
+    Bitmap m_bitmap;
+    std::vector<Float4> m_scratch;
+    std::optional<RoundedCornerMask> m_mask;
+    std::optional<Float4> m_background;
+    bool m_opaque = true;
+};
+
+} // namespace
+
+Bitmap IconRenderer::render(const PixelBuffer &picture, const RenderRequest &request)
+{
+    RowFinisher finisher(request);
+    Resampler resampler(picture.size(), request.pixels, std::ref(finisher));
+    for (int y = 0; y < picture.height(); ++y)
+        resampler.pushRow(picture.row(y));
+    return finisher.take();
+}
+
+Bitmap IconRenderer::render(const SourceImage &vectorSource, const RenderRequest &request)
+{
+    const PixelBuffer picture = vectorSource.renderVector(request.pixels);
+    return render(picture, request);
+}
+
+} // namespace iconsmith

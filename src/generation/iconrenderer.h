@@ -1,0 +1,27 @@
+#pragma once
+
+#include "bitmap.h"
+#include "pixelbuffer.h"
+#include "renderrequest.h"
+
+namespace iconsmith {
+
+class SourceImage;
+
+/**
+ * Renders one icon: the source stretched to the requested pixel size (its aspect ratio is not
+ * kept, nothing is cropped), clipped to a rounded rectangle on request, flattened onto a
+ * background colour on request, and quantised to 8 bits.
+ *
+ * A result in which every pixel is opaque comes out as RGB; any transparency keeps RGBA.
+ */
+class IconRenderer
+{
+public:
+    /** Renders from a decoded picture (premultiplied floats) of any size. */
+    static Bitmap render(const PixelBuffer &picture, const RenderRequest &request);
+    /** Renders a vector source directly at the requested size. Throws ImageError. */
+    static Bitmap render(const SourceImage &vectorSource, const RenderRequest &request);
+};
+
+} // namespace iconsmith

@@ -1,0 +1,36 @@
+#include "outputpaths.h"
+
+#include <QDir>
+
+#include "generationhost.h"
+
+namespace iconsmith {
+
+QString OutputPaths::expandHome(const QString &text)
+{
+    if (text == u"~")
+        return QDir::homePath();
+    if (text.startsWith(u"~/"))
+        return QDir::homePath() + text.mid(1);
+    return text;
+}
+
+QString OutputPaths::encodingPathString() const
+{
+    return expandHome(m_host.saveFolderText());
+}
+
+QString OutputPaths::appiconsetPathString() const
+{
+    const QString saveFolder = encodingPathString();
+    if (m_host.platformChoice() == scaledImageChoice)
+        return saveFolder;
+    return saveFolder + u'/' + iconSetFolderName.toString();
+}
+
+QUrl OutputPaths::appiconsetPath() const
+{
+    return QUrl::fromLocalFile(appiconsetPathString());
+}
+
+} // namespace iconsmith

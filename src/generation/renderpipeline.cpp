@@ -1,0 +1,109 @@
+#include "renderpipeline.h"
+
+#include <algorithm>
+
+#include "iconrenderer.h"
+#include "pngencoder.h"
+#include "resampler.h"
+#include "taskpool.h"
+
+namespace iconsmith {
+
+RenderPipeline::RenderPipeline(SourceImage source, TaskPool &pool) : m_source(std::move(source)), m_pool(pool) {}
+
+RenderPipeline::~RenderPipeline()
+{
+    // Tasks refer to this pipeline's master; let every one finish before it goes.
+    for (auto &job : m_jobs)
+        m_pool.wait(job.second);
+}
+
+void RenderPipeline::prefetch(const QList<RenderRequest> &requests)
+{
+    if (!m_source.isVector()) {
+        QSize largest(1, 1);
+        for (const RenderRequest &request : requests)
+            largest = largest.expandedTo(request.pixels);
+        try {
+            masterCovering(largest);
+        } catch (...) {
+            // Kept in m_masterError; each request reports it when it is asked for.
+        }
+    }
+    // Largest first: the biggest file takes longest to compress, so it should start first.
+    QList<RenderRequest> ordered = requests;
+    std::stable_sort(ordered.begin(), ordered.end(), [](const RenderRequest &a, const RenderRequest &b) {
+        return qint64(a.pixels.width()) * a.pixels.height() > qint64(b.pixels.width()) * b.pixels.height();
+    });
+    for (const RenderRequest &request : ordered)
+        start(request);
+}
+
+QByteArray RenderPipeline::png(const RenderRequest &request)
+{
+    const std::shared_future<QByteArray> job = start(request);
+    m_pool.wait(job);
+    return job.get();
+}
+
+std::shared_future<QByteArray> RenderPipeline::start(const RenderRequest &request)
+{
+    if (const auto found = m_jobs.find(request); found != m_jobs.end())
+        return found->second;
+
+    std::shared_future<QByteArray> job;
+    if (m_source.isVector()) {
+        job = m_pool.submit([source = m_source, request, pool = &m_pool] {
+            return PngEncoder::encode(IconRenderer::render(source, request), pool);
+        });
+    } else {
+        std::shared_ptr<const PixelBuffer> master;
+        try {
+            master = masterCovering(request.pixels);
+        } catch (...) {
+            std::promise<QByteArray> failed;
+            failed.set_exception(std::current_exception());
+            job = failed.get_future().share();
+            m_jobs.emplace(request, job);
+            return job;
+        }
+        job = m_pool.submit([master, request, pool = &m_pool] {
+            return PngEncoder::encode(IconRenderer::render(*master, request), pool);
+        });
+    }
+    m_jobs.emplace(request, job);
+    return job;
+}
+
+std::shared_ptr<const PixelBuffer> RenderPipeline::masterCovering(QSize size)
+{
+    if (m_masterError)
+        std::rethrow_exception(m_masterError);
+    // The master must hold at least the requested detail on each axis, unless it already holds
+    // all the source has.
+    const bool covers = m_master && (m_master->width() >= size.width() || m_master->width() >= m_decodedSize.width()) &&
+                        (m_master->height() >= size.height() || m_master->height() >= m_decodedSize.height());
+    if (!covers) {
+        try {
+            buildMaster(m_master ? size.expandedTo(m_master->size()) : size);
+        } catch (...) {
+            m_masterError = std::current_exception();
+            throw;
+        }
+    }
+    return m_master;
+}
+
+void RenderPipeline::buildMaster(QSize covering)
+{
+    m_decodedSize = m_source.decodedSize(covering);
+    const QSize masterSize = m_decodedSize.boundedTo(covering.expandedTo(QSize(1, 1)));
+    auto master = std::make_shared<PixelBuffer>(masterSize);
+    Resampler resampler(m_decodedSize, masterSize, [&master](int y, const Float4 *row) {
+        std::copy(row, row + master->width(), master->row(y));
+    });
+    m_source.decode(covering, [&resampler](int, const Float4 *row) { resampler.pushRow(row); });
+    m_master = std::move(master);
+}
+
+} // namespace iconsmith

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QSize>
+
+#include <future>
+#include <map>
+#include <memory>
+
+#include "pixelbuffer.h"
+#include "renderrequest.h"
+#include "sourceimage.h"
+
+namespace iconsmith {
+
+class TaskPool;
+
+/**
+ * The renders of one generation action, shared and run ahead on all cores.
+ *
+ * The source is decoded once; when it is much larger than anything asked for, it is reduced
+ * while it streams in to the largest size needed (the master), and every other size is
+ * rendered from that. Each distinct request is rendered and encoded once, however many files
+ * ask for it, so the files that share a size share one render.
+ */
+class RenderPipeline
+{
+public:
+    RenderPipeline(SourceImage source, TaskPool &pool);
+    ~RenderPipeline();
+    RenderPipeline(const RenderPipeline &) = delete;
+    RenderPipeline &operator=(const RenderPipeline &) = delete;
+
+    /** Starts every request of the action at once, so the work overlaps. */
+    void prefetch(const QList<RenderRequest> &requests);
+    /** The PNG bytes of one request; waits for it. Throws ImageError when the source cannot be read. */
+    QByteArray png(const RenderRequest &request);
+
+private:
+    std::shared_future<QByteArray> start(const RenderRequest &request);
+    std::shared_ptr<const PixelBuffer> masterCovering(QSize size);
+    void buildMaster(QSize covering);
+
+    SourceImage m_source;
+    TaskPool &m_pool;
+    std::shared_ptr<const PixelBuffer> m_master;
+    QSize m_decodedSize;
+    std::exception_ptr m_masterError;
+    std::map<RenderRequest, std::shared_future<QByteArray>> m_jobs;
+};
+
+} // namespace iconsmith

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+#include "bitmap.h"
+#include "float4.h"
+#include "pixelbuffer.h"
+
+namespace iconsmith {
+
+/**
+ * The source image of a generation: the bytes of an image file, checked to be a picture and
+ * kept unchanged, so that every generation sees the picture as it was when it was loaded.
+ *
+ * Raster formats (PNG, JPEG, WebP, TIFF, GIF, HEIF/AVIF, ...) are decoded on demand, once per
+ * use, as a stream of rows; vector formats (SVG, PDF) are rendered at each size asked for.
+ * Copies share the same bytes. Every member is safe to call from several threads at once.
+ */
+class SourceImage
+{
+    Q_DECLARE_TR_FUNCTIONS(SourceImage)
+
+public:
+    /** Receives each decoded row, top to bottom, as premultiplied floats. */
+    using RowSink = std::function<void(int y, const Float4 *row)>;
+
+    SourceImage() = default;
+
+    /** Loads an image file. On failure the result is null and @p error says why. */
+    static SourceImage load(const QString &path, QString *error = nullptr);
+    /** Loads an image from the bytes of a file; @p origin names it in messages. */
+    static SourceImage fromData(const QByteArray &bytes, const QString &origin, QString *error = nullptr);
+
+    [[nodiscard]] bool isNull() const { return !d; }
+    /** Size in pixels (for a vector image, its natural size). */
+    [[nodiscard]] QSize size() const;
+    [[nodiscard]] bool hasAlpha() const;
+    [[nodiscard]] bool isVector() const;
+    /** The file the image came from. */
+    [[nodiscard]] QString origin() const;
+    /** A short name of the file format, such as "png" or "svg". */
+    [[nodiscard]] QString formatName() const;
+
+    /**
+     * The size decode() delivers when the caller needs at least @p atLeast pixels: the full
+     * size, or smaller where the format can shrink while decoding (JPEG, WebP) and still
+     * leave ample detail for @p atLeast.
+     */
+    [[nodiscard]] QSize decodedSize(QSize atLeast) const;
+    /**
+     * Decodes a raster image once, passing its rows to @p sink in order; decoding runs on a
+     * thread of its own so that the caller's work on each row overlaps it.
+     * Throws ImageError when the file turns out damaged or truncated.
+     */
+    void decode(QSize atLeast, const RowSink &sink) const;
+    /** Renders a vector image at exactly @p size pixels. Throws ImageError. */
+    [[nodiscard]] PixelBuffer renderVector(QSize size) const;
+    /** A picture for display no larger than @p maxEdge on either side; decodes the whole file, so it also proves it sound. */
+    [[nodiscard]] Bitmap preview(int maxEdge, QString *error = nullptr) const;
+
+    /** Sources larger than this many pixels are refused rather than risk exhausting memory. */
+    static constexpr qint64 maxPixels = qint64(1) << 28;
+
+    /** The shared, immutable state; opaque outside the implementation. */
+    struct Data;
+
+private:
+    std::shared_ptr<const Data> d;
+};
+
+} // namespace iconsmith
