@@ -5,9 +5,7 @@
 
 namespace iconsmith {
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 int CliOptions::platformFromText(const QString &text)
 {
@@ -32,32 +30,40 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QStrin
     QCommandLineParser parser;
     parser.setApplicationDescription(
         CliOptions::tr("Turns one source image into the icon files of an application project: an AppIcon.appiconset "
-           "folder for iPhone, iPad and Apple Watch, or a scaled image set (Image.png, @2x, @3x)."));
-    parser.addPositionalArgument(QStringLiteral("SOURCE"), CliOptions::tr("The source image (PNG, JPEG, WebP, TIFF, GIF, HEIF, SVG, PDF, ...)."));
+                       "folder for iPhone, iPad and Apple Watch, or a scaled image set (Image.png, @2x, @3x)."));
+    parser.addPositionalArgument(QStringLiteral("SOURCE"),
+                                 CliOptions::tr("The source image (PNG, JPEG, WebP, TIFF, GIF, HEIF, SVG, PDF, ...)."));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    CliOptions::tr("The save folder (default: the current folder)."), CliOptions::tr("FOLDER"),
-                                    QStringLiteral("."));
+                                    CliOptions::tr("The save folder (default: the current folder)."),
+                                    CliOptions::tr("FOLDER"), QStringLiteral("."));
     const QCommandLineOption platform(
         {QStringLiteral("p"), QStringLiteral("platform")},
-        CliOptions::tr("What to make: iphone, ipad, iphone+ipad (default), all (with Apple Watch), scaled (Image.png, @2x, @3x), "
-           "or a platform number 0 to 6."),
+        CliOptions::tr(
+            "What to make: iphone, ipad, iphone+ipad (default), all (with Apple Watch), scaled (Image.png, @2x, @3x), "
+            "or a platform number 0 to 6."),
         CliOptions::tr("PLATFORM"), QStringLiteral("iphone+ipad"));
-    const QCommandLineOption rounded(QStringLiteral("rounded"), CliOptions::tr("Clip every image to a rounded rectangle."));
-    const QCommandLineOption zoom(QStringLiteral("zoom"),
-                                  CliOptions::tr("For the scaled image set: \"in\" puts the source size at @1x (default), "
-                                     "\"out\" at @3x."),
-                                  CliOptions::tr("in|out"), QStringLiteral("in"));
-    const QCommandLineOption sizeTable(QStringLiteral("size-table"), CliOptions::tr("Read the sizes from this property list."),
+    const QCommandLineOption rounded(QStringLiteral("rounded"),
+                                     CliOptions::tr("Clip every image to a rounded rectangle."));
+    const QCommandLineOption zoom(
+        QStringLiteral("zoom"),
+        CliOptions::tr("For the scaled image set: \"in\" puts the source size at @1x (default), "
+                       "\"out\" at @3x."),
+        CliOptions::tr("in|out"), QStringLiteral("in"));
+    const QCommandLineOption sizeTable(QStringLiteral("size-table"),
+                                       CliOptions::tr("Read the sizes from this property list."),
                                        CliOptions::tr("FILE"));
-    const QCommandLineOption background(QStringLiteral("background"),
-                                        CliOptions::tr("Fill transparency with a colour (#rrggbb, #rgb or a name such as white); "
-                                           "makes every image opaque."),
-                                        CliOptions::tr("COLOR"));
-    const QCommandLineOption strict(QStringLiteral("strict"), CliOptions::tr("Treat warnings about the source as errors."));
-    const QCommandLineOption check(QStringLiteral("check"),
-                                   CliOptions::tr("Check an existing icon set as Xcode reads it, instead of generating."),
-                                   CliOptions::tr("FOLDER"));
-    const QCommandLineOption open(QStringLiteral("open"), CliOptions::tr("Show the save folder in the file browser afterwards."));
+    const QCommandLineOption background(
+        QStringLiteral("background"),
+        CliOptions::tr("Fill transparency with a colour (#rrggbb, #rgb or a name such as white); "
+                       "makes every image opaque."),
+        CliOptions::tr("COLOR"));
+    const QCommandLineOption strict(QStringLiteral("strict"),
+                                    CliOptions::tr("Treat warnings about the source as errors."));
+    const QCommandLineOption check(
+        QStringLiteral("check"), CliOptions::tr("Check an existing icon set as Xcode reads it, instead of generating."),
+        CliOptions::tr("FOLDER"));
+    const QCommandLineOption open(QStringLiteral("open"),
+                                  CliOptions::tr("Show the save folder in the file browser afterwards."));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
                                    CliOptions::tr("Print nothing but warnings and errors."));
     parser.addOptions({output, platform, rounded, zoom, sizeTable, background, strict, check, open, quiet});

@@ -15,7 +15,6 @@ struct CliOptions
 {
     Q_DECLARE_TR_FUNCTIONS(CliOptions)
 public:
-
     enum class Mode { Generate, Check, Help, Version };
 
     Mode mode = Mode::Generate;
@@ -34,7 +33,8 @@ public:
 
     /** Reads the arguments (the program name first). On a usage error returns nothing and sets @p error. */
     static std::optional<CliOptions> parse(const QStringList &arguments, QString *error);
-    /** The platform choice for a name ("iphone", "ipad", "iphone+ipad", "all", "scaled") or a number 0 to 6; -1 if none. */
+    /** The platform choice for a name ("iphone", "ipad", "iphone+ipad", "all", "scaled") or a number 0 to 6; -1 if
+     * none. */
     static int platformFromText(const QString &text);
 };
 

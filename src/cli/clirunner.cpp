@@ -58,8 +58,8 @@ int CliRunner::generate(const CliOptions &options)
 
     CliHost host(options);
     IconGenerator generator(host, options.sizeTable);
-    const GenerationReport report = options.platform == 6 ? generator.generateScaleImage(source)
-                                                          : generator.generateIconsWithImage(source);
+    const GenerationReport report =
+        options.platform == 6 ? generator.generateScaleImage(source) : generator.generateIconsWithImage(source);
 
     // A file written twice (the marketing image of two idioms) is one file to the user.
     QSet<QString> listed;
@@ -83,11 +83,15 @@ int CliRunner::generate(const CliOptions &options)
 
     if (!options.quiet) {
         const QString folder = QDir::toNativeSeparators(report.folder);
-        if (report.succeeded())
-            m_out << CliRunner::tr("Wrote %n file(s) to %1.", nullptr, files).arg(folder) << '\n';
+        m_out << (files == 1 ? tr("Wrote 1 file to %1").arg(folder)
+                             : tr("Wrote %1 files to %2").arg(files).arg(folder));
+        const auto problems = report.failures.size();
+        if (problems == 0)
+            m_out << ".\n";
         else
-            m_out << CliRunner::tr("Wrote %n file(s) to %1;", nullptr, files).arg(folder) << ' '
-                  << CliRunner::tr("%n problem(s), listed above.", nullptr, int(report.failures.size())) << '\n';
+            m_out << (problems == 1 ? tr("; 1 problem, listed above.")
+                                    : tr("; %1 problems, listed above.").arg(problems))
+                  << '\n';
     }
     m_out.flush();
     return report.succeeded() ? Success : Failure;

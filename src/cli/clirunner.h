@@ -10,7 +10,8 @@ namespace iconsmith {
 
 struct CliOptions;
 
-/** The command-line tool: reads its arguments, runs the generation or the check, prints, and answers the exit status. */
+/** The command-line tool: reads its arguments, runs the generation or the check, prints, and answers the exit status.
+ */
 class CliRunner
 {
     Q_DECLARE_TR_FUNCTIONS(CliRunner)

@@ -15,8 +15,7 @@ public:
     Bitmap(QSize size, int channels)
         : m_size(size), m_channels(channels),
           m_bytes(std::size_t(size.width()) * std::size_t(size.height()) * std::size_t(channels))
-    {
-    }
+    {}
 
     [[nodiscard]] QSize size() const { return m_size; }
     [[nodiscard]] int width() const { return m_size.width(); }

@@ -40,8 +40,7 @@ QString squareSize(const QString &side)
     return side + u'x' + side;
 }
 
-CatalogEntry iphoneEntry(const QString &iconName, const QString &idiom,
-                         const std::function<void(const QString &)> &log)
+CatalogEntry iphoneEntry(const QString &iconName, const QString &idiom, const std::function<void(const QString &)> &log)
 {
     CatalogEntry entry{fileNameFor(iconName), {}, {}, {}};
     const std::optional<QString> scale = scaleText(iconName);

@@ -38,8 +38,7 @@ QSize roundedPixels(double width, double height)
 
 IconGenerator::IconGenerator(GenerationHost &host, QString sizeTablePath)
     : m_host(host), m_sizeTablePath(std::move(sizeTablePath))
-{
-}
+{}
 
 IconGenerator::~IconGenerator() = default;
 

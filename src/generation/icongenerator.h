@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QSet>
 #include <QSizeF>
@@ -36,7 +36,8 @@ class IconGenerator
     Q_DECLARE_TR_FUNCTIONS(IconGenerator)
 
 public:
-    /** A generator that reads the size table from @p sizeTablePath, or from the one shipped with the program when empty. */
+    /** A generator that reads the size table from @p sizeTablePath, or from the one shipped with the program when
+     * empty. */
     explicit IconGenerator(GenerationHost &host, QString sizeTablePath = {});
     ~IconGenerator();
     IconGenerator(const IconGenerator &) = delete;

@@ -93,4 +93,19 @@ Bitmap IconRenderer::render(const SourceImage &vectorSource, const RenderRequest
     return render(picture, request);
 }
 
+Bitmap IconRenderer::preview(const SourceImage &source, int maxEdge)
+{
+    const QSize full = source.size();
+    const QSize fitted =
+        full.scaled(QSize(maxEdge, maxEdge), Qt::KeepAspectRatio).boundedTo(full).expandedTo(QSize(1, 1));
+    const RenderRequest request{fitted, false, std::nullopt};
+    if (source.isVector())
+        return render(source, request);
+    const QSize decoded = source.decodedSize(fitted);
+    RowFinisher finisher(request);
+    Resampler resampler(decoded, fitted, std::ref(finisher));
+    source.decode(fitted, [&resampler](int, const Float4 *row) { resampler.pushRow(row); });
+    return finisher.take();
+}
+
 } // namespace iconsmith

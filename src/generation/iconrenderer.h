@@ -22,6 +22,12 @@ public:
     static Bitmap render(const PixelBuffer &picture, const RenderRequest &request);
     /** Renders a vector source directly at the requested size. Throws ImageError. */
     static Bitmap render(const SourceImage &vectorSource, const RenderRequest &request);
+    /**
+     * A picture of @p source for display, no larger than @p maxEdge on either side and never
+     * enlarged. It decodes the whole file exactly as a generation does, so a source that
+     * previews is one that generates. Throws ImageError.
+     */
+    static Bitmap preview(const SourceImage &source, int maxEdge);
 };
 
 } // namespace iconsmith

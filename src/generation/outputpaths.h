@@ -27,7 +27,8 @@ public:
 
     /** The save folder: the save-folder text, with a leading "~" expanded. */
     [[nodiscard]] QString encodingPathString() const;
-    /** The icon-set folder: the save folder at the scaled-image choice, else the save folder + "/AppIcon.appiconset". */
+    /** The icon-set folder: the save folder at the scaled-image choice, else the save folder + "/AppIcon.appiconset".
+     */
     [[nodiscard]] QString appiconsetPathString() const;
     /** The icon-set folder as a file URL. */
     [[nodiscard]] QUrl appiconsetPath() const;

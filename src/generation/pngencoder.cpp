@@ -137,9 +137,10 @@ void appendChunk(QByteArray &out, const char type[4], const char *data, qsizetyp
 QByteArray zlibHeader()
 {
     // CMF 0x78 (deflate, 32 KiB window); FLG carries the level class and makes the pair a multiple of 31.
-    const int levelClass = PngEncoder::compressionLevel <= 1 ? 0 : PngEncoder::compressionLevel <= 5 ? 1
-                           : PngEncoder::compressionLevel == 6                                     ? 2
-                                                                                                   : 3;
+    const int levelClass = PngEncoder::compressionLevel <= 1   ? 0
+                           : PngEncoder::compressionLevel <= 5 ? 1
+                           : PngEncoder::compressionLevel == 6 ? 2
+                                                               : 3;
     int flg = levelClass << 6;
     flg += 31 - ((0x78 * 256 + flg) % 31);
     return QByteArray{"\x78"} + char(flg);
@@ -160,8 +161,9 @@ QByteArray PngEncoder::encode(const Bitmap &bitmap, TaskPool *pool)
         for (int b = 0; b < bandCount; ++b) {
             const int first = b * rowsPerBand;
             const int last = std::min(height, first + rowsPerBand);
-            pending.push_back(pool->submit(
-                [&bitmap, first, last, isLast = b + 1 == bandCount] { return compressBand(bitmap, first, last, isLast); }));
+            pending.push_back(pool->submit([&bitmap, first, last, isLast = b + 1 == bandCount] {
+                return compressBand(bitmap, first, last, isLast);
+            }));
         }
         for (std::size_t b = 0; b < pending.size(); ++b) {
             pool->wait(pending[b]);
@@ -170,7 +172,8 @@ QByteArray PngEncoder::encode(const Bitmap &bitmap, TaskPool *pool)
     } else {
         for (int b = 0; b < bandCount; ++b) {
             const int first = b * rowsPerBand;
-            bands[std::size_t(b)] = compressBand(bitmap, first, std::min(height, first + rowsPerBand), b + 1 == bandCount);
+            bands[std::size_t(b)] =
+                compressBand(bitmap, first, std::min(height, first + rowsPerBand), b + 1 == bandCount);
         }
     }
 
@@ -186,8 +189,8 @@ QByteArray PngEncoder::encode(const Bitmap &bitmap, TaskPool *pool)
     QByteArray header;
     appendBigEndian(header, quint32(bitmap.width()));
     appendBigEndian(header, quint32(bitmap.height()));
-    header.append(char(8));                              // bit depth
-    header.append(char(bitmap.hasAlpha() ? 6 : 2));      // colour type: RGBA or RGB
+    header.append(char(8));                                 // bit depth
+    header.append(char(bitmap.hasAlpha() ? 6 : 2));         // colour type: RGBA or RGB
     header.append(char(0)).append(char(0)).append(char(0)); // deflate, adaptive filtering, no interlace
     appendChunk(png, "IHDR", header.constData(), header.size());
     for (qsizetype at = 0; at < stream.size(); at += maxIdatBytes)

@@ -99,9 +99,8 @@ void RenderPipeline::buildMaster(QSize covering)
     m_decodedSize = m_source.decodedSize(covering);
     const QSize masterSize = m_decodedSize.boundedTo(covering.expandedTo(QSize(1, 1)));
     auto master = std::make_shared<PixelBuffer>(masterSize);
-    Resampler resampler(m_decodedSize, masterSize, [&master](int y, const Float4 *row) {
-        std::copy(row, row + master->width(), master->row(y));
-    });
+    Resampler resampler(m_decodedSize, masterSize,
+                        [&master](int y, const Float4 *row) { std::copy(row, row + master->width(), master->row(y)); });
     m_source.decode(covering, [&resampler](int, const Float4 *row) { resampler.pushRow(row); });
     m_master = std::move(master);
 }

@@ -20,7 +20,8 @@ struct RenderRequest
     friend bool operator<(const RenderRequest &a, const RenderRequest &b)
     {
         const auto key = [](const RenderRequest &r) {
-            const int colour = r.background ? (r.background->red << 16 | r.background->green << 8 | r.background->blue) : -1;
+            const int colour =
+                r.background ? (r.background->red << 16 | r.background->green << 8 | r.background->blue) : -1;
             return std::make_tuple(r.pixels.width(), r.pixels.height(), r.rounded, colour);
         };
         return key(a) < key(b);

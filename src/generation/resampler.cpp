@@ -28,6 +28,24 @@ double kernel(double x)
 
 } // namespace
 
+namespace {
+
+// Mirrors an index that falls outside [0, length) back into it without repeating the edge
+// pixel (..., 2, 1, 0, 1, 2, ...). Unlike cutting the filter off at the edge, this keeps fine
+// detail near the border as fine as it is inside, so the filter still removes it.
+int reflect(int index, int length)
+{
+    if (length == 1)
+        return 0;
+    const int period = 2 * (length - 1);
+    index %= period;
+    if (index < 0)
+        index += period;
+    return index < length ? index : period - index;
+}
+
+} // namespace
+
 Resampler::Axis Resampler::Axis::make(int fromLength, int toLength)
 {
     Axis axis;
@@ -36,35 +54,46 @@ Resampler::Axis Resampler::Axis::make(int fromLength, int toLength)
     // enlarging keeps it at its natural width.
     const double filterScale = std::max(scale, 1.0);
     const double support = lobes * filterScale;
-    axis.stride = int(std::ceil(support * 2.0)) + 2;
+    const int span = int(std::ceil(support * 2.0)) + 2;
+    axis.stride = std::min(span, fromLength);
     axis.first.resize(std::size_t(toLength));
     axis.count.resize(std::size_t(toLength));
     axis.weights.assign(std::size_t(toLength) * std::size_t(axis.stride), 0.0F);
 
-    std::vector<double> taps(std::size_t(axis.stride));
+    std::vector<double> gathered(std::size_t(fromLength), 0.0);
     for (int i = 0; i < toLength; ++i) {
         const double centre = (i + 0.5) * scale - 0.5;
-        int first = std::max(0, int(std::floor(centre - support)) + 1);
-        const int last = std::min(fromLength - 1, int(std::ceil(centre + support)) - 1);
-        int count = std::max(0, last - first + 1);
-        count = std::min(count, axis.stride);
+        const int from = int(std::floor(centre - support)) + 1;
+        const int to = int(std::ceil(centre + support)) - 1;
+        int low = fromLength;
+        int high = -1;
         double sum = 0.0;
-        for (int k = 0; k < count; ++k) {
-            taps[std::size_t(k)] = kernel((first + k - centre) / filterScale);
-            sum += taps[std::size_t(k)];
+        for (int j = from; j <= to; ++j) {
+            const double weight = kernel((j - centre) / filterScale);
+            if (weight == 0.0)
+                continue;
+            const int index = reflect(j, fromLength);
+            gathered[std::size_t(index)] += weight;
+            low = std::min(low, index);
+            high = std::max(high, index);
+            sum += weight;
         }
-        if (count == 0 || std::abs(sum) < 1e-12) {
+        if (high < low || std::abs(sum) < 1e-12) {
             // Degenerate: fall back to the nearest source pixel.
-            first = std::clamp(int(std::lround(centre)), 0, fromLength - 1);
-            count = 1;
-            taps[0] = 1.0;
-            sum = 1.0;
+            std::fill(gathered.begin(), gathered.end(), 0.0);
+            low = high = std::clamp(int(std::lround(centre)), 0, fromLength - 1);
+            gathered[std::size_t(low)] = sum = 1.0;
         }
-        axis.first[std::size_t(i)] = first;
-        axis.count[std::size_t(i)] = count;
+        // Reflection keeps the taps within the filter's span, so they fit the stride.
+        const int kept = std::min(high, low + axis.stride - 1);
+        axis.first[std::size_t(i)] = low;
+        axis.count[std::size_t(i)] = kept - low + 1;
         float *weights = axis.weights.data() + std::size_t(i) * std::size_t(axis.stride);
-        for (int k = 0; k < count; ++k)
-            weights[k] = float(taps[std::size_t(k)] / sum);
+        for (int k = low; k <= high; ++k) {
+            if (k <= kept)
+                weights[k - low] = float(gathered[std::size_t(k)] / sum);
+            gathered[std::size_t(k)] = 0.0;
+        }
     }
     return axis;
 }
@@ -150,9 +179,8 @@ void Resampler::emitReadyRows()
 PixelBuffer Resampler::resample(const PixelBuffer &from, QSize to)
 {
     PixelBuffer result(to);
-    Resampler resampler(from.size(), to, [&result](int y, const Float4 *row) {
-        std::copy(row, row + result.width(), result.row(y));
-    });
+    Resampler resampler(from.size(), to,
+                        [&result](int y, const Float4 *row) { std::copy(row, row + result.width(), result.row(y)); });
     for (int y = 0; y < from.height(); ++y)
         resampler.pushRow(from.row(y));
     return result;

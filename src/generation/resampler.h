@@ -60,8 +60,8 @@ private:
     int m_nextInputRow = 0;
     int m_nextOutputRow = 0;
     int m_ringRows = 0;
-    std::vector<Float4> m_ring;  // the last m_ringRows horizontally filtered rows
-    std::vector<Float4> m_out;   // one target row
+    std::vector<Float4> m_ring; // the last m_ringRows horizontally filtered rows
+    std::vector<Float4> m_out;  // one target row
 };
 
 } // namespace iconsmith

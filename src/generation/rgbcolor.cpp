@@ -14,11 +14,10 @@ struct NamedColor
 };
 
 constexpr std::array namedColors{
-    NamedColor{u"white", {255, 255, 255}},  NamedColor{u"black", {0, 0, 0}},
-    NamedColor{u"red", {255, 0, 0}},        NamedColor{u"green", {0, 128, 0}},
-    NamedColor{u"blue", {0, 0, 255}},       NamedColor{u"gray", {128, 128, 128}},
-    NamedColor{u"grey", {128, 128, 128}},   NamedColor{u"silver", {192, 192, 192}},
-    NamedColor{u"yellow", {255, 255, 0}},   NamedColor{u"orange", {255, 165, 0}},
+    NamedColor{u"white", {255, 255, 255}}, NamedColor{u"black", {0, 0, 0}},        NamedColor{u"red", {255, 0, 0}},
+    NamedColor{u"green", {0, 128, 0}},     NamedColor{u"blue", {0, 0, 255}},       NamedColor{u"gray", {128, 128, 128}},
+    NamedColor{u"grey", {128, 128, 128}},  NamedColor{u"silver", {192, 192, 192}}, NamedColor{u"yellow", {255, 255, 0}},
+    NamedColor{u"orange", {255, 165, 0}},
 };
 
 std::optional<RgbColor> fromHex(QStringView hex)

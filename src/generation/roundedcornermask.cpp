@@ -15,8 +15,7 @@ constexpr int subsamples = 16;
 
 RoundedCornerMask::RoundedCornerMask(QSize size)
     : m_width(size.width()), m_height(size.height()), m_rx(size.width() * 0.125), m_ry(size.height() * 0.125)
-{
-}
+{}
 
 bool RoundedCornerMask::contains(double px, double py) const
 {

@@ -83,7 +83,7 @@ SizeTable SizeTable::fromData(const QByteArray &data, const QString &origin)
     const PlistPtr root(rootNode);
     if (!root || plist_get_node_type(root.get()) != PLIST_ARRAY) {
         table.m_problems << SizeTable::tr("The size table %1 is not a property list "
-                                                                     "whose root is an array.")
+                                          "whose root is an array.")
                                 .arg(where);
         return table;
     }

@@ -60,7 +60,8 @@ int shrinkFactorFor(QSize full, QSize atLeast)
 
 vips::VOption *loadOptions(const SourceImage::Data &d, QSize atLeast)
 {
-    vips::VOption *options = vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL)->set("fail_on", VIPS_FAIL_ON_ERROR);
+    vips::VOption *options =
+        vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL)->set("fail_on", VIPS_FAIL_ON_ERROR);
     if (isLoader(d.loader, "jpegload")) {
         options->set("autorotate", true);
         if (const int shrink = shrinkFactorFor(d.size, atLeast); shrink > 1)
@@ -99,8 +100,8 @@ vips::VImage toRgb8(vips::VImage image)
 
 vips::VImage openRaster(const SourceImage::Data &d, QSize atLeast)
 {
-    return toRgb8(vips::VImage::new_from_buffer(d.bytes.constData(), std::size_t(d.bytes.size()), "",
-                                                loadOptions(d, atLeast)));
+    return toRgb8(
+        vips::VImage::new_from_buffer(d.bytes.constData(), std::size_t(d.bytes.size()), "", loadOptions(d, atLeast)));
 }
 
 // Unpremultiplied 8-bit values to 0..1.
@@ -205,7 +206,8 @@ void decodeStrips(const vips::VImage &image, StripQueue &queue)
         region.prepare(0, top, width, rows);
         StripQueue::Strip strip{top, rows, std::vector<Float4>(std::size_t(width) * std::size_t(rows))};
         for (int r = 0; r < rows; ++r)
-            toPremultiplied(region.addr(0, top + r), width, bands, strip.pixels.data() + std::size_t(r) * std::size_t(width));
+            toPremultiplied(region.addr(0, top + r), width, bands,
+                            strip.pixels.data() + std::size_t(r) * std::size_t(width));
         queue.push(std::move(strip));
     }
 }
@@ -217,7 +219,8 @@ ImageError damaged(const SourceImage::Data &d, const char *detail)
     if (lastLine >= 0)
         reason = reason.mid(lastLine + 1);
     vips_error_clear();
-    return ImageError(SourceImage::tr("The image %1 could not be read: %2").arg(QDir::toNativeSeparators(d.origin), reason));
+    return ImageError(
+        SourceImage::tr("The image %1 could not be read: %2").arg(QDir::toNativeSeparators(d.origin), reason));
 }
 
 } // namespace
@@ -236,7 +239,8 @@ SourceImage SourceImage::load(const QString &path, QString *error)
         return fail(SourceImage::tr("%1 is a folder, not an image.").arg(QDir::toNativeSeparators(path)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(SourceImage::tr("The image %1 could not be opened: %2.").arg(QDir::toNativeSeparators(path), file.errorString()));
+        return fail(SourceImage::tr("The image %1 could not be opened: %2.")
+                        .arg(QDir::toNativeSeparators(path), file.errorString()));
     return fromData(file.readAll(), path, error);
 }
 
@@ -249,7 +253,10 @@ SourceImage SourceImage::fromData(const QByteArray &bytes, const QString &origin
             *error = reason;
         return SourceImage();
     };
-    const char *loader = bytes.isEmpty() ? nullptr : vips_foreign_find_load_buffer(bytes.constData(), std::size_t(bytes.size()));
+    const char *loaderClass =
+        bytes.isEmpty() ? nullptr : vips_foreign_find_load_buffer(bytes.constData(), std::size_t(bytes.size()));
+    // The operation's nickname, such as "pngload_buffer".
+    const char *loader = loaderClass != nullptr ? vips_nickname_find(g_type_from_name(loaderClass)) : nullptr;
     if (loader == nullptr) {
         vips_error_clear();
         return fail(SourceImage::tr("%1 is not an image in a format Iconsmith can read.").arg(where));
@@ -266,9 +273,10 @@ SourceImage SourceImage::fromData(const QByteArray &bytes, const QString &origin
             vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL)->set("fail_on", VIPS_FAIL_ON_ERROR));
         if (isLoader(d->loader, "jpegload")) {
             // Orientation 5 to 8 turns the picture a quarter, so its upright size is the other way round.
-            const int orientation = header.get_typeof(VIPS_META_ORIENTATION) != 0 ? header.get_int(VIPS_META_ORIENTATION) : 1;
+            const int orientation =
+                header.get_typeof(VIPS_META_ORIENTATION) != 0 ? header.get_int(VIPS_META_ORIENTATION) : 1;
             d->size = orientation >= 5 && orientation <= 8 ? QSize(header.height(), header.width())
-                                                            : QSize(header.width(), header.height());
+                                                           : QSize(header.width(), header.height());
         } else {
             d->size = QSize(header.width(), header.height());
         }
@@ -279,7 +287,10 @@ SourceImage SourceImage::fromData(const QByteArray &bytes, const QString &origin
     if (d->size.isEmpty())
         return fail(SourceImage::tr("The image %1 has no pixels.").arg(where));
     if (qint64(d->size.width()) * d->size.height() > maxPixels)
-        return fail(SourceImage::tr("The image %1 is too large (%2 × %3 pixels).").arg(where).arg(d->size.width()).arg(d->size.height()));
+        return fail(SourceImage::tr("The image %1 is too large (%2 × %3 pixels).")
+                        .arg(where)
+                        .arg(d->size.width())
+                        .arg(d->size.height()));
     SourceImage image;
     image.d = std::move(d);
     return image;
@@ -319,7 +330,8 @@ QSize SourceImage::decodedSize(QSize atLeast) const
 {
     if (!d || d->vector)
         return size();
-    const int shrink = isLoader(d->loader, "jpegload") || isLoader(d->loader, "webpload") ? shrinkFactorFor(d->size, atLeast) : 1;
+    const int shrink =
+        isLoader(d->loader, "jpegload") || isLoader(d->loader, "webpload") ? shrinkFactorFor(d->size, atLeast) : 1;
     if (shrink == 1)
         return d->size;
     try {
@@ -393,9 +405,8 @@ PixelBuffer SourceImage::renderVector(QSize target) const
     }
     const QSize rendered(image.width(), image.height());
     PixelBuffer exact(target);
-    Resampler resampler(rendered, target, [&exact](int y, const Float4 *row) {
-        std::copy(row, row + exact.width(), exact.row(y));
-    });
+    Resampler resampler(rendered, target,
+                        [&exact](int y, const Float4 *row) { std::copy(row, row + exact.width(), exact.row(y)); });
     std::vector<Float4> row(std::size_t(rendered.width()));
     const auto *pixels = static_cast<const VipsPel *>(image.data());
     const std::size_t stride = std::size_t(rendered.width()) * std::size_t(image.bands());
@@ -404,28 +415,6 @@ PixelBuffer SourceImage::renderVector(QSize target) const
         resampler.pushRow(row.data());
     }
     return exact;
-}
-
-Bitmap SourceImage::preview(int maxEdge, QString *error) const
-{
-    if (!d)
-        return {};
-    try {
-        VipsBlob *blob = vips_blob_new(nullptr, d->bytes.constData(), std::size_t(d->bytes.size()));
-        const vips::VImage thumbnail = toRgb8(vips::VImage::thumbnail_buffer(
-            blob, maxEdge,
-            vips::VImage::option()->set("height", maxEdge)->set("size", VIPS_SIZE_DOWN)->set("fail_on", VIPS_FAIL_ON_ERROR)));
-        vips_area_unref(VIPS_AREA(blob));
-        const vips::VImage pixels = thumbnail.copy_memory();
-        Bitmap bitmap(QSize(pixels.width(), pixels.height()), pixels.bands());
-        const auto *data = static_cast<const VipsPel *>(pixels.data());
-        std::copy(data, data + bitmap.bytesPerRow() * std::size_t(bitmap.height()), bitmap.row(0));
-        return bitmap;
-    } catch (const vips::VError &e) {
-        if (error != nullptr)
-            *error = damaged(*d, e.what()).reason();
-        return {};
-    }
 }
 
 } // namespace iconsmith

@@ -1,14 +1,13 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QSize>
 #include <QString>
 
 #include <functional>
 #include <memory>
 
-#include "bitmap.h"
 #include "float4.h"
 #include "pixelbuffer.h"
 
@@ -61,8 +60,6 @@ public:
     void decode(QSize atLeast, const RowSink &sink) const;
     /** Renders a vector image at exactly @p size pixels. Throws ImageError. */
     [[nodiscard]] PixelBuffer renderVector(QSize size) const;
-    /** A picture for display no larger than @p maxEdge on either side; decodes the whole file, so it also proves it sound. */
-    [[nodiscard]] Bitmap preview(int maxEdge, QString *error = nullptr) const;
 
     /** Sources larger than this many pixels are refused rather than risk exhausting memory. */
     static constexpr qint64 maxPixels = qint64(1) << 28;

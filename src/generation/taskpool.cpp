@@ -79,7 +79,9 @@ void TaskPool::notifyFinished()
 {
     // Taking the lock orders this wake-up after a waiter's check of its result, so it cannot
     // fall between that check and the waiter going to sleep.
-    { const std::lock_guard lock(m_mutex); }
+    {
+        const std::lock_guard lock(m_mutex);
+    }
     m_changed.notify_all();
 }
 

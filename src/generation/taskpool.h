@@ -27,12 +27,12 @@ public:
     TaskPool(const TaskPool &) = delete;
     TaskPool &operator=(const TaskPool &) = delete;
 
-    /** The pool the generation uses: one worker fewer than the machine has cores, the waiting thread makes up the last. */
+    /** The pool the generation uses: one worker fewer than the machine has cores, the waiting thread makes up the last.
+     */
     static TaskPool &shared();
 
     /** Queues @p task and returns its result to come. Exceptions travel through the future. */
-    template <typename Function>
-    auto submit(Function task) -> std::shared_future<std::invoke_result_t<Function>>
+    template <typename Function> auto submit(Function task) -> std::shared_future<std::invoke_result_t<Function>>
     {
         using Result = std::invoke_result_t<Function>;
         auto packaged = std::make_shared<std::packaged_task<Result()>>(std::move(task));
@@ -42,8 +42,7 @@ public:
     }
 
     /** Waits for @p future, running queued tasks in the meantime. */
-    template <typename Result>
-    void wait(const std::shared_future<Result> &future)
+    template <typename Result> void wait(const std::shared_future<Result> &future)
     {
         while (future.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
             if (!runOneQueued())

@@ -1,0 +1,46 @@
+# One-line entry points; see the README.
+#   make run    install dependencies, build, and start Iconsmith (or, without a display, run the
+#               command-line tool on the bundled sample into ./out)
+#   make test   install dependencies, build, and run the whole test suite
+PRESET ?= $(if $(CI),ci,default)
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+BIN := build/$(PRESET)/bin
+
+.PHONY: all deps configure build run test test-asan format format-check bench clean
+
+all: build
+
+deps:
+	scripts/install-deps
+
+configure: deps
+	cmake --preset $(PRESET)
+
+build: configure
+	cmake --build --preset $(PRESET) -j $(JOBS)
+
+run: build
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		$(BIN)/iconsmith resources/sample.png; \
+	else \
+		echo "No display: running the command-line tool on resources/sample.png into ./out"; \
+		$(BIN)/iconsmith-cli resources/sample.png -o out; \
+	fi
+
+test: build
+	ctest --preset $(PRESET) -j $(JOBS)
+
+test-asan:
+	$(MAKE) test PRESET=asan
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+bench:
+	bench/compare
+
+clean:
+	rm -rf build out

@@ -1,0 +1,116 @@
+#include "apptestsupport.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QDropEvent>
+#include <QFile>
+#include <QImage>
+#include <QMimeData>
+#include <QSettings>
+
+#include "preferences.h"
+
+namespace iconsmith::test {
+
+void WindowTest::SetUp()
+{
+    ASSERT_TRUE(m_temp.isValid());
+    clearPreferences();
+    m_window = std::make_unique<MainWindow>();
+    m_delegate = std::make_unique<AppDelegate>();
+    m_delegate->connectOutlets(*m_window);
+    m_delegate->setFolderOpener([this](const QString &folder) { m_shownFolders << folder; });
+}
+
+void WindowTest::TearDown()
+{
+    // The window takes its sheets (alerts, choosers) with it.
+    m_delegate.reset();
+    m_window.reset();
+}
+
+QString WindowTest::tempPath(const QString &name) const
+{
+    return m_temp.filePath(name);
+}
+
+QString WindowTest::writeImage(const QString &name, QSize size, const QColor &color) const
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(color);
+    const QString path = tempPath(name);
+    EXPECT_TRUE(image.save(path, "PNG")) << qPrintable(path);
+    return path;
+}
+
+QString WindowTest::writeFile(const QString &name, const QByteArray &contents) const
+{
+    const QString path = tempPath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << qPrintable(path);
+    file.write(contents);
+    return path;
+}
+
+std::unique_ptr<QMimeData> fileDrag(const QStringList &paths)
+{
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(path);
+    auto data = std::make_unique<QMimeData>();
+    data->setUrls(urls);
+    return data;
+}
+
+namespace {
+
+DragOutcome send(QWidget *target, QDropEvent &event)
+{
+    // Start from a refused drag, so that only the target's own answer counts.
+    event.setDropAction(Qt::IgnoreAction);
+    event.ignore();
+    QCoreApplication::sendEvent(target, &event);
+    return {event.isAccepted(), event.dropAction()};
+}
+
+} // namespace
+
+DragOutcome sendDragEnter(QWidget *target, const QMimeData &data)
+{
+    QDragEnterEvent event(target->rect().center(), Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, &data,
+                          Qt::LeftButton, Qt::NoModifier);
+    return send(target, event);
+}
+
+DragOutcome sendDragMove(QWidget *target, const QMimeData &data)
+{
+    QDragMoveEvent event(target->rect().center(), Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, &data,
+                         Qt::LeftButton, Qt::NoModifier);
+    return send(target, event);
+}
+
+DragOutcome sendDrop(QWidget *target, const QMimeData &data)
+{
+    QDropEvent event(QPointF(target->rect().center()), Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, &data,
+                     Qt::LeftButton, Qt::NoModifier);
+    return send(target, event);
+}
+
+void clearPreferences()
+{
+    QSettings settings(Preferences::organizationName.toString(), Preferences::applicationName.toString());
+    settings.clear();
+    settings.sync();
+}
+
+QStringList filesBelow(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+} // namespace iconsmith::test

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QApplication>
+#include <QColor>
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "appdelegate.h"
+#include "mainwindow.h"
+
+class QMimeData;
+
+namespace iconsmith::test {
+
+/** The window and its controller as the program wires them, with shown folders recorded instead of opened. */
+class WindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    [[nodiscard]] MainWindow &window() const { return *m_window; }
+    [[nodiscard]] AppDelegate &delegate() const { return *m_delegate; }
+    /** A path inside the test's own temporary folder. */
+    [[nodiscard]] QString tempPath(const QString &name) const;
+    /** Writes an opaque PNG of @p size filled with @p color and returns its path. */
+    [[nodiscard]] QString writeImage(const QString &name, QSize size, const QColor &color = QColor(220, 40, 40)) const;
+    /** Writes a file with @p contents and returns its path. */
+    [[nodiscard]] QString writeFile(const QString &name, const QByteArray &contents) const;
+
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<AppDelegate> m_delegate;
+    QTemporaryDir m_temp;
+    QStringList m_shownFolders;
+};
+
+/** The visible top-level window of type @p T (a dialog, a message box), or null. */
+template <typename T>
+T *visibleTopLevel()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<T *>(widget); found != nullptr && found->isVisible())
+            return found;
+    }
+    return nullptr;
+}
+
+/** How many visible top-level windows of type @p T there are. */
+template <typename T>
+int visibleTopLevelCount()
+{
+    int count = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<T *>(widget); found != nullptr && found->isVisible())
+            ++count;
+    }
+    return count;
+}
+
+/** What the target made of a drag event: whether it accepted it and the action it chose. */
+struct DragOutcome
+{
+    bool accepted = false;
+    Qt::DropAction action = Qt::IgnoreAction;
+};
+
+/** Mime data as a file manager puts it on a drag of @p paths. */
+std::unique_ptr<QMimeData> fileDrag(const QStringList &paths);
+/** Sends a drag-enter, a drag-move or a drop of @p data to @p target. */
+DragOutcome sendDragEnter(QWidget *target, const QMimeData &data);
+DragOutcome sendDragMove(QWidget *target, const QMimeData &data);
+DragOutcome sendDrop(QWidget *target, const QMimeData &data);
+
+/** Removes every stored preference. */
+void clearPreferences();
+/** Every file below @p folder, relative to it, sorted. */
+QStringList filesBelow(const QString &folder);
+
+} // namespace iconsmith::test

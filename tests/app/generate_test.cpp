@@ -1,0 +1,220 @@
+#include <QAction>
+#include <QComboBox>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <QTranslator>
+
+#include "apptestsupport.h"
+#include "redborderimageview.h"
+#include "sizetable.h"
+
+namespace iconsmith::test {
+namespace {
+
+class Generate : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        m_output = tempPath(QStringLiteral("out put"));
+        window().pathFiled()->setText(QDir::toNativeSeparators(m_output));
+    }
+
+    void prepare(int choice, QSize imageSize = {256, 256}) const
+    {
+        ASSERT_TRUE(window().BigIcon()->loadFile(writeImage(QStringLiteral("source.png"), imageSize)));
+        window().platformSelection()->setCurrentIndex(choice);
+        delegate().platformSelected();
+    }
+
+    [[nodiscard]] QSize pngSize(const QString &path) const { return QImage(path).size(); }
+
+    static void expectOneAlert(const QString &text)
+    {
+        EXPECT_EQ(visibleTopLevelCount<QMessageBox>(), 1);
+        const auto *alert = visibleTopLevel<QMessageBox>();
+        ASSERT_NE(alert, nullptr);
+        EXPECT_EQ(alert->text(), text);
+        EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
+        EXPECT_EQ(alert->buttons().size(), 1);
+        EXPECT_EQ(alert->standardButtons(), QMessageBox::Ok);
+    }
+
+    QString m_output;
+};
+
+TEST_F(Generate, MissingInputShowsTheAlertAndWritesNothing)
+{
+    const QString missing = AppDelegate::tr("Alert");
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(m_temp.path()));
+    const QStringList before = filesBelow(m_temp.path());
+
+    struct Case
+    {
+        const char *what;
+        bool image;
+        int choice;
+        QString folder;
+    };
+    const QList<Case> cases = {
+        {"empty well", false, 2, m_output},
+        {"empty well at the scaled-image choice", false, 6, m_output},
+        {"no platform", true, -1, m_output},
+        {"empty well and no platform", false, -1, m_output},
+        {"empty save folder", true, 2, QString()},
+        {"blank save folder", true, 6, QStringLiteral("   ")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.image)
+            ASSERT_TRUE(window().BigIcon()->loadFile(writeImage(QStringLiteral("in.png"), {32, 32})));
+        else
+            window().BigIcon()->clear();
+        window().platformSelection()->setCurrentIndex(c.choice);
+        window().pathFiled()->setText(c.folder);
+
+        window().generateButton()->click();
+
+        expectOneAlert(missing);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        QStringList after = filesBelow(m_temp.path());
+        after.removeAll(QStringLiteral("in.png"));
+        EXPECT_EQ(after, before);
+        EXPECT_TRUE(m_shownFolders.isEmpty());
+        delete visibleTopLevel<QMessageBox>();
+    }
+    QDir::setCurrent(previous);
+}
+
+TEST_F(Generate, TheAlertTextComesFromTheStringTable)
+{
+    window().generateButton()->click();
+    const QString translated = visibleTopLevel<QMessageBox>()->text();
+    EXPECT_NE(translated, QStringLiteral("Alert"));
+    EXPECT_FALSE(translated.isEmpty());
+    delete visibleTopLevel<QMessageBox>();
+
+    // Without a table entry the key itself shows.
+    QList<QTranslator *> own;
+    for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+        if (!translator->translate("AppDelegate", "Alert").isEmpty()) {
+            own << translator;
+            QCoreApplication::removeTranslator(translator);
+        }
+    }
+    ASSERT_FALSE(own.isEmpty());
+    window().generateButton()->click();
+    EXPECT_EQ(visibleTopLevel<QMessageBox>()->text(), QStringLiteral("Alert"));
+    for (QTranslator *translator : own)
+        QCoreApplication::installTranslator(translator);
+}
+
+TEST_F(Generate, IPhoneAndIPadIconSetHasEverySizeAndItsCatalog)
+{
+    prepare(2);
+    window().generateButton()->click();
+
+    EXPECT_EQ(visibleTopLevel<QMessageBox>(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    const QString iconSet = m_output + QStringLiteral("/AppIcon.appiconset");
+    const SizeTable table = SizeTable::read(SizeTable::locate());
+    ASSERT_TRUE(table.isValid());
+    int rows = 0;
+    for (const SizeTable::Idiom idiom : {SizeTable::IPhone, SizeTable::IPad}) {
+        for (const SizeEntry &entry : table.dictionary(idiom).entries) {
+            EXPECT_EQ(pngSize(iconSet + u'/' + entry.name + QStringLiteral(".png")), entry.dimensions.toSize())
+                << qPrintable(entry.name);
+            ++rows;
+        }
+    }
+    ASSERT_GT(rows, 0);
+
+    QFile file(iconSet + QStringLiteral("/Contents.json"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QJsonObject document = QJsonDocument::fromJson(file.readAll()).object();
+    EXPECT_EQ(document.value(QStringLiteral("info")).toObject().value(QStringLiteral("version")).toInt(), 1);
+    const QJsonArray images = document.value(QStringLiteral("images")).toArray();
+    EXPECT_EQ(images.size(), delegate().images().size());
+    QSet<QString> idioms;
+    for (const QJsonValue &image : images) {
+        const QJsonObject entry = image.toObject();
+        idioms << entry.value(QStringLiteral("idiom")).toString();
+        EXPECT_TRUE(QFile::exists(iconSet + u'/' + entry.value(QStringLiteral("filename")).toString()));
+    }
+    EXPECT_EQ(idioms, QSet<QString>({QStringLiteral("iphone"), QStringLiteral("ipad")}));
+    // Two idiom passes, one folder shown.
+    EXPECT_EQ(m_shownFolders, QStringList{m_output});
+}
+
+TEST_F(Generate, ScaledImageSetFollowsTheZoomChoice)
+{
+    const QSize source(30, 21);
+    const QString path = writeImage(QStringLiteral("dropped.png"), source);
+    sendDrop(window().BigIcon(), *fileDrag({path}));
+    window().platformSelection()->setCurrentIndex(6);
+    delegate().platformSelected();
+
+    window().generateButton()->click();
+    EXPECT_EQ(pngSize(m_output + QStringLiteral("/Image.png")), source);
+    EXPECT_EQ(pngSize(m_output + QStringLiteral("/Image@2x.png")), source * 2);
+    EXPECT_EQ(pngSize(m_output + QStringLiteral("/Image@3x.png")), source * 3);
+    EXPECT_FALSE(QFile::exists(m_output + QStringLiteral("/AppIcon.appiconset")));
+    EXPECT_EQ(m_shownFolders, QStringList{m_output});
+
+    window().zoomOutCheckButton()->click();
+    window().generateButton()->click();
+    EXPECT_EQ(pngSize(m_output + QStringLiteral("/Image.png")), QSize(10, 7));
+    EXPECT_EQ(pngSize(m_output + QStringLiteral("/Image@2x.png")), QSize(20, 14));
+    EXPECT_EQ(pngSize(m_output + QStringLiteral("/Image@3x.png")), source);
+    EXPECT_EQ(visibleTopLevel<QMessageBox>(), nullptr);
+}
+
+TEST_F(Generate, TheShortcutPressesTheButton)
+{
+    prepare(6, {9, 9});
+    window().generateAction()->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QFile::exists(m_output + QStringLiteral("/Image@3x.png")); }));
+}
+
+TEST_F(Generate, FailuresAreReportedInOneAlert)
+{
+    // A file where the folder should be cannot be worked around, whoever runs the test.
+    const QString blocker = writeFile(QStringLiteral("blocker"), "in the way\n");
+    for (const int choice : {0, 6}) {
+        SCOPED_TRACE(choice);
+        prepare(choice, {12, 12});
+        window().pathFiled()->setText(QDir::toNativeSeparators(blocker));
+
+        window().generateButton()->click();
+
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(visibleTopLevelCount<QMessageBox>(), 1);
+        const auto *alert = visibleTopLevel<QMessageBox>();
+        ASSERT_NE(alert, nullptr);
+        EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
+        EXPECT_TRUE(alert->text().contains(QDir::toNativeSeparators(blocker))) << qPrintable(alert->text());
+        const QRegularExpressionMatch count =
+            QRegularExpression(QStringLiteral("(\\d+)")).match(alert->informativeText());
+        ASSERT_TRUE(count.hasMatch()) << qPrintable(alert->informativeText());
+        EXPECT_GE(count.captured(1).toInt(), 3);
+        EXPECT_TRUE(alert->informativeText().contains(QDir::toNativeSeparators(blocker)));
+        delete alert;
+    }
+}
+
+} // namespace
+} // namespace iconsmith::test

@@ -1,0 +1,77 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+
+#include "apptestsupport.h"
+#include "launcher.h"
+#include "preferences.h"
+#include "redborderimageview.h"
+
+namespace iconsmith::test {
+namespace {
+
+using StartUp = WindowTest;
+
+TEST_F(StartUp, WithoutAStoredFolderShowsTheHomeFolder)
+{
+    delegate().applicationDidFinishLaunching();
+
+    EXPECT_EQ(QDir::fromNativeSeparators(window().pathFiled()->text()), QDir::homePath());
+    EXPECT_EQ(window().platformSelection()->currentIndex(), 0);
+}
+
+TEST_F(StartUp, ShowsTheStoredFolderAsItIsEvenWhenEmptyOrGone)
+{
+    for (const QString &stored : {tempPath(QStringLiteral("deleted long ago")), QStringLiteral("")}) {
+        Preferences::setSavePath(stored);
+        window().pathFiled()->setText(QStringLiteral("something else"));
+        delegate().applicationDidFinishLaunching();
+        EXPECT_EQ(window().pathFiled()->text(), stored);
+    }
+}
+
+TEST_F(StartUp, SelectsTheFirstPlatformWithoutApplyingItsOptionRules)
+{
+    // As the window description leaves them: rounded corners shown and off, zoom hidden, zoom in on.
+    EXPECT_FALSE(window().roundedCheckButton()->isHidden());
+    EXPECT_FALSE(window().roundedCheckButton()->isChecked());
+    EXPECT_TRUE(window().zoomInCheckButton()->isHidden());
+    EXPECT_TRUE(window().zoomOutCheckButton()->isHidden());
+    EXPECT_TRUE(window().zoomInCheckButton()->isChecked());
+    EXPECT_FALSE(window().zoomOutCheckButton()->isChecked());
+    EXPECT_EQ(window().platformSelection()->count(), 7);
+
+    window().platformSelection()->setCurrentIndex(6);
+    window().roundedCheckButton()->setChecked(true);
+    delegate().applicationDidFinishLaunching();
+
+    EXPECT_EQ(window().platformSelection()->currentIndex(), 0);
+    // Choice 0 would hide the rounded-corner box and turn it off; the start-up leaves it.
+    EXPECT_FALSE(window().roundedCheckButton()->isHidden());
+    EXPECT_TRUE(window().roundedCheckButton()->isChecked());
+    EXPECT_TRUE(window().zoomInCheckButton()->isHidden());
+}
+
+TEST(Launch, OpensTheLastImageNamedOnTheCommandLine)
+{
+    clearPreferences();
+    QTemporaryDir temp;
+    QImage picture(24, 12, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    const QString first = temp.filePath(QStringLiteral("first.png"));
+    const QString second = temp.filePath(QStringLiteral("second.png"));
+    ASSERT_TRUE(picture.save(first) && picture.save(second));
+
+    Launcher launcher;
+    launcher.launch({QStringLiteral("iconsmith"), first, second});
+
+    EXPECT_TRUE(launcher.window().isVisible());
+    EXPECT_EQ(launcher.window().platformSelection()->currentIndex(), 0);
+    EXPECT_EQ(QDir::fromNativeSeparators(launcher.window().pathFiled()->text()), QDir::homePath());
+    ASSERT_FALSE(launcher.window().BigIcon()->image().isNull());
+    EXPECT_EQ(launcher.window().BigIcon()->image().origin(), second);
+}
+
+} // namespace
+} // namespace iconsmith::test

@@ -1,0 +1,101 @@
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "apptestsupport.h"
+#include "preferences.h"
+#include "redborderimageview.h"
+
+namespace iconsmith::test {
+namespace {
+
+class SaveFolderChooser : public WindowTest
+{
+protected:
+    [[nodiscard]] QFileDialog *openChooser() const
+    {
+        window().chooseButton()->click();
+        return visibleTopLevel<QFileDialog>();
+    }
+};
+
+TEST_F(SaveFolderChooser, IsAWindowModalFolderChooserStartingAtHome)
+{
+    window().pathFiled()->setText(tempPath(QStringLiteral("elsewhere")));
+    QFileDialog *chooser = openChooser();
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(chooser->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(chooser->parentWidget(), &window());
+    EXPECT_EQ(chooser->fileMode(), QFileDialog::Directory);
+    EXPECT_EQ(QDir(chooser->directory()).canonicalPath(), QDir::home().canonicalPath());
+}
+
+TEST_F(SaveFolderChooser, ConfirmingShowsAndRemembersThePlainPath)
+{
+    const QString folder = tempPath(QStringLiteral("Mes icônes 100%"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFileDialog *chooser = openChooser();
+    ASSERT_NE(chooser, nullptr);
+    chooser->selectFile(folder);
+    chooser->accept();
+
+    EXPECT_TRUE(QTest::qWaitFor([] { return visibleTopLevel<QFileDialog>() == nullptr; }));
+    EXPECT_EQ(window().pathFiled()->text(), QDir::toNativeSeparators(folder));
+    EXPECT_EQ(Preferences::savePath(), std::optional<QString>(QDir::toNativeSeparators(folder)));
+
+    // The next start shows it; a path typed by hand since then is not remembered.
+    window().pathFiled()->setText(tempPath(QStringLiteral("typed")));
+    MainWindow nextWindow;
+    AppDelegate nextStart;
+    nextStart.connectOutlets(nextWindow);
+    nextStart.applicationDidFinishLaunching();
+    EXPECT_EQ(nextWindow.pathFiled()->text(), QDir::toNativeSeparators(folder));
+}
+
+TEST_F(SaveFolderChooser, CancellingChangesNothing)
+{
+    Preferences::setSavePath(QStringLiteral("/stored"));
+    window().pathFiled()->setText(QStringLiteral("/shown"));
+    QFileDialog *chooser = openChooser();
+    ASSERT_NE(chooser, nullptr);
+    chooser->selectFile(m_temp.path());
+    chooser->reject();
+
+    EXPECT_EQ(window().pathFiled()->text(), QStringLiteral("/shown"));
+    EXPECT_EQ(Preferences::savePath(), std::optional<QString>(QStringLiteral("/stored")));
+
+    // The completion itself, as the chooser calls it.
+    delegate().savePathChosen(QDialog::Rejected, m_temp.path());
+    EXPECT_EQ(window().pathFiled()->text(), QStringLiteral("/shown"));
+    delegate().savePathChosen(QDialog::Accepted, m_temp.path() + QStringLiteral("/"));
+    EXPECT_EQ(window().pathFiled()->text(), QDir::toNativeSeparators(m_temp.path()));
+}
+
+TEST(ImageChooser, OpenImageLoadsTheChosenFileIntoTheWell)
+{
+    QTemporaryDir temp;
+    QImage picture(20, 10, QImage::Format_RGB32);
+    picture.fill(Qt::yellow);
+    const QString path = temp.filePath(QStringLiteral("chosen.png"));
+    ASSERT_TRUE(picture.save(path));
+    MainWindow window;
+    AppDelegate delegate;
+    delegate.connectOutlets(window);
+
+    window.openAction()->trigger();
+    auto *chooser = visibleTopLevel<QFileDialog>();
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(chooser->windowModality(), Qt::WindowModal);
+    chooser->selectFile(path);
+    chooser->accept();
+
+    ASSERT_FALSE(window.BigIcon()->image().isNull());
+    EXPECT_EQ(window.BigIcon()->image().origin(), path);
+}
+
+} // namespace
+} // namespace iconsmith::test

@@ -1,0 +1,286 @@
+#include "icongenerator.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "contentsdocument.h"
+#include "sourceimage.h"
+#include "testsupport.h"
+
+namespace iconsmith {
+namespace {
+
+using namespace Qt::StringLiterals;
+using test::RecordingHost;
+
+using Rows = QList<std::pair<QString, QString>>;
+
+class IconGeneratorTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_host.folder = m_dir.filePath(u"Save"_s);
+        const QString sourcePath = m_dir.filePath(u"source.png"_s);
+        test::writeTestPicture(sourcePath, QSize(256, 256), false);
+        m_source = SourceImage::load(sourcePath);
+        ASSERT_FALSE(m_source.isNull());
+    }
+
+    QString iconSet() const { return m_host.folder + u"/AppIcon.appiconset"_s; }
+    QString iconSetFile(const QString &name) const { return iconSet() + u'/' + name; }
+
+    ContentsDocument readContents() const
+    {
+        QFile file(iconSetFile(u"Contents.json"_s));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << "Contents.json is missing";
+        ContentsDocument document;
+        EXPECT_TRUE(ContentsDocument::fromJson(file.readAll(), document));
+        return document;
+    }
+
+    QStringList pngsInIconSet() const { return QDir(iconSet()).entryList({u"*.png"_s}, QDir::Files, QDir::Name); }
+
+    QString table(const QList<Rows> &idioms) { return test::writeSizeTable(m_dir.path(), idioms); }
+
+    GenerationReport generate(const QString &tablePath)
+    {
+        IconGenerator generator(m_host, tablePath);
+        return generator.generateIconsWithImage(m_source);
+    }
+
+    QTemporaryDir m_dir;
+    RecordingHost m_host;
+    SourceImage m_source;
+};
+
+const QList<Rows> workedExample = {
+    {{u"Icon-29@2x"_s, u"{58, 58}"_s}, {u"Icon-60@3x"_s, u"{180, 180}"_s}, {u"ios-marketing"_s, u"{1024, 1024}"_s}},
+    {{u"Icon-76"_s, u"{76, 76}"_s}, {u"Icon-83_5@2x"_s, u"{167, 167}"_s}, {u"ios-marketing"_s, u"{1024, 1024}"_s}},
+    {}};
+
+TEST_F(IconGeneratorTest, IphoneAndIpadAtScaleFactorTwoMakeTheWorkedExample)
+{
+    m_host.choice = 2;
+    m_host.scaleFactor = 2;
+    const GenerationReport report = generate(table(workedExample));
+    EXPECT_TRUE(report.succeeded());
+
+    const std::pair<const char16_t *, int> files[] = {{u"Icon-29@2x.png", 58},
+                                                      {u"Icon-60@3x.png", 180},
+                                                      {u"ios-marketing.png", 1024},
+                                                      {u"Icon-76.png", 76},
+                                                      {u"Icon-83_5@2x.png", 167}};
+    EXPECT_EQ(pngsInIconSet().size(), 5);
+    for (const auto &[name, pixels] : files) {
+        const test::DecodedImage image = test::readImage(iconSetFile(QString::fromUtf16(name)));
+        EXPECT_EQ(image.size(), QSize(pixels, pixels)) << QString::fromUtf16(name).toStdString();
+    }
+
+    const ContentsDocument contents = readContents();
+    EXPECT_EQ(contents.author, u"xcode"_s);
+    EXPECT_EQ(contents.version, 1);
+    const QList<CatalogEntry> expected = {{u"Icon-29@2x.png"_s, u"iphone"_s, u"2x"_s, u"29x29"_s},
+                                          {u"Icon-60@3x.png"_s, u"iphone"_s, u"3x"_s, u"60x60"_s},
+                                          {u"ios-marketing.png"_s, u"ios-marketing"_s, u"1x"_s, u"1024x1024"_s},
+                                          {u"Icon-76.png"_s, u"ipad"_s, u"1x"_s, u"76x76"_s},
+                                          {u"Icon-83_5@2x.png"_s, u"ipad"_s, u"2x"_s, u"83.5x83.5"_s}};
+    EXPECT_EQ(contents.images, expected);
+
+    const QStringList expectedLog = {u"Icon-29@2x"_s, u"Icon-60@3x"_s, u"ios-marketing"_s,
+                                     // The marketing check walks the list before appending the first marketing entry.
+                                     u"Icon-29@2x.png"_s, u"Icon-60@3x.png"_s, u"ipad"_s, u"Icon-76"_s, u"76"_s,
+                                     u"ipad"_s, u"Icon-83_5@2x"_s, u"83_5"_s, u"ipad"_s, u"ios-marketing"_s,
+                                     u"arketing"_s, u"Icon-29@2x.png"_s, u"Icon-60@3x.png"_s, u"ios-marketing.png"_s,
+                                     u"Icon-76.png"_s, u"Icon-83_5@2x.png"_s, u"Already exist"_s};
+    EXPECT_EQ(m_host.logLines, expectedLog);
+    // Two passes ask to show the save folder; one action shows it once.
+    EXPECT_EQ(m_host.shownFolders, QStringList{m_host.folder});
+}
+
+TEST_F(IconGeneratorTest, TheShippedTableMakesACompleteIphoneAndIpadCatalog)
+{
+    m_host.choice = 2;
+    IconGenerator generator(m_host, test::shippedSizeTable());
+    ASSERT_TRUE(generator.generateIconsWithImage(m_source).succeeded());
+    const ContentsDocument contents = readContents();
+    EXPECT_EQ(contents.images.size(), 18);
+    EXPECT_EQ(pngsInIconSet().size(), 15);
+    for (const CatalogEntry &entry : contents.images) {
+        const QString file = iconSetFile(entry.filename);
+        ASSERT_TRUE(QFileInfo::exists(file)) << entry.filename.toStdString();
+        const double points = entry.size.section(u'x', 0, 0).toDouble();
+        const double scale = entry.scale.chopped(1).toDouble();
+        const int pixels = int(std::lround(points * scale));
+        EXPECT_EQ(test::readImage(file).size(), QSize(pixels, pixels)) << entry.filename.toStdString();
+    }
+    // Exactly one marketing entry, and every (idiom, size, scale) once.
+    QSet<QString> seen;
+    for (const CatalogEntry &entry : contents.images) {
+        const QString key = entry.idiom + u' ' + entry.size + u' ' + entry.scale;
+        EXPECT_FALSE(seen.contains(key)) << key.toStdString();
+        seen.insert(key);
+    }
+}
+
+TEST_F(IconGeneratorTest, TheEmptyCatalogChoicesWriteOnlyContentsJson)
+{
+    for (const int choice : {4, 5}) {
+        m_host.choice = choice;
+        m_host.shownFolders.clear();
+        EXPECT_TRUE(generate(table(workedExample)).succeeded());
+        EXPECT_TRUE(QFileInfo(iconSet()).isDir());
+        EXPECT_TRUE(pngsInIconSet().isEmpty());
+        EXPECT_TRUE(readContents().images.isEmpty());
+        EXPECT_TRUE(m_host.shownFolders.isEmpty());
+    }
+}
+
+TEST_F(IconGeneratorTest, AllThreeIdiomsWriteIntoOneFolderAndListOnlyIphoneAndIpad)
+{
+    m_host.choice = 3;
+    const QList<Rows> idioms = {{{u"Icon-20@2x"_s, u"{40, 40}"_s}},
+                                {{u"Icon-76"_s, u"{76, 76}"_s}},
+                                {{u"Icon-24@2x"_s, u"{48, 48}"_s}, {u"watch-marketing"_s, u"{1024, 1024}"_s}}};
+    EXPECT_TRUE(generate(table(idioms)).succeeded());
+    EXPECT_EQ(pngsInIconSet(),
+              (QStringList{u"Icon-20@2x.png"_s, u"Icon-24@2x.png"_s, u"Icon-76.png"_s, u"watch-marketing.png"_s}));
+    const ContentsDocument contents = readContents();
+    ASSERT_EQ(contents.images.size(), 2);
+    EXPECT_EQ(contents.images[0].idiom, u"iphone"_s);
+    EXPECT_EQ(contents.images[1].idiom, u"ipad"_s);
+    EXPECT_EQ(m_host.shownFolders.size(), 1);
+}
+
+TEST_F(IconGeneratorTest, AnEmptyPassStillShowsTheFolder)
+{
+    m_host.choice = 0;
+    EXPECT_TRUE(generate(table({{}, {}, {}})).succeeded());
+    EXPECT_EQ(m_host.shownFolders, QStringList{m_host.folder});
+    EXPECT_TRUE(readContents().images.isEmpty());
+}
+
+TEST_F(IconGeneratorTest, ASecondRunReplacesItsFilesAndKeepsTheOthers)
+{
+    const QString tablePath = table(workedExample);
+    m_host.choice = 3;
+    ASSERT_TRUE(generate(tablePath).succeeded());
+    QFile stale(iconSetFile(u"Icon-29@2x.png"_s));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write("not a picture");
+    stale.close();
+
+    m_host.choice = 0;
+    ASSERT_TRUE(generate(tablePath).succeeded());
+    EXPECT_EQ(test::readImage(iconSetFile(u"Icon-29@2x.png"_s)).width, 58);
+    EXPECT_TRUE(QFileInfo::exists(iconSetFile(u"Icon-76.png"_s)));
+    EXPECT_TRUE(QFileInfo::exists(iconSetFile(u"Icon-83_5@2x.png"_s)));
+    const ContentsDocument contents = readContents();
+    ASSERT_EQ(contents.images.size(), 3);
+    for (const CatalogEntry &entry : contents.images)
+        EXPECT_NE(entry.idiom, u"ipad"_s);
+}
+
+TEST_F(IconGeneratorTest, PixelSizesNeverDependOnTheScreen)
+{
+    const QString tablePath =
+        table({{{u"Icon-wide@2x"_s, u"{100, 50}"_s}, {u"Icon-83_5@2x"_s, u"{167, 167}"_s}}, {}, {}});
+    m_host.choice = 0;
+    for (const double factor : {1.0, 2.0, 1.25, 3.0}) {
+        m_host.scaleFactor = factor;
+        ASSERT_TRUE(generate(tablePath).succeeded());
+        EXPECT_EQ(test::readImage(iconSetFile(u"Icon-wide@2x.png"_s)).size(), QSize(100, 50)) << factor;
+        EXPECT_EQ(test::readImage(iconSetFile(u"Icon-83_5@2x.png"_s)).size(), QSize(167, 167)) << factor;
+    }
+}
+
+TEST_F(IconGeneratorTest, ANonAsciiIconNameKeepsItsFileAndTheCatalog)
+{
+    m_host.choice = 0;
+    ASSERT_TRUE(generate(table({{{u"Icône-20@2x"_s, u"{40, 40}"_s}}, {}, {}})).succeeded());
+    EXPECT_TRUE(QFileInfo::exists(iconSetFile(u"Icône-20@2x.png"_s)));
+    const ContentsDocument contents = readContents();
+    ASSERT_EQ(contents.images.size(), 1);
+    EXPECT_EQ(contents.images[0].filename, u"Icône-20@2x.png"_s);
+}
+
+TEST_F(IconGeneratorTest, APercentSignIsPartOfTheFolderName)
+{
+    m_host.folder = m_dir.filePath(u"My%20Icons"_s);
+    m_host.choice = 0;
+    ASSERT_TRUE(generate(table(workedExample)).succeeded());
+    EXPECT_TRUE(QFileInfo::exists(m_dir.filePath(u"My%20Icons/AppIcon.appiconset/Contents.json"_s)));
+    EXPECT_TRUE(QFileInfo::exists(m_dir.filePath(u"My%20Icons/AppIcon.appiconset/Icon-29@2x.png"_s)));
+    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(u"My Icons"_s)));
+    EXPECT_EQ(m_host.shownFolders, QStringList{m_host.folder});
+}
+
+TEST_F(IconGeneratorTest, AMissingSizeTableIsReportedAndStillWritesAnEmptyCatalog)
+{
+    m_host.choice = 2;
+    const GenerationReport report = generate(m_dir.filePath(u"nowhere/SizeFile.plist"_s));
+    ASSERT_EQ(report.failures.size(), 1);
+    EXPECT_TRUE(report.failures[0].path.endsWith(u"nowhere/SizeFile.plist"_s));
+    EXPECT_TRUE(pngsInIconSet().isEmpty());
+    EXPECT_TRUE(readContents().images.isEmpty());
+    EXPECT_EQ(m_host.shownFolders.size(), 1);
+}
+
+TEST_F(IconGeneratorTest, AFileInTheWayFailsAloneAndTheRestIsWritten)
+{
+    m_host.choice = 0;
+    ASSERT_TRUE(QDir().mkpath(iconSetFile(u"Icon-60@3x.png"_s)));
+    const GenerationReport report = generate(table(workedExample));
+    ASSERT_EQ(report.failures.size(), 1);
+    EXPECT_TRUE(report.failures[0].path.endsWith(u"Icon-60@3x.png"_s));
+    EXPECT_FALSE(report.failures[0].reason.isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(iconSetFile(u"Icon-29@2x.png"_s)));
+    EXPECT_TRUE(QFileInfo::exists(iconSetFile(u"ios-marketing.png"_s)));
+    // The catalog is written all the same and still lists the entry.
+    EXPECT_EQ(readContents().images.size(), 3);
+}
+
+TEST_F(IconGeneratorTest, AnUnwritableSaveFolderReportsEveryFailure)
+{
+    // A plain file where the save folder should be: no folder can be made inside it, even by root.
+    QFile blocker(m_host.folder);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    m_host.choice = 0;
+    const GenerationReport report = generate(table(workedExample));
+    EXPECT_FALSE(report.succeeded());
+    // The folder, three PNG files and Contents.json.
+    EXPECT_EQ(report.failures.size(), 5);
+    EXPECT_TRUE(report.written.isEmpty());
+    EXPECT_EQ(m_host.shownFolders.size(), 1);
+}
+
+TEST_F(IconGeneratorTest, RunsAreByteForByteRepeatable)
+{
+    m_host.choice = 2;
+    const QString tablePath = table(workedExample);
+    ASSERT_TRUE(generate(tablePath).succeeded());
+    QFile first(iconSetFile(u"ios-marketing.png"_s));
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    const QByteArray before = first.readAll();
+    first.close();
+    ASSERT_TRUE(generate(tablePath).succeeded());
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    EXPECT_EQ(first.readAll(), before);
+}
+
+TEST_F(IconGeneratorTest, NamesThatWouldLeaveTheFolderAreRefused)
+{
+    m_host.choice = 0;
+    const GenerationReport report = generate(table({{{u"../escape"_s, u"{40, 40}"_s}}, {}, {}}));
+    ASSERT_EQ(report.failures.size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(m_host.folder + u"/escape.png"_s));
+}
+
+} // namespace
+} // namespace iconsmith

@@ -1,0 +1,175 @@
+#include "iconrenderer.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cmath>
+
+#include "roundedcornermask.h"
+#include "sourceimage.h"
+#include "testsupport.h"
+
+namespace iconsmith {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+PixelBuffer filled(QSize size, const std::function<Float4(int, int)> &pixel)
+{
+    PixelBuffer buffer(size);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            buffer.row(y)[x] = pixel(x, y);
+    return buffer;
+}
+
+const Float4 opaqueOrange{1.0F, 0.5F, 0.0F, 1.0F};
+
+int alphaAt(const Bitmap &bitmap, int x, int y)
+{
+    return bitmap.hasAlpha() ? bitmap.row(y)[std::size_t(x) * 4 + 3] : 255;
+}
+
+TEST(IconRenderer, AnOpaquePictureStaysOpaqueAndIsWrittenWithoutAlpha)
+{
+    const PixelBuffer picture = filled(QSize(64, 64), [](int, int) { return opaqueOrange; });
+    for (const QSize size : {QSize(64, 64), QSize(20, 20), QSize(7, 13), QSize(150, 150)}) {
+        const Bitmap bitmap = IconRenderer::render(picture, {size, false, std::nullopt});
+        EXPECT_EQ(bitmap.size(), size);
+        EXPECT_EQ(bitmap.channels(), 3);
+        // A uniform picture stays exactly uniform: the filter weights sum to one.
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                ASSERT_EQ(bitmap.row(y)[x * 3 + 1], 128) << x << ',' << y;
+    }
+}
+
+TEST(IconRenderer, RoundedCornersClearTheCornersAndSmoothTheCurve)
+{
+    const PixelBuffer picture = filled(QSize(64, 64), [](int, int) { return opaqueOrange; });
+    const Bitmap bitmap = IconRenderer::render(picture, {QSize(1024, 1024), true, std::nullopt});
+    ASSERT_EQ(bitmap.channels(), 4);
+    EXPECT_EQ(alphaAt(bitmap, 0, 0), 0);
+    EXPECT_EQ(alphaAt(bitmap, 1023, 1023), 0);
+    EXPECT_EQ(alphaAt(bitmap, 512, 512), 255);
+    EXPECT_EQ(alphaAt(bitmap, 512, 0), 255);
+    EXPECT_EQ(alphaAt(bitmap, 0, 512), 255);
+
+    const RoundedCornerMask mask(QSize(1024, 1024));
+    EXPECT_DOUBLE_EQ(mask.radiusX(), 128);
+    int partial = 0;
+    for (int y = 0; y < 128; ++y) {
+        for (int x = 0; x < 128; ++x) {
+            // Distance of the pixel square's nearest and farthest points from the corner's centre.
+            const double nearX = std::clamp(128.0, double(x), x + 1.0) - 128;
+            const double nearY = std::clamp(128.0, double(y), y + 1.0) - 128;
+            const double farX = x - 128.0;
+            const double farY = y - 128.0;
+            const int alpha = alphaAt(bitmap, x, y);
+            if (std::hypot(nearX, nearY) >= 128)
+                ASSERT_EQ(alpha, 0) << x << ',' << y;
+            else if (std::hypot(farX, farY) <= 128)
+                ASSERT_EQ(alpha, 255) << x << ',' << y;
+            else
+                partial += alpha > 0 && alpha < 255 ? 1 : 0;
+        }
+    }
+    // The curve is anti-aliased: most pixels it crosses are partly covered.
+    EXPECT_GT(partial, 150);
+    // Edge colour is the picture's own, not darkened by the clip.
+    EXPECT_EQ(bitmap.row(500)[std::size_t(6) * 4 + 1], 128);
+}
+
+TEST(IconRenderer, TheCornerRadiiAreAnEighthOfEachSide)
+{
+    const RoundedCornerMask mask(QSize(200, 100));
+    EXPECT_DOUBLE_EQ(mask.radiusX(), 25);
+    EXPECT_DOUBLE_EQ(mask.radiusY(), 12.5);
+    EXPECT_EQ(mask.coverage(0, 0), 0.0F);
+    EXPECT_EQ(mask.coverage(100, 50), 1.0F);
+    // Along the top edge the straight part starts where the horizontal radius ends.
+    EXPECT_EQ(mask.coverage(25, 0), 1.0F);
+    EXPECT_LT(mask.coverage(10, 0), 0.5F);
+    EXPECT_EQ(mask.coverage(0, 12), 1.0F);
+    EXPECT_LT(mask.coverage(0, 5), 0.5F);
+}
+
+TEST(IconRenderer, TransparentEdgesKeepTheirColour)
+{
+    // A white disc on transparency: filtering must not pull black in from the transparent pixels.
+    const PixelBuffer picture = filled(QSize(300, 300), [](int x, int y) {
+        const bool inside = std::hypot(x - 150.0, y - 150.0) < 100.0;
+        return inside ? Float4{1, 1, 1, 1} : Float4{0, 0, 0, 0};
+    });
+    for (const QSize size : {QSize(40, 40), QSize(87, 87), QSize(299, 299), QSize(600, 600)}) {
+        const Bitmap bitmap = IconRenderer::render(picture, {size, false, std::nullopt});
+        ASSERT_EQ(bitmap.channels(), 4);
+        int partial = 0;
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                const std::uint8_t *p = bitmap.row(y) + std::size_t(x) * 4;
+                if (p[3] == 0)
+                    continue;
+                partial += p[3] < 255 ? 1 : 0;
+                ASSERT_GE(std::min({p[0], p[1], p[2]}), 254) << size.width() << ": " << x << ',' << y;
+            }
+        }
+        EXPECT_GT(partial, 0);
+    }
+}
+
+TEST(IconRenderer, TheWholePictureIsStretchedOntoTheTarget)
+{
+    // 300×150: left half red, right half blue, squeezed into a square, neither cropped nor letter-boxed.
+    const PixelBuffer picture = filled(QSize(300, 150), [](int x, int) {
+        return x < 150 ? Float4{1, 0, 0, 1} : Float4{0, 0, 1, 1};
+    });
+    const Bitmap bitmap = IconRenderer::render(picture, {QSize(100, 100), false, std::nullopt});
+    ASSERT_EQ(bitmap.channels(), 3);
+    for (const int y : {0, 50, 99}) {
+        EXPECT_EQ(bitmap.row(y)[10 * 3 + 0], 255);
+        EXPECT_EQ(bitmap.row(y)[10 * 3 + 2], 0);
+        EXPECT_EQ(bitmap.row(y)[90 * 3 + 0], 0);
+        EXPECT_EQ(bitmap.row(y)[90 * 3 + 2], 255);
+    }
+}
+
+TEST(IconRenderer, FineDetailBeyondTheTargetIsRemovedNotFoldedBack)
+{
+    // One-pixel stripes reduced eightfold must come out as an even grey, without moiré.
+    const PixelBuffer picture = filled(QSize(800, 800), [](int x, int) {
+        const float v = x % 2 ? 1.0F : 0.0F;
+        return Float4{v, v, v, 1};
+    });
+    const Bitmap bitmap = IconRenderer::render(picture, {QSize(100, 100), false, std::nullopt});
+    for (int x = 0; x < 100; ++x)
+        EXPECT_NEAR(bitmap.row(50)[x * 3], 128, 1) << x;
+}
+
+TEST(IconRenderer, AVectorSourceIsDrawnAtTheTargetSizeNotResampled)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"half.svg"_s);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    // A crisp left half at any size: a resampled bitmap would blur the middle column.
+    file.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="100" height="100" viewBox="0 0 100 100">)"
+               R"(<rect x="0" y="0" width="50" height="100" fill="#ff0000"/></svg>)");
+    file.close();
+    const SourceImage source = SourceImage::load(path);
+    ASSERT_TRUE(source.isVector());
+    EXPECT_EQ(source.size(), QSize(100, 100));
+    for (const int side : {40, 1024, 58}) {
+        const Bitmap bitmap = IconRenderer::render(source, {QSize(side, side), false, std::nullopt});
+        ASSERT_EQ(bitmap.size(), QSize(side, side));
+        const int mid = side / 2;
+        EXPECT_EQ(alphaAt(bitmap, mid - 1, mid), 255) << side;
+        EXPECT_EQ(bitmap.row(mid)[std::size_t(mid - 1) * 4], 255) << side;
+        EXPECT_EQ(alphaAt(bitmap, mid, mid), 0) << side;
+    }
+}
+
+} // namespace
+} // namespace iconsmith
