@@ -36,6 +36,31 @@ struct Float4
 };
 #endif
 
+#if defined(__GNUC__) || defined(__clang__)
+/** Lane-wise minimum and maximum. */
+inline Float4 min4(Float4 a, Float4 b)
+{
+    return a < b ? a : b;
+}
+inline Float4 max4(Float4 a, Float4 b)
+{
+    return a > b ? a : b;
+}
+#else
+inline Float4 min4(Float4 a, Float4 b)
+{
+    for (int i = 0; i < 4; ++i)
+        a[i] = a[i] < b[i] ? a[i] : b[i];
+    return a;
+}
+inline Float4 max4(Float4 a, Float4 b)
+{
+    for (int i = 0; i < 4; ++i)
+        a[i] = a[i] > b[i] ? a[i] : b[i];
+    return a;
+}
+#endif
+
 /** A Float4 with every lane set to @p value. */
 inline Float4 splat(float value)
 {

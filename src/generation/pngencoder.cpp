@@ -1,11 +1,14 @@
 #include "pngencoder.h"
 
+#include <libdeflate.h>
 #include <zlib.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <future>
+#include <memory>
+#include <new>
 #include <stdexcept>
 #include <vector>
 
@@ -17,13 +20,15 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Raw bytes per band: small enough to give both cores work on a 1024-pixel icon, large enough
-// that the per-band cost (a flush marker and the priming dictionary) stays negligible.
-constexpr std::size_t bandBytes = 256 * 1024;
-constexpr std::size_t windowBytes = 32 * 1024;
+// Raw bytes per band: large enough that starting each band with an empty history costs almost
+// nothing, small enough that a 1024-pixel icon keeps both cores busy.
+constexpr std::size_t bandBytes = 512 * 1024;
 constexpr qsizetype maxIdatBytes = 1 << 22;
 
-enum Filter : std::uint8_t { None = 0, Sub = 1, Up = 2, Average = 3, Paeth = 4 };
+inline unsigned magnitude(std::uint8_t v)
+{
+    return v < 128 ? v : 256U - v;
+}
 
 inline std::uint8_t paethPredictor(int a, int b, int c)
 {
@@ -31,36 +36,58 @@ inline std::uint8_t paethPredictor(int a, int b, int c)
     const int pa = std::abs(p - a);
     const int pb = std::abs(p - b);
     const int pc = std::abs(p - c);
-    if (pa <= pb && pa <= pc)
-        return std::uint8_t(a);
-    return std::uint8_t(pb <= pc ? b : c);
+    return std::uint8_t(pa <= pb && pa <= pc ? a : (pb <= pc ? b : c));
 }
 
-// Writes the five filtered versions of one row and returns the one with the smallest sum of
-// absolute (signed) values, as the filter byte followed by the row.
-void filterRow(const std::uint8_t *row, const std::uint8_t *prior, std::size_t length, int bpp,
-               std::array<Bytes, 5> &scratch, std::uint8_t *out)
+// The five filtered versions of one row, each in a loop of its own so that the compiler can
+// vectorise it; returns the index of the one with the smallest sum of absolute (signed) values,
+// libpng's heuristic for the filter that deflates best.
+int filterRow(const std::uint8_t *row, const std::uint8_t *prior, std::size_t length, std::size_t bpp,
+              std::array<Bytes, 5> &out)
 {
-    const auto magnitude = [](std::uint8_t v) { return unsigned(v < 128 ? v : 256 - v); };
     std::array<unsigned long, 5> sums{};
-    for (std::size_t i = 0; i < length; ++i) {
-        const int a = i >= std::size_t(bpp) ? row[i - std::size_t(bpp)] : 0;
+    std::uint8_t *none = out[0].data();
+    std::uint8_t *sub = out[1].data();
+    std::uint8_t *up = out[2].data();
+    std::uint8_t *average = out[3].data();
+    std::uint8_t *paeth = out[4].data();
+    const std::size_t head = std::min(bpp, length);
+    for (std::size_t i = 0; i < length; ++i)
+        none[i] = row[i];
+    for (std::size_t i = 0; i < head; ++i) {
         const int b = prior != nullptr ? prior[i] : 0;
-        const int c = (prior != nullptr && i >= std::size_t(bpp)) ? prior[i - std::size_t(bpp)] : 0;
-        const int x = row[i];
-        const std::uint8_t values[5] = {std::uint8_t(x), std::uint8_t(x - a), std::uint8_t(x - b),
-                                        std::uint8_t(x - ((a + b) >> 1)), std::uint8_t(x - paethPredictor(a, b, c))};
-        for (int f = 0; f < 5; ++f) {
-            scratch[std::size_t(f)][i] = values[f];
-            sums[std::size_t(f)] += magnitude(values[f]);
+        sub[i] = row[i];
+        up[i] = std::uint8_t(row[i] - b);
+        average[i] = std::uint8_t(row[i] - (b >> 1));
+        paeth[i] = std::uint8_t(row[i] - b); // the predictor picks b when a and c are 0
+    }
+    for (std::size_t i = head; i < length; ++i)
+        sub[i] = std::uint8_t(row[i] - row[i - bpp]);
+    if (prior != nullptr) {
+        for (std::size_t i = head; i < length; ++i) {
+            up[i] = std::uint8_t(row[i] - prior[i]);
+            average[i] = std::uint8_t(row[i] - ((row[i - bpp] + prior[i]) >> 1));
+            paeth[i] = std::uint8_t(row[i] - paethPredictor(row[i - bpp], prior[i], prior[i - bpp]));
+        }
+    } else {
+        // Without a row above, "up" is "none", and "average" and Paeth reduce to halves of "sub".
+        for (std::size_t i = head; i < length; ++i) {
+            up[i] = row[i];
+            average[i] = std::uint8_t(row[i] - (row[i - bpp] >> 1));
+            paeth[i] = std::uint8_t(row[i] - row[i - bpp]);
         }
     }
-    const auto best = std::size_t(std::min_element(sums.begin(), sums.end()) - sums.begin());
-    out[0] = std::uint8_t(best);
-    std::copy_n(scratch[best].begin(), length, out + 1);
+    for (std::size_t f = 0; f < 5; ++f) {
+        unsigned long sum = 0;
+        const std::uint8_t *filtered = out[f].data();
+        for (std::size_t i = 0; i < length; ++i)
+            sum += magnitude(filtered[i]);
+        sums[f] = sum;
+    }
+    return int(std::min_element(sums.begin(), sums.end()) - sums.begin());
 }
 
-// Filters rows [first, last) into one buffer, each row as filter byte + data.
+// Filters rows [first, last) into one buffer, each row as its filter byte and data.
 Bytes filterRows(const Bitmap &bitmap, int first, int last)
 {
     const std::size_t length = bitmap.bytesPerRow();
@@ -70,8 +97,10 @@ Bytes filterRows(const Bitmap &bitmap, int first, int last)
         s.resize(length);
     for (int y = first; y < last; ++y) {
         const std::uint8_t *prior = y > 0 ? bitmap.row(y - 1) : nullptr;
-        filterRow(bitmap.row(y), prior, length, bitmap.channels(), scratch,
-                  filtered.data() + std::size_t(y - first) * (length + 1));
+        const int best = filterRow(bitmap.row(y), prior, length, std::size_t(bitmap.channels()), scratch);
+        std::uint8_t *out = filtered.data() + std::size_t(y - first) * (length + 1);
+        out[0] = std::uint8_t(best);
+        std::copy_n(scratch[std::size_t(best)].begin(), length, out + 1);
     }
     return filtered;
 }
@@ -83,6 +112,54 @@ struct Band
     std::size_t rawLength = 0;
 };
 
+struct CompressorDeleter
+{
+    void operator()(libdeflate_compressor *c) const { libdeflate_free_compressor(c); }
+};
+
+// Turns a complete raw deflate stream into one that another stream may follow: the final
+// block's "last block" bit is cleared and an empty stored block brings the stream to a byte
+// boundary, the method of zlib's gzjoin. Inflating once is the only way to find where the last
+// block starts.
+void makeContinuable(Bytes &stream)
+{
+    z_stream inflater{};
+    if (inflateInit2(&inflater, -15) != Z_OK)
+        throw std::runtime_error("zlib could not start a decompressor");
+    inflater.next_in = stream.data();
+    inflater.avail_in = uInt(stream.size());
+    std::array<Bytef, 1 << 15> sink{};
+    std::size_t lastHeaderBit = 0;
+    int unusedBits = 0;
+    int result = Z_OK;
+    while (result != Z_STREAM_END) {
+        inflater.next_out = sink.data();
+        inflater.avail_out = uInt(sink.size());
+        result = inflate(&inflater, Z_BLOCK);
+        if (result != Z_OK && result != Z_STREAM_END) {
+            inflateEnd(&inflater);
+            throw std::runtime_error("the compressed data could not be joined");
+        }
+        if (result != Z_OK || (inflater.data_type & 128) == 0)
+            continue;
+        // Stopped at the end of a block. After an ordinary block the next one starts here; after
+        // the last one, these are the padding bits of the final byte.
+        const int unused = inflater.data_type & 7;
+        if ((inflater.data_type & 64) == 0)
+            lastHeaderBit = (stream.size() - inflater.avail_in) * 8 - std::size_t(unused);
+        else
+            unusedBits = unused;
+    }
+    inflateEnd(&inflater);
+
+    stream[lastHeaderBit / 8] &= std::uint8_t(~(1U << (lastHeaderBit % 8)));
+    // An empty stored block: three zero header bits (in the final byte's zero padding when they
+    // fit), alignment to the byte, then LEN 0 and NLEN 0xffff.
+    if (unusedBits < 3)
+        stream.push_back(0);
+    stream.insert(stream.end(), {0x00, 0x00, 0xff, 0xff});
+}
+
 Band compressBand(const Bitmap &bitmap, int first, int last, bool isLast)
 {
     Band band;
@@ -90,29 +167,18 @@ Band compressBand(const Bitmap &bitmap, int first, int last, bool isLast)
     band.rawLength = filtered.size();
     band.adler = adler32_z(1, filtered.data(), filtered.size());
 
-    z_stream stream{};
-    if (deflateInit2(&stream, PngEncoder::compressionLevel, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK)
-        throw std::runtime_error("zlib could not start a compressor");
-    if (first > 0) {
-        // Prime the band with the data that precedes it, so matches may reach back into the
-        // previous band exactly as they would in one continuous stream.
-        const std::size_t rowBytes = bitmap.bytesPerRow() + 1;
-        const int dictionaryRows = int(std::min<std::size_t>(std::size_t(first), windowBytes / rowBytes + 1));
-        const Bytes before = filterRows(bitmap, first - dictionaryRows, first);
-        const std::size_t take = std::min(before.size(), windowBytes);
-        deflateSetDictionary(&stream, before.data() + (before.size() - take), uInt(take));
-    }
-    band.deflated.resize(deflateBound(&stream, uLong(filtered.size())) + 16);
-    stream.next_in = const_cast<Bytef *>(filtered.data());
-    stream.avail_in = uInt(filtered.size());
-    stream.next_out = band.deflated.data();
-    stream.avail_out = uInt(band.deflated.size());
-    const int result = deflate(&stream, isLast ? Z_FINISH : Z_SYNC_FLUSH);
-    const bool complete = isLast ? result == Z_STREAM_END : (result == Z_OK && stream.avail_in == 0);
-    band.deflated.resize(band.deflated.size() - stream.avail_out);
-    deflateEnd(&stream);
-    if (!complete)
-        throw std::runtime_error("zlib could not compress the image");
+    const std::unique_ptr<libdeflate_compressor, CompressorDeleter> compressor(
+        libdeflate_alloc_compressor(PngEncoder::compressionLevel));
+    if (!compressor)
+        throw std::bad_alloc();
+    band.deflated.resize(libdeflate_deflate_compress_bound(compressor.get(), filtered.size()));
+    const std::size_t size = libdeflate_deflate_compress(compressor.get(), filtered.data(), filtered.size(),
+                                                         band.deflated.data(), band.deflated.size());
+    if (size == 0)
+        throw std::runtime_error("the image could not be compressed");
+    band.deflated.resize(size);
+    if (!isLast)
+        makeContinuable(band.deflated);
     return band;
 }
 
@@ -136,11 +202,9 @@ void appendChunk(QByteArray &out, const char type[4], const char *data, qsizetyp
 
 QByteArray zlibHeader()
 {
-    // CMF 0x78 (deflate, 32 KiB window); FLG carries the level class and makes the pair a multiple of 31.
-    const int levelClass = PngEncoder::compressionLevel <= 1   ? 0
-                           : PngEncoder::compressionLevel <= 5 ? 1
-                           : PngEncoder::compressionLevel == 6 ? 2
-                                                               : 3;
+    // CMF 0x78: deflate with a 32 KiB window. FLG: the "maximum compression" class, padded so
+    // that CMF·256 + FLG is a multiple of 31.
+    constexpr int levelClass = 3;
     int flg = levelClass << 6;
     flg += 31 - ((0x78 * 256 + flg) % 31);
     return QByteArray{"\x78"} + char(flg);
@@ -153,14 +217,14 @@ QByteArray PngEncoder::encode(const Bitmap &bitmap, TaskPool *pool)
     const int height = bitmap.height();
     const int rowsPerBand = int(std::max<std::size_t>(1, bandBytes / (bitmap.bytesPerRow() + 1)));
     const int bandCount = (height + rowsPerBand - 1) / rowsPerBand;
+    const auto bandRows = [&](int b) { return std::pair{b * rowsPerBand, std::min(height, (b + 1) * rowsPerBand)}; };
 
     std::vector<Band> bands(static_cast<std::size_t>(bandCount));
     if (pool != nullptr && bandCount > 1) {
         std::vector<std::shared_future<Band>> pending;
         pending.reserve(std::size_t(bandCount));
         for (int b = 0; b < bandCount; ++b) {
-            const int first = b * rowsPerBand;
-            const int last = std::min(height, first + rowsPerBand);
+            const auto [first, last] = bandRows(b);
             pending.push_back(pool->submit([&bitmap, first, last, isLast = b + 1 == bandCount] {
                 return compressBand(bitmap, first, last, isLast);
             }));
@@ -171,9 +235,8 @@ QByteArray PngEncoder::encode(const Bitmap &bitmap, TaskPool *pool)
         }
     } else {
         for (int b = 0; b < bandCount; ++b) {
-            const int first = b * rowsPerBand;
-            bands[std::size_t(b)] =
-                compressBand(bitmap, first, std::min(height, first + rowsPerBand), b + 1 == bandCount);
+            const auto [first, last] = bandRows(b);
+            bands[std::size_t(b)] = compressBand(bitmap, first, last, b + 1 == bandCount);
         }
     }
 

@@ -1,32 +1,12 @@
 #include "resampler.h"
 
+#include "resamplingkernel.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 namespace iconsmith {
-
-namespace {
-
-constexpr double lobes = 3.0;
-
-double sinc(double x)
-{
-    if (std::abs(x) < 1e-9)
-        return 1.0;
-    const double px = std::numbers::pi * x;
-    return std::sin(px) / px;
-}
-
-// Lanczos window over three lobes.
-double kernel(double x)
-{
-    if (std::abs(x) >= lobes)
-        return 0.0;
-    return sinc(x) * sinc(x / lobes);
-}
-
-} // namespace
 
 namespace {
 
@@ -44,20 +24,38 @@ int reflect(int index, int length)
     return index < length ? index : period - index;
 }
 
+// Keeps a filtered value within the range of the pixels under its footprint. A windowed-sinc
+// filter overshoots next to sharp edges (halos, dark rims around a bright shape); the footprint
+// of a target pixel never holds values outside its own range, so clamping removes the
+// overshoot while leaving smooth areas and fine texture, whose range is wide, untouched.
+Float4 clampToFootprint(Float4 value, const Float4 *footprint, int count)
+{
+    Float4 low = footprint[0];
+    Float4 high = footprint[0];
+    for (int k = 1; k < count; ++k) {
+        low = min4(low, footprint[k]);
+        high = max4(high, footprint[k]);
+    }
+    return min4(max4(value, low), high);
+}
+
 } // namespace
 
 Resampler::Axis Resampler::Axis::make(int fromLength, int toLength)
 {
     Axis axis;
     const double scale = double(fromLength) / double(toLength);
-    // Reducing widens the filter so that it removes what the target cannot represent;
+    const bool reducing = scale > 1.0;
+    // Reducing widens the filter by the factor so that it removes what the target cannot hold;
     // enlarging keeps it at its natural width.
     const double filterScale = std::max(scale, 1.0);
-    const double support = lobes * filterScale;
-    const int span = int(std::ceil(support * 2.0)) + 2;
-    axis.stride = std::min(span, fromLength);
+    const double support = ResamplingKernel::support * filterScale;
+    const auto kernel = reducing ? &ResamplingKernel::reduction : &ResamplingKernel::lanczos3;
+    axis.stride = std::min(int(std::ceil(support * 2.0)) + 2, fromLength);
     axis.first.resize(std::size_t(toLength));
     axis.count.resize(std::size_t(toLength));
+    axis.boxFirst.resize(std::size_t(toLength));
+    axis.boxLast.resize(std::size_t(toLength));
     axis.weights.assign(std::size_t(toLength) * std::size_t(axis.stride), 0.0F);
 
     std::vector<double> gathered(std::size_t(fromLength), 0.0);
@@ -94,6 +92,13 @@ Resampler::Axis Resampler::Axis::make(int fromLength, int toLength)
                 weights[k - low] = float(gathered[std::size_t(k)] / sum);
             gathered[std::size_t(k)] = 0.0;
         }
+
+        // The footprint: the source pixels the target pixel covers when reducing, the two
+        // nearest when enlarging.
+        const int boxFirst = reducing ? int(std::floor(i * scale)) : int(std::floor(centre));
+        const int boxLast = reducing ? int(std::ceil((i + 1) * scale)) - 1 : boxFirst + 1;
+        axis.boxFirst[std::size_t(i)] = std::clamp(boxFirst, low, kept);
+        axis.boxLast[std::size_t(i)] = std::clamp(boxLast, axis.boxFirst[std::size_t(i)], kept);
     }
     return axis;
 }
@@ -125,7 +130,8 @@ void Resampler::filterRow(const Float4 *row, Float4 *out) const
         Float4 acc = splat(0.0F);
         for (int k = 0; k < count; ++k)
             acc += src[k] * w[k];
-        out[x] = acc;
+        out[x] = clampToFootprint(acc, row + m_horizontal.boxFirst[std::size_t(x)],
+                                  m_horizontal.boxLast[std::size_t(x)] - m_horizontal.boxFirst[std::size_t(x)] + 1);
     }
 }
 
@@ -170,6 +176,18 @@ void Resampler::emitReadyRows()
             const float weight = w[k];
             for (int x = 0; x < width; ++x)
                 out[x] += src[x] * weight;
+        }
+        const int boxFirst = m_vertical.boxFirst[index];
+        const int boxRows = m_vertical.boxLast[index] - boxFirst + 1;
+        for (int x = 0; x < width; ++x) {
+            Float4 low = m_ring[std::size_t(boxFirst % m_ringRows) * std::size_t(width) + std::size_t(x)];
+            Float4 high = low;
+            for (int r = 1; r < boxRows; ++r) {
+                const Float4 v = m_ring[std::size_t((boxFirst + r) % m_ringRows) * std::size_t(width) + std::size_t(x)];
+                low = min4(low, v);
+                high = max4(high, v);
+            }
+            out[x] = min4(max4(out[x], low), high);
         }
         m_sink(m_nextOutputRow, out);
         ++m_nextOutputRow;

@@ -11,12 +11,14 @@
 namespace iconsmith {
 
 /**
- * Resizes premultiplied RGBA rows with a separable windowed-sinc filter.
+ * Resizes premultiplied RGBA rows with a separable windowed-sinc filter (see ResamplingKernel).
  *
  * When reducing, the filter is widened by the reduction factor, so every source pixel
  * contributes and detail finer than the target can hold is removed rather than folded back as
- * moiré. Rows are pushed in order and come out in order as soon as the rows they need have
- * arrived, so a large source can stream through without ever being held whole.
+ * moiré. Each result is kept within the range of the source pixels under its footprint, which
+ * removes the filter's overshoot at sharp edges. Borders are extended by mirroring. Rows are
+ * pushed in order and come out in order as soon as the rows they need have arrived, so a large
+ * source can stream through without ever being held whole.
  */
 class Resampler
 {
@@ -34,12 +36,17 @@ public:
     /** Resizes a whole picture. */
     static PixelBuffer resample(const PixelBuffer &from, QSize to);
 
-    /** The weights of one axis: for each target pixel, the first source pixel and its run of weights. */
+    /**
+     * The weights of one axis: for each target pixel, the first source pixel and its run of
+     * weights, and the source pixels of its footprint.
+     */
     struct Axis
     {
         std::vector<int> first;
         std::vector<int> count;
         std::vector<float> weights;
+        std::vector<int> boxFirst;
+        std::vector<int> boxLast;
         int stride = 0;
 
         static Axis make(int fromLength, int toLength);
