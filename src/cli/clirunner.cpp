@@ -8,6 +8,8 @@
 #include "clihost.h"
 #include "clioptions.h"
 #include "icongenerator.h"
+#include "iconsetcheck.h"
+#include "sourcecheck.h"
 #include "sourceimage.h"
 
 namespace iconsmith {
@@ -29,7 +31,7 @@ int CliRunner::run(const QStringList &arguments)
     const std::optional<CliOptions> options = CliOptions::parse(arguments, &error);
     if (!options) {
         m_err << programName() << ": " << error << '\n'
-              << CliRunner::tr("Try \"%1 --help\" for more information.").arg(programName()) << Qt::endl;
+              << tr("Try \"%1 --help\" for more information.").arg(programName()) << Qt::endl;
         return UsageError;
     }
     switch (options->mode) {
@@ -79,6 +81,14 @@ int CliRunner::generate(const CliOptions &options)
     }
     for (const GenerationReport::Failure &failure : report.failures)
         m_err << programName() << ": " << QDir::toNativeSeparators(failure.path) << ": " << failure.reason << '\n';
+    const QList<SourceWarning> warnings =
+        SourceCheck::check({source.size(), report.sourceHasTransparency, source.isVector()}, generator.outputPlan());
+    for (const SourceWarning &warning : warnings) {
+        m_err << programName() << ": " << tr("warning:") << ' ' << warning.message;
+        if (warning.kind == SourceWarning::Kind::TransparentMarketingIcon)
+            m_err << ' ' << tr("(--background COLOR)");
+        m_err << '\n';
+    }
     m_err.flush();
 
     if (!options.quiet) {
@@ -94,14 +104,27 @@ int CliRunner::generate(const CliOptions &options)
                   << '\n';
     }
     m_out.flush();
-    return report.succeeded() ? Success : Failure;
+    if (!report.succeeded())
+        return Failure;
+    return options.strict && !warnings.isEmpty() ? StrictWarnings : Success;
 }
 
 int CliRunner::check(const CliOptions &options)
 {
-    Q_UNUSED(options);
-    m_err << programName() << ": " << CliRunner::tr("--check is not available yet.") << Qt::endl;
-    return Failure;
+    const IconSetCheck::Result result = IconSetCheck::check(options.checkFolder);
+    for (const IconSetCheck::Problem &problem : result.problems)
+        m_out << problem.file << ": " << problem.message << '\n';
+    if (!options.quiet) {
+        const QString folder = QDir::toNativeSeparators(options.checkFolder);
+        if (result.passed())
+            m_out << tr("%1: %2 images, no problems.").arg(folder).arg(result.imagesChecked) << '\n';
+        else
+            m_out << (result.problems.size() == 1 ? tr("%1: 1 problem.").arg(folder)
+                                                  : tr("%1: %2 problems.").arg(folder).arg(result.problems.size()))
+                  << '\n';
+    }
+    m_out.flush();
+    return result.passed() ? Success : Failure;
 }
 
 } // namespace iconsmith

@@ -18,7 +18,7 @@ class CliRunner
 
 public:
     /** Exit statuses. */
-    enum Status { Success = 0, Failure = 1, UsageError = 2 };
+    enum Status { Success = 0, Failure = 1, UsageError = 2, StrictWarnings = 3 };
 
     CliRunner(FILE *out, FILE *err);
 

@@ -28,6 +28,8 @@ struct GenerationReport
     QString folder;
     QList<WrittenFile> written;
     QList<Failure> failures;
+    /** Whether the source turned out to have pixels that are less than opaque. */
+    bool sourceHasTransparency = false;
 
     [[nodiscard]] bool succeeded() const { return failures.isEmpty(); }
 };

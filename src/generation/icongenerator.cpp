@@ -108,13 +108,7 @@ GenerationReport IconGenerator::generateIconsWithImage(const SourceImage &image)
 GenerationReport IconGenerator::generateScaleImage(const SourceImage &image)
 {
     beginAction(image, appiconsetPathString());
-    const bool zoomIn = m_host.isZoomInOn();
-    const QSize source = image.size();
-    // Sizes are measured in source pixels: zooming in puts the source size at @1x, zooming out at @3x.
-    const double baseWidth = zoomIn ? source.width() : source.width() / 3.0;
-    const double baseHeight = zoomIn ? source.height() : source.height() / 3.0;
-    const QList<QSize> pixels = {roundedPixels(baseWidth, baseHeight), roundedPixels(2 * baseWidth, 2 * baseHeight),
-                                 roundedPixels(3 * baseWidth, 3 * baseHeight)};
+    const QList<QSize> pixels = scaledImageSizes(image.size());
 
     if (const auto error = FileOutput::createFolder(appiconsetPathString()))
         fail(appiconsetPathString(), *error);
@@ -135,6 +129,33 @@ GenerationReport IconGenerator::generateScaleImage(const SourceImage &image)
     return endAction();
 }
 
+QList<QSize> IconGenerator::scaledImageSizes(QSize source) const
+{
+    // Measured in source pixels: zooming in puts the source size at @1x, zooming out at @3x.
+    const bool zoomIn = m_host.isZoomInOn();
+    const double baseWidth = zoomIn ? source.width() : source.width() / 3.0;
+    const double baseHeight = zoomIn ? source.height() : source.height() / 3.0;
+    return {roundedPixels(baseWidth, baseHeight), roundedPixels(2 * baseWidth, 2 * baseHeight),
+            roundedPixels(3 * baseWidth, 3 * baseHeight)};
+}
+
+OutputPlan IconGenerator::outputPlan() const
+{
+    OutputPlan plan;
+    plan.rounded = m_host.isRoundedCornerOn();
+    plan.background = m_host.backgroundColor().has_value();
+    if (m_host.platformChoice() == OutputPaths::scaledImageChoice) {
+        plan.stretched = false;
+        return plan; // the scaled sizes depend on the source; its proportions are kept
+    }
+    const SizeTable table = SizeTable::read(sizeTablePath());
+    for (const IdiomPass &pass : passesFor(m_host.platformChoice())) {
+        for (const SizeEntry &entry : table.dictionary(pass.table).entries)
+            plan.outputs.append({entry.name, roundedPixels(entry.dimensions.width(), entry.dimensions.height())});
+    }
+    return plan;
+}
+
 void IconGenerator::beginAction(const SourceImage &image, const QString &folder)
 {
     m_report = GenerationReport();
@@ -145,6 +166,8 @@ void IconGenerator::beginAction(const SourceImage &image, const QString &folder)
 
 GenerationReport IconGenerator::endAction()
 {
+    if (m_pipeline)
+        m_report.sourceHasTransparency = m_pipeline->sourceHasTransparency();
     m_pipeline.reset();
     m_shownFolders.clear();
     return std::exchange(m_report, GenerationReport());

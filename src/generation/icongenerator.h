@@ -15,6 +15,7 @@
 #include "generationreport.h"
 #include "renderrequest.h"
 #include "sizetable.h"
+#include "sourcecheck.h"
 
 namespace iconsmith {
 
@@ -47,6 +48,12 @@ public:
     GenerationReport generateIconsWithImage(const SourceImage &image);
     /** Writes the scaled image set (@1x, @2x, @3x) into the save folder. */
     GenerationReport generateScaleImage(const SourceImage &image);
+
+    /**
+     * What the current choices would make: the files (name and pixel size) of the platform
+     * choice, read from the size table afresh, and the options that shape them.
+     */
+    [[nodiscard]] OutputPlan outputPlan() const;
 
     /** The catalog document of the last icon set. */
     [[nodiscard]] const ContentsDocument &contents() const { return m_contents; }
@@ -81,6 +88,7 @@ private:
     };
 
     static QList<IdiomPass> passesFor(int platformChoice);
+    [[nodiscard]] QList<QSize> scaledImageSizes(QSize source) const;
 
     void beginAction(const SourceImage &image, const QString &folder);
     GenerationReport endAction();

@@ -30,6 +30,27 @@ public:
         return m_pixels.data() + std::size_t(y) * std::size_t(m_size.width());
     }
 
+    /** Whether any pixel of the row is less than opaque, to 8-bit precision. */
+    static bool hasTransparency(const Float4 *row, int width)
+    {
+        // Below this an alpha no longer rounds to 255.
+        constexpr float opaque = 1.0F - 0.5F / 255.0F;
+        for (int x = 0; x < width; ++x) {
+            if (row[x][3] < opaque)
+                return true;
+        }
+        return false;
+    }
+    /** Whether any pixel is less than opaque. */
+    [[nodiscard]] bool hasTransparency() const
+    {
+        for (int y = 0; y < height(); ++y) {
+            if (hasTransparency(row(y), width()))
+                return true;
+        }
+        return false;
+    }
+
 private:
     QSize m_size;
     std::vector<Float4> m_pixels;

@@ -53,8 +53,11 @@ std::shared_future<QByteArray> RenderPipeline::start(const RenderRequest &reques
 
     std::shared_future<QByteArray> job;
     if (m_source.isVector()) {
-        job = m_pool.submit([source = m_source, request, pool = &m_pool] {
-            return PngEncoder::encode(IconRenderer::render(source, request), pool);
+        job = m_pool.submit([this, source = m_source, request, pool = &m_pool] {
+            const PixelBuffer picture = source.renderVector(request.pixels);
+            if (picture.hasTransparency())
+                m_sourceTransparent = true;
+            return PngEncoder::encode(IconRenderer::render(picture, request), pool);
         });
     } else {
         std::shared_ptr<const PixelBuffer> master;
@@ -101,7 +104,14 @@ void RenderPipeline::buildMaster(QSize covering)
     auto master = std::make_shared<PixelBuffer>(masterSize);
     Resampler resampler(m_decodedSize, masterSize,
                         [&master](int y, const Float4 *row) { std::copy(row, row + master->width(), master->row(y)); });
-    m_source.decode(covering, [&resampler](int, const Float4 *row) { resampler.pushRow(row); });
+    bool transparent = false;
+    const int width = m_decodedSize.width();
+    m_source.decode(covering, [&](int, const Float4 *row) {
+        transparent = transparent || PixelBuffer::hasTransparency(row, width);
+        resampler.pushRow(row);
+    });
+    if (transparent)
+        m_sourceTransparent = true;
     m_master = std::move(master);
 }
 

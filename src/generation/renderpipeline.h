@@ -4,6 +4,7 @@
 #include <QList>
 #include <QSize>
 
+#include <atomic>
 #include <future>
 #include <map>
 #include <memory>
@@ -36,6 +37,8 @@ public:
     void prefetch(const QList<RenderRequest> &requests);
     /** The PNG bytes of one request; waits for it. Throws ImageError when the source cannot be read. */
     QByteArray png(const RenderRequest &request);
+    /** Whether the source, as decoded or drawn so far, has any pixel that is less than opaque. */
+    [[nodiscard]] bool sourceHasTransparency() const { return m_sourceTransparent.load(); }
 
 private:
     std::shared_future<QByteArray> start(const RenderRequest &request);
@@ -48,6 +51,7 @@ private:
     QSize m_decodedSize;
     std::exception_ptr m_masterError;
     std::map<RenderRequest, std::shared_future<QByteArray>> m_jobs;
+    std::atomic<bool> m_sourceTransparent{false};
 };
 
 } // namespace iconsmith

@@ -57,8 +57,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
+        // Opaque, square and as large as the App Store icon: nothing to warn about.
         m_source = m_dir.filePath(u"source.png"_s);
-        test::writeTestPicture(m_source, QSize(128, 128), true);
+        test::writeTestPicture(m_source, QSize(1024, 1024), false);
         m_output = m_dir.filePath(u"out"_s);
     }
     QStringList generateArgs(const QStringList &extra = {}) const
@@ -105,8 +106,8 @@ TEST_F(CliRunnerTest, TheScaledSetGoesStraightIntoTheFolder)
 {
     const CliRun result = runCli(generateArgs({u"-p"_s, u"scaled"_s, u"--zoom"_s, u"out"_s}));
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
-    EXPECT_TRUE(result.out.contains(u"Image.png  43x43"_s)) << result.out.toStdString();
-    EXPECT_TRUE(result.out.contains(u"Image@3x.png  128x128"_s));
+    EXPECT_TRUE(result.out.contains(u"Image.png  341x341"_s)) << result.out.toStdString();
+    EXPECT_TRUE(result.out.contains(u"Image@3x.png  1024x1024"_s));
     EXPECT_FALSE(QFileInfo::exists(m_output + u"/AppIcon.appiconset"_s));
 }
 
@@ -164,6 +165,50 @@ TEST_F(CliRunnerTest, EveryFileThatCouldNotBeWrittenIsListed)
     // The folder, nine PNG files and Contents.json.
     EXPECT_EQ(result.err.count(u'\n'), 11) << result.err.toStdString();
     EXPECT_TRUE(result.out.contains(u"Wrote 0 files"_s)) << result.out.toStdString();
+}
+
+TEST_F(CliRunnerTest, WarningsGoToStandardErrorAndStrictMakesThemFail)
+{
+    // A small picture with a transparent band: the App Store icon would be soft and transparent.
+    test::writeTestPicture(m_source, QSize(128, 128), true);
+    const CliRun lenient = runCli(generateArgs({u"-q"_s}));
+    EXPECT_EQ(lenient.status, 0);
+    EXPECT_TRUE(lenient.err.contains(u"warning:"_s)) << lenient.err.toStdString();
+    EXPECT_TRUE(lenient.err.contains(u"--background"_s));
+    // 128 pixels is smaller than the 1024-pixel App Store icon.
+    EXPECT_TRUE(lenient.err.contains(u"128 × 128"_s)) << lenient.err.toStdString();
+    const CliRun strict = runCli(generateArgs({u"-q"_s, u"--strict"_s}));
+    EXPECT_EQ(strict.status, 3);
+    // Warnings never stop the files from being written.
+    EXPECT_TRUE(QFileInfo::exists(m_output + u"/AppIcon.appiconset/ios-marketing.png"_s));
+}
+
+TEST_F(CliRunnerTest, ABackgroundColourFlattensTheSetAndItPassesTheCheck)
+{
+    test::writeTestPicture(m_source, QSize(1024, 1024), true);
+    const CliRun generated = runCli(generateArgs({u"-q"_s, u"--background"_s, u"#336699"_s}));
+    ASSERT_EQ(generated.status, 0) << generated.err.toStdString();
+    EXPECT_FALSE(generated.err.contains(u"App Store icon"_s)) << generated.err.toStdString();
+    const test::DecodedImage marketing = test::readImage(m_output + u"/AppIcon.appiconset/ios-marketing.png"_s);
+    ASSERT_EQ(marketing.bands, 3);
+    EXPECT_EQ(marketing.at(0, 0, 0), 0x33);
+    EXPECT_EQ(marketing.at(0, 0, 2), 0x99);
+    const CliRun checked = runCli({u"--check"_s, m_output + u"/AppIcon.appiconset"_s});
+    EXPECT_EQ(checked.status, 0) << checked.out.toStdString();
+    EXPECT_TRUE(checked.out.contains(u"18 images, no problems"_s)) << checked.out.toStdString();
+}
+
+TEST_F(CliRunnerTest, TheCheckListsOneLinePerProblemAndFails)
+{
+    ASSERT_EQ(runCli(generateArgs({u"-q"_s})).status, 0);
+    const QString set = m_output + u"/AppIcon.appiconset"_s;
+    ASSERT_TRUE(QFile::remove(set + u"/Icon-76.png"_s));
+    const CliRun checked = runCli({u"--check"_s, set});
+    EXPECT_EQ(checked.status, 1);
+    const QStringList lines = checked.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << checked.out.toStdString();
+    EXPECT_EQ(lines[0], u"Icon-76.png: is listed but missing"_s);
+    EXPECT_TRUE(lines[1].endsWith(u"1 problem."_s));
 }
 
 TEST(CliOptions, PlatformNamesAndNumbers)

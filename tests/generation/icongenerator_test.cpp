@@ -274,6 +274,59 @@ TEST_F(IconGeneratorTest, RunsAreByteForByteRepeatable)
     EXPECT_EQ(first.readAll(), before);
 }
 
+TEST_F(IconGeneratorTest, OpaqueIconsAreWrittenWithoutAlphaAndTransparentOnesWithIt)
+{
+    m_host.choice = 0;
+    const QString tablePath = table(workedExample);
+    GenerationReport report = generate(tablePath);
+    EXPECT_FALSE(report.sourceHasTransparency);
+    EXPECT_EQ(test::readImage(iconSetFile(u"ios-marketing.png"_s)).bands, 3);
+    EXPECT_EQ(test::readImage(iconSetFile(u"Icon-29@2x.png"_s)).bands, 3);
+
+    const QString transparent = m_dir.filePath(u"transparent.png"_s);
+    test::writeTestPicture(transparent, QSize(256, 256), true);
+    m_source = SourceImage::load(transparent);
+    report = generate(tablePath);
+    EXPECT_TRUE(report.sourceHasTransparency);
+    const test::DecodedImage marketing = test::readImage(iconSetFile(u"ios-marketing.png"_s));
+    ASSERT_EQ(marketing.bands, 4);
+    EXPECT_EQ(marketing.alpha(0, 500), 0);
+}
+
+TEST_F(IconGeneratorTest, ABackgroundColourFillsTransparencyInEveryIcon)
+{
+    const QString transparent = m_dir.filePath(u"transparent.png"_s);
+    test::writeTestPicture(transparent, QSize(256, 256), true);
+    m_source = SourceImage::load(transparent);
+    m_host.choice = 0;
+    m_host.rounded = true;
+    m_host.background = RgbColor{255, 128, 0};
+    ASSERT_TRUE(generate(table(workedExample)).succeeded());
+    for (const char16_t *name : {u"ios-marketing.png", u"Icon-29@2x.png", u"Icon-60@3x.png"}) {
+        const test::DecodedImage image = test::readImage(iconSetFile(QString::fromUtf16(name)));
+        ASSERT_EQ(image.bands, 3) << QString::fromUtf16(name).toStdString();
+        // The rounded-off corner and the transparent band on the left are the background now.
+        for (const auto &[x, y] : {std::pair{0, 0}, std::pair{1, image.height / 2}}) {
+            EXPECT_EQ(image.at(x, y, 0), 255);
+            EXPECT_EQ(image.at(x, y, 1), 128);
+            EXPECT_EQ(image.at(x, y, 2), 0);
+        }
+    }
+}
+
+TEST_F(IconGeneratorTest, ThePlanListsWhatTheChoiceWouldMake)
+{
+    m_host.choice = 1;
+    IconGenerator generator(m_host, table(workedExample));
+    const OutputPlan plan = generator.outputPlan();
+    ASSERT_EQ(plan.outputs.size(), 3);
+    EXPECT_EQ(plan.outputs[1].name, u"Icon-83_5@2x"_s);
+    EXPECT_EQ(plan.outputs[1].pixels, QSize(167, 167));
+    EXPECT_TRUE(plan.stretched);
+    m_host.choice = 6;
+    EXPECT_FALSE(generator.outputPlan().stretched);
+}
+
 TEST_F(IconGeneratorTest, NamesThatWouldLeaveTheFolderAreRefused)
 {
     m_host.choice = 0;

@@ -1,0 +1,58 @@
+#include "sourcecheck.h"
+
+namespace iconsmith {
+
+bool SourceCheck::isMarketingIcon(const QString &name)
+{
+    return name.endsWith(QStringLiteral("marketing"));
+}
+
+QList<SourceWarning> SourceCheck::check(const Facts &source, const OutputPlan &plan)
+{
+    QList<SourceWarning> warnings;
+    if (source.size.isEmpty())
+        return warnings;
+
+    // The App Store turns away a marketing icon that has any transparency. Rounded corners make
+    // it transparent whatever the source; a background colour makes it opaque whatever the source.
+    if (!plan.background && (source.transparent || plan.rounded)) {
+        for (const OutputPlan::Output &output : plan.outputs) {
+            if (!isMarketingIcon(output.name))
+                continue;
+            const QString cause = plan.rounded && !source.transparent
+                                      ? tr("Rounded corners make the App Store icon (%1.png) transparent at its "
+                                           "corners, and the App Store rejects icons with transparency.")
+                                      : tr("The image has transparent areas, so the App Store icon (%1.png) "
+                                           "would be transparent too, and the App Store rejects icons with "
+                                           "transparency.");
+            warnings.append({SourceWarning::Kind::TransparentMarketingIcon,
+                             cause.arg(output.name) + u' ' + tr("Choose a background colour to fill it.")});
+            break;
+        }
+    }
+
+    QSize largest;
+    for (const OutputPlan::Output &output : plan.outputs)
+        largest = largest.expandedTo(output.pixels);
+    if (!source.vector && plan.stretched &&
+        (source.size.width() < largest.width() || source.size.height() < largest.height())) {
+        warnings.append({SourceWarning::Kind::Enlarged,
+                         tr("The image is %1 × %2 pixels, smaller than the largest icon (%3 × %4): it will be "
+                            "enlarged and look soft. An image of at least %3 × %4 pixels gives sharp icons.")
+                             .arg(source.size.width())
+                             .arg(source.size.height())
+                             .arg(largest.width())
+                             .arg(largest.height())});
+    }
+
+    if (plan.stretched && source.size.width() != source.size.height()) {
+        warnings.append({SourceWarning::Kind::NotSquare,
+                         tr("The image is not square (%1 × %2 pixels): every icon will be stretched to a "
+                            "square. Crop it to a square to keep its proportions.")
+                             .arg(source.size.width())
+                             .arg(source.size.height())});
+    }
+    return warnings;
+}
+
+} // namespace iconsmith

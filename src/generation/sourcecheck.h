@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QList>
+#include <QSize>
+#include <QString>
+
+namespace iconsmith {
+
+/** Something about the source that will show in the icons; never a reason to stop. */
+struct SourceWarning
+{
+    enum class Kind { TransparentMarketingIcon, Enlarged, NotSquare };
+    Kind kind;
+    QString message;
+};
+
+/** What a generation is about to make, as far as the checks of the source are concerned. */
+struct OutputPlan
+{
+    struct Output
+    {
+        QString name;
+        QSize pixels;
+    };
+    QList<Output> outputs;
+    /** Icons are stretched to their sizes; the scaled image set keeps the source's proportions. */
+    bool stretched = true;
+    bool rounded = false;
+    bool background = false;
+};
+
+/**
+ * The checks made on a source before (or while) it becomes icons: the App Store's rejection of
+ * a marketing icon that is transparent, sources smaller than the largest icon, and sources that
+ * are not square. They are worded for the person who made the picture.
+ */
+class SourceCheck
+{
+    Q_DECLARE_TR_FUNCTIONS(SourceCheck)
+
+public:
+    /** The source as far as the checks need it. */
+    struct Facts
+    {
+        QSize size;
+        bool transparent = false;
+        bool vector = false;
+    };
+
+    static QList<SourceWarning> check(const Facts &source, const OutputPlan &plan);
+
+    /** Whether an icon name is that of a store's marketing icon ("ios-marketing", "watch-marketing"). */
+    static bool isMarketingIcon(const QString &name);
+};
+
+} // namespace iconsmith
