@@ -6,8 +6,9 @@ namespace iconsmith {
 
 /**
  * The category of the generation's diagnostic lines (catalog entries and the marketing-image
- * check). Off below warnings by default; QT_LOGGING_RULES="iconsmith.generation.debug=true"
- * shows them.
+ * check). Info and above are on by default: the desktop app writes the lines at info level, to
+ * the system log. The command-line tool writes them at debug level, shown only with
+ * QT_LOGGING_RULES="iconsmith.generation.debug=true".
  */
 Q_DECLARE_LOGGING_CATEGORY(lcGeneration)
 

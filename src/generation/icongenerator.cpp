@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <cmath>
 
@@ -264,7 +265,9 @@ bool IconGenerator::checkFileExist()
 void IconGenerator::showSaveFolder()
 {
     const QString folder = encodingPathString();
-    if (m_shownFolders.contains(folder))
+    // Only a folder is shown: asking the desktop to "show" a file would open it with its
+    // default program, and a save-folder text can name any file.
+    if (m_shownFolders.contains(folder) || !QFileInfo(folder).isDir())
         return;
     m_shownFolders.insert(folder);
     m_host.showFolder(folder);

@@ -50,23 +50,7 @@ public:
 private:
     void quantise(const Float4 *row, std::uint8_t *out, int width)
     {
-        for (int x = 0; x < width; ++x, out += 4) {
-            const Float4 p = row[x];
-            const float alpha = std::clamp(p[3], 0.0F, 1.0F);
-            const auto a8 = std::uint8_t(std::lround(alpha * 255.0F));
-            if (a8 == 0) {
-                out[0] = out[1] = out[2] = out[3] = 0;
-                m_opaque = false;
-                continue;
-            }
-            // Premultiplied colour can overshoot its alpha after filtering; clamping it to the
-            // alpha keeps edges against transparency from turning darker or lighter than the shape.
-            const float inverse = 1.0F / alpha;
-            for (int c = 0; c < 3; ++c)
-                out[c] = std::uint8_t(std::lround(std::clamp(p[c], 0.0F, alpha) * inverse * 255.0F));
-            out[3] = a8;
-            m_opaque = m_opaque && a8 == 255;
-        }
+        m_opaque = PixelBuffer::unpremultiplyRow(row, width, out) && m_opaque;
     }
 
     Bitmap m_bitmap;
@@ -87,6 +71,18 @@ Bitmap IconRenderer::render(const PixelBuffer &picture, const RenderRequest &req
     return finisher.take();
 }
 
+Bitmap IconRenderer::render(const Bitmap &rgba, const RenderRequest &request)
+{
+    RowFinisher finisher(request);
+    Resampler resampler(rgba.size(), request.pixels, std::ref(finisher));
+    std::vector<Float4> row(std::size_t(rgba.width()));
+    for (int y = 0; y < rgba.height(); ++y) {
+        PixelBuffer::premultiplyRow(rgba.row(y), rgba.width(), row.data());
+        resampler.pushRow(row.data());
+    }
+    return finisher.take();
+}
+
 Bitmap IconRenderer::render(const SourceImage &vectorSource, const RenderRequest &request)
 {
     const PixelBuffer picture = vectorSource.renderVector(request.pixels);
@@ -104,7 +100,11 @@ Bitmap IconRenderer::preview(const SourceImage &source, int maxEdge)
     const QSize decoded = source.decodedSize(fitted);
     RowFinisher finisher(request);
     Resampler resampler(decoded, fitted, std::ref(finisher));
-    source.decode(fitted, [&resampler](int, const Float4 *row) { resampler.pushRow(row); });
+    std::vector<Float4> row(std::size_t(decoded.width()));
+    source.decode(fitted, [&](int, const std::uint8_t *rgba) {
+        PixelBuffer::premultiplyRow(rgba, decoded.width(), row.data());
+        resampler.pushRow(row.data());
+    });
     return finisher.take();
 }
 

@@ -20,6 +20,8 @@ class IconRenderer
 public:
     /** Renders from a decoded picture (premultiplied floats) of any size. */
     static Bitmap render(const PixelBuffer &picture, const RenderRequest &request);
+    /** Renders from an 8-bit RGBA picture with straight alpha, of any size. */
+    static Bitmap render(const Bitmap &rgba, const RenderRequest &request);
     /** Renders a vector source directly at the requested size. Throws ImageError. */
     static Bitmap render(const SourceImage &vectorSource, const RenderRequest &request);
     /**

@@ -1,16 +1,38 @@
 #include "imagelibrary.h"
 
+#include <QDir>
+#include <QFile>
+#include <QtGlobal>
+
+#include <gmodule.h>
 #include <vips/vips8>
 
 #include <mutex>
 
 namespace iconsmith {
 
+namespace {
+
+bool g_modulesDeferred = false;
+
+// The library looks for its modules under the prefix this variable names; a prefix without
+// any keeps them out of start-up.
+constexpr char prefixVariable[] = "VIPSHOME";
+constexpr char prefixWithoutModules[] = "/nonexistent/iconsmith-deferred-modules";
+
+} // namespace
+
 void ImageLibrary::ensureStarted()
 {
     static std::once_flag once;
     std::call_once(once, [] {
-        if (VIPS_INIT("iconsmith") != 0)
+        g_modulesDeferred = !qEnvironmentVariableIsSet(prefixVariable) && g_module_supported();
+        if (g_modulesDeferred)
+            qputenv(prefixVariable, prefixWithoutModules);
+        const int failed = VIPS_INIT("iconsmith");
+        if (g_modulesDeferred)
+            qunsetenv(prefixVariable);
+        if (failed != 0)
             vips_error_exit("the imaging library could not start");
         // Every generation decodes its source exactly once, so a cache of operations would only
         // hold on to memory and to files the user may want to replace.
@@ -18,18 +40,28 @@ void ImageLibrary::ensureStarted()
     });
 }
 
-QString ImageLibrary::takeError(const char *fallback)
+bool ImageLibrary::loadDeferredModules()
 {
-    QString text = QString::fromUtf8(vips_error_buffer()).trimmed();
-    vips_error_clear();
-    // The library prefixes each line with the name of the operation ("pngload: ..."); keep the
-    // last, most specific line.
-    const qsizetype lastLine = text.lastIndexOf(u'\n');
-    if (lastLine >= 0)
-        text = text.mid(lastLine + 1);
-    if (text.isEmpty() && fallback != nullptr)
-        text = QString::fromUtf8(fallback);
-    return text;
+    ensureStarted();
+    static std::once_flag once;
+    static bool loaded = false;
+    std::call_once(once, [] {
+        if (!g_modulesDeferred)
+            return;
+        const QDir folder(
+            QStringLiteral(ICONSMITH_VIPS_LIBDIR "/vips-modules-%1.%2").arg(vips_version(0)).arg(vips_version(1)));
+        for (const QString &name :
+             folder.entryList({QStringLiteral("*.so"), QStringLiteral("*.dylib"), QStringLiteral("*.dll")}, QDir::Files,
+                              QDir::Name)) {
+            // Opening a module runs its initialiser, which registers its formats.
+            GModule *module = g_module_open(QFile::encodeName(folder.filePath(name)).constData(), G_MODULE_BIND_LAZY);
+            if (module == nullptr)
+                continue;
+            g_module_make_resident(module);
+            loaded = true;
+        }
+    });
+    return loaded;
 }
 
 } // namespace iconsmith

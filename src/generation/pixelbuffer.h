@@ -3,6 +3,7 @@
 #include <QSize>
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "float4.h"
@@ -29,6 +30,14 @@ public:
     {
         return m_pixels.data() + std::size_t(y) * std::size_t(m_size.width());
     }
+
+    /** Converts a row of 8-bit straight RGBA to premultiplied floats. */
+    static void premultiplyRow(const std::uint8_t *rgba, int width, Float4 *out);
+    /**
+     * Converts a row of premultiplied floats to 8-bit straight RGBA, clamping values a filter
+     * pushed out of range. Returns whether every pixel came out opaque.
+     */
+    static bool unpremultiplyRow(const Float4 *row, int width, std::uint8_t *rgba);
 
     /** Whether any pixel of the row is less than opaque, to 8-bit precision. */
     static bool hasTransparency(const Float4 *row, int width)

@@ -60,7 +60,7 @@ std::shared_future<QByteArray> RenderPipeline::start(const RenderRequest &reques
             return PngEncoder::encode(IconRenderer::render(picture, request), pool);
         });
     } else {
-        std::shared_ptr<const PixelBuffer> master;
+        std::shared_ptr<const Bitmap> master;
         try {
             master = masterCovering(request.pixels);
         } catch (...) {
@@ -78,7 +78,7 @@ std::shared_future<QByteArray> RenderPipeline::start(const RenderRequest &reques
     return job;
 }
 
-std::shared_ptr<const PixelBuffer> RenderPipeline::masterCovering(QSize size)
+std::shared_ptr<const Bitmap> RenderPipeline::masterCovering(QSize size)
 {
     if (m_masterError)
         std::rethrow_exception(m_masterError);
@@ -101,15 +101,29 @@ void RenderPipeline::buildMaster(QSize covering)
 {
     m_decodedSize = m_source.decodedSize(covering);
     const QSize masterSize = m_decodedSize.boundedTo(covering.expandedTo(QSize(1, 1)));
-    auto master = std::make_shared<PixelBuffer>(masterSize);
-    Resampler resampler(m_decodedSize, masterSize,
-                        [&master](int y, const Float4 *row) { std::copy(row, row + master->width(), master->row(y)); });
+    auto master = std::make_shared<Bitmap>(masterSize, 4);
     bool transparent = false;
-    const int width = m_decodedSize.width();
-    m_source.decode(covering, [&](int, const Float4 *row) {
-        transparent = transparent || PixelBuffer::hasTransparency(row, width);
-        resampler.pushRow(row);
-    });
+    const std::size_t rowBytes = master->bytesPerRow();
+    if (masterSize == m_decodedSize) {
+        m_source.decode(covering,
+                        [&](int y, const std::uint8_t *rgba) { std::copy_n(rgba, rowBytes, master->row(y)); });
+        for (int y = 0; y < masterSize.height() && !transparent; ++y) {
+            const std::uint8_t *row = master->row(y);
+            for (std::size_t x = 3; x < rowBytes; x += 4)
+                transparent = transparent || row[x] != 255;
+        }
+    } else {
+        // A source much larger than anything asked for is reduced while it streams in.
+        Resampler resampler(m_decodedSize, masterSize, [&master](int y, const Float4 *row) {
+            PixelBuffer::unpremultiplyRow(row, master->width(), master->row(y));
+        });
+        std::vector<Float4> row(std::size_t(m_decodedSize.width()));
+        m_source.decode(covering, [&](int, const std::uint8_t *rgba) {
+            PixelBuffer::premultiplyRow(rgba, m_decodedSize.width(), row.data());
+            transparent = transparent || PixelBuffer::hasTransparency(row.data(), m_decodedSize.width());
+            resampler.pushRow(row.data());
+        });
+    }
     if (transparent)
         m_sourceTransparent = true;
     m_master = std::move(master);

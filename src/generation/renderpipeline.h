@@ -9,7 +9,7 @@
 #include <map>
 #include <memory>
 
-#include "pixelbuffer.h"
+#include "bitmap.h"
 #include "renderrequest.h"
 #include "sourceimage.h"
 
@@ -42,12 +42,13 @@ public:
 
 private:
     std::shared_future<QByteArray> start(const RenderRequest &request);
-    std::shared_ptr<const PixelBuffer> masterCovering(QSize size);
+    std::shared_ptr<const Bitmap> masterCovering(QSize size);
     void buildMaster(QSize covering);
 
     SourceImage m_source;
     TaskPool &m_pool;
-    std::shared_ptr<const PixelBuffer> m_master;
+    // The decoded source, or its reduction, as 8-bit RGBA: a quarter of the memory of floats.
+    std::shared_ptr<const Bitmap> m_master;
     QSize m_decodedSize;
     std::exception_ptr m_masterError;
     std::map<RenderRequest, std::shared_future<QByteArray>> m_jobs;

@@ -104,29 +104,18 @@ vips::VImage openRaster(const SourceImage::Data &d, QSize atLeast)
         vips::VImage::new_from_buffer(d.bytes.constData(), std::size_t(d.bytes.size()), "", loadOptions(d, atLeast)));
 }
 
-// Unpremultiplied 8-bit values to 0..1.
-const std::array<float, 256> &unitTable()
+// Copies one decoded row as RGBA, giving three-band pictures an opaque alpha.
+void toRgba(const VipsPel *pixels, int width, int bands, std::uint8_t *out)
 {
-    static const std::array<float, 256> table = [] {
-        std::array<float, 256> t{};
-        for (std::size_t i = 0; i < t.size(); ++i)
-            t[i] = float(i) / 255.0F;
-        return t;
-    }();
-    return table;
-}
-
-void toPremultiplied(const VipsPel *pixels, int width, int bands, Float4 *out)
-{
-    const auto &unit = unitTable();
     if (bands == 4) {
-        for (int x = 0; x < width; ++x, pixels += 4) {
-            const float a = unit[pixels[3]];
-            out[x] = Float4{unit[pixels[0]] * a, unit[pixels[1]] * a, unit[pixels[2]] * a, a};
-        }
-    } else {
-        for (int x = 0; x < width; ++x, pixels += bands)
-            out[x] = Float4{unit[pixels[0]], unit[pixels[1]], unit[pixels[2]], 1.0F};
+        std::copy_n(pixels, std::size_t(width) * 4, out);
+        return;
+    }
+    for (int x = 0; x < width; ++x, pixels += bands, out += 4) {
+        out[0] = pixels[0];
+        out[1] = pixels[1];
+        out[2] = pixels[2];
+        out[3] = 255;
     }
 }
 
@@ -138,8 +127,26 @@ public:
     {
         int firstRow = 0;
         int rows = 0;
-        std::vector<Float4> pixels;
+        std::vector<std::uint8_t> pixels;
     };
+
+    // Buffers come back for reuse: fresh memory costs a page fault per page on first touch.
+    std::vector<std::uint8_t> takeBuffer(std::size_t size)
+    {
+        const std::lock_guard lock(m_mutex);
+        std::vector<std::uint8_t> buffer;
+        if (!m_spare.empty()) {
+            buffer = std::move(m_spare.back());
+            m_spare.pop_back();
+        }
+        buffer.resize(size);
+        return buffer;
+    }
+    void giveBack(std::vector<std::uint8_t> buffer)
+    {
+        const std::lock_guard lock(m_mutex);
+        m_spare.push_back(std::move(buffer));
+    }
 
     void push(Strip strip)
     {
@@ -188,6 +195,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::deque<Strip> m_strips;
+    std::vector<std::vector<std::uint8_t>> m_spare;
     bool m_finished = false;
     bool m_abandoned = false;
     std::exception_ptr m_error;
@@ -204,10 +212,10 @@ void decodeStrips(const vips::VImage &image, StripQueue &queue)
     for (int top = 0; top < height && !queue.isAbandoned(); top += stripRows) {
         const int rows = std::min(stripRows, height - top);
         region.prepare(0, top, width, rows);
-        StripQueue::Strip strip{top, rows, std::vector<Float4>(std::size_t(width) * std::size_t(rows))};
+        StripQueue::Strip strip{top, rows, queue.takeBuffer(std::size_t(width) * 4 * std::size_t(rows))};
         for (int r = 0; r < rows; ++r)
-            toPremultiplied(region.addr(0, top + r), width, bands,
-                            strip.pixels.data() + std::size_t(r) * std::size_t(width));
+            toRgba(region.addr(0, top + r), width, bands,
+                   strip.pixels.data() + std::size_t(r) * std::size_t(width) * 4);
         queue.push(std::move(strip));
     }
 }
@@ -253,8 +261,16 @@ SourceImage SourceImage::fromData(const QByteArray &bytes, const QString &origin
             *error = reason;
         return SourceImage();
     };
-    const char *loaderClass =
-        bytes.isEmpty() ? nullptr : vips_foreign_find_load_buffer(bytes.constData(), std::size_t(bytes.size()));
+    const auto findLoader = [&bytes]() -> const char * {
+        if (bytes.isEmpty())
+            return nullptr;
+        const char *found = vips_foreign_find_load_buffer(bytes.constData(), std::size_t(bytes.size()));
+        vips_error_clear();
+        return found;
+    };
+    const char *loaderClass = findLoader();
+    if (loaderClass == nullptr && ImageLibrary::loadDeferredModules())
+        loaderClass = findLoader();
     // The operation's nickname, such as "pngload_buffer".
     const char *loader = loaderClass != nullptr ? vips_nickname_find(g_type_from_name(loaderClass)) : nullptr;
     if (loader == nullptr) {
@@ -368,11 +384,12 @@ void SourceImage::decode(QSize atLeast, const RowSink &sink) const
 
     std::exception_ptr consumerError;
     StripQueue::Strip strip;
-    const auto width = std::size_t(image.width());
+    const auto rowBytes = std::size_t(image.width()) * 4;
     try {
         while (queue.pop(strip)) {
             for (int r = 0; r < strip.rows; ++r)
-                sink(strip.firstRow + r, strip.pixels.data() + std::size_t(r) * width);
+                sink(strip.firstRow + r, strip.pixels.data() + std::size_t(r) * rowBytes);
+            queue.giveBack(std::move(strip.pixels));
         }
     } catch (...) {
         consumerError = std::current_exception();
@@ -407,11 +424,13 @@ PixelBuffer SourceImage::renderVector(QSize target) const
     PixelBuffer exact(target);
     Resampler resampler(rendered, target,
                         [&exact](int y, const Float4 *row) { std::copy(row, row + exact.width(), exact.row(y)); });
+    std::vector<std::uint8_t> rgba(std::size_t(rendered.width()) * 4);
     std::vector<Float4> row(std::size_t(rendered.width()));
     const auto *pixels = static_cast<const VipsPel *>(image.data());
     const std::size_t stride = std::size_t(rendered.width()) * std::size_t(image.bands());
     for (int y = 0; y < rendered.height(); ++y) {
-        toPremultiplied(pixels + std::size_t(y) * stride, rendered.width(), image.bands(), row.data());
+        toRgba(pixels + std::size_t(y) * stride, rendered.width(), image.bands(), rgba.data());
+        PixelBuffer::premultiplyRow(rgba.data(), rendered.width(), row.data());
         resampler.pushRow(row.data());
     }
     return exact;

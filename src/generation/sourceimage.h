@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -26,8 +27,8 @@ class SourceImage
     Q_DECLARE_TR_FUNCTIONS(SourceImage)
 
 public:
-    /** Receives each decoded row, top to bottom, as premultiplied floats. */
-    using RowSink = std::function<void(int y, const Float4 *row)>;
+    /** Receives each decoded row, top to bottom, as 8-bit RGBA with straight alpha. */
+    using RowSink = std::function<void(int y, const std::uint8_t *rgba)>;
 
     SourceImage() = default;
 

@@ -38,14 +38,14 @@ QString WindowTest::writeImage(const QString &name, QSize size, const QColor &co
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(color);
-    const QString path = tempPath(name);
+    QString path = tempPath(name);
     EXPECT_TRUE(image.save(path, "PNG")) << qPrintable(path);
     return path;
 }
 
 QString WindowTest::writeFile(const QString &name, const QByteArray &contents) const
 {
-    const QString path = tempPath(name);
+    QString path = tempPath(name);
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << qPrintable(path);
     file.write(contents);
@@ -64,6 +64,8 @@ std::unique_ptr<QMimeData> fileDrag(const QStringList &paths)
 
 namespace {
 
+constexpr Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+
 DragOutcome send(QWidget *target, QDropEvent &event)
 {
     // Start from a refused drag, so that only the target's own answer counts.
@@ -73,26 +75,43 @@ DragOutcome send(QWidget *target, QDropEvent &event)
     return {event.isAccepted(), event.dropAction()};
 }
 
+DragOutcome enter(QWidget *target, const QMimeData &data)
+{
+    QDragEnterEvent event(target->rect().center(), offered, &data, Qt::LeftButton, Qt::NoModifier);
+    return send(target, event);
+}
+
+// Moves and drops go to the widget that accepted the drag's entry, and the application
+// remembers that widget until the drag leaves or drops; every helper therefore ends its drag.
+void leave(QWidget *target)
+{
+    QDragLeaveEvent event;
+    QCoreApplication::sendEvent(target, &event);
+}
+
 } // namespace
 
 DragOutcome sendDragEnter(QWidget *target, const QMimeData &data)
 {
-    QDragEnterEvent event(target->rect().center(), Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, &data,
-                          Qt::LeftButton, Qt::NoModifier);
-    return send(target, event);
+    const DragOutcome outcome = enter(target, data);
+    leave(target);
+    return outcome;
 }
 
 DragOutcome sendDragMove(QWidget *target, const QMimeData &data)
 {
-    QDragMoveEvent event(target->rect().center(), Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, &data,
-                         Qt::LeftButton, Qt::NoModifier);
-    return send(target, event);
+    enter(target, data);
+    QDragMoveEvent event(target->rect().center(), offered, &data, Qt::LeftButton, Qt::NoModifier);
+    const DragOutcome outcome = send(target, event);
+    leave(target);
+    return outcome;
 }
 
 DragOutcome sendDrop(QWidget *target, const QMimeData &data)
 {
-    QDropEvent event(QPointF(target->rect().center()), Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, &data,
-                     Qt::LeftButton, Qt::NoModifier);
+    if (!enter(target, data).accepted)
+        return {};
+    QDropEvent event(QPointF(target->rect().center()), offered, &data, Qt::LeftButton, Qt::NoModifier);
     return send(target, event);
 }
 

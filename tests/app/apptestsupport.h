@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QList>
+#include <QMimeData>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -16,8 +17,6 @@
 
 #include "appdelegate.h"
 #include "mainwindow.h"
-
-class QMimeData;
 
 namespace iconsmith::test {
 
@@ -44,8 +43,7 @@ protected:
 };
 
 /** The visible top-level window of type @p T (a dialog, a message box), or null. */
-template <typename T>
-T *visibleTopLevel()
+template <typename T> T *visibleTopLevel()
 {
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         if (auto *found = qobject_cast<T *>(widget); found != nullptr && found->isVisible())
@@ -55,8 +53,7 @@ T *visibleTopLevel()
 }
 
 /** How many visible top-level windows of type @p T there are. */
-template <typename T>
-int visibleTopLevelCount()
+template <typename T> int visibleTopLevelCount()
 {
     int count = 0;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
@@ -75,7 +72,7 @@ struct DragOutcome
 
 /** Mime data as a file manager puts it on a drag of @p paths. */
 std::unique_ptr<QMimeData> fileDrag(const QStringList &paths);
-/** Sends a drag-enter, a drag-move or a drop of @p data to @p target. */
+/** A whole drag of @p data over @p target: what the target answered to its entry, its move or its drop. */
 DragOutcome sendDragEnter(QWidget *target, const QMimeData &data);
 DragOutcome sendDragMove(QWidget *target, const QMimeData &data);
 DragOutcome sendDrop(QWidget *target, const QMimeData &data);

@@ -13,7 +13,10 @@ class ImageWell : public WindowTest
 {
 protected:
     [[nodiscard]] RedBorderImageView *well() const { return window().BigIcon(); }
-    [[nodiscard]] QString shownOrigin() const { return well()->image().isNull() ? QString() : well()->image().origin(); }
+    [[nodiscard]] QString shownOrigin() const
+    {
+        return well()->image().isNull() ? QString() : well()->image().origin();
+    }
 };
 
 TEST_F(ImageWell, OffersACopyForAnyDragWhatItCarries)
@@ -77,8 +80,8 @@ TEST_F(ImageWell, DropOfAFolderOrABrokenImageEmptiesTheWellAndStillSucceeds)
     const QString truncated = writeFile(QStringLiteral("truncated.png"), png.readAll().left(60));
     QDir(m_temp.path()).mkdir(QStringLiteral("folder.png"));
 
-    for (const QString &bad : {tempPath(QStringLiteral("folder.png")), truncated,
-                               tempPath(QStringLiteral("missing.png"))}) {
+    for (const QString &bad :
+         {tempPath(QStringLiteral("folder.png")), truncated, tempPath(QStringLiteral("missing.png"))}) {
         ASSERT_TRUE(well()->loadFile(good));
         const DragOutcome drop = sendDrop(well(), *fileDrag({bad}));
         EXPECT_TRUE(drop.accepted) << qPrintable(bad);
@@ -121,7 +124,7 @@ TEST_F(ImageWell, RoundCornerRepaintsEvenWhenUnchanged)
     {
         int *count;
         explicit PaintCounter(int *c) : count(c) {}
-        bool eventFilter(QObject *, QEvent *event) override
+        bool eventFilter(QObject * /*watched*/, QEvent *event) override
         {
             if (event->type() == QEvent::Paint)
                 ++*count;

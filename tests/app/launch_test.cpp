@@ -33,7 +33,7 @@ TEST_F(StartUp, ShowsTheStoredFolderAsItIsEvenWhenEmptyOrGone)
 
 TEST_F(StartUp, SelectsTheFirstPlatformWithoutApplyingItsOptionRules)
 {
-    // As the window description leaves them: rounded corners shown and off, zoom hidden, zoom in on.
+    // As mainwindow.ui leaves them: rounded corners shown and off, zoom hidden, zoom in on.
     EXPECT_FALSE(window().roundedCheckButton()->isHidden());
     EXPECT_FALSE(window().roundedCheckButton()->isChecked());
     EXPECT_TRUE(window().zoomInCheckButton()->isHidden());

@@ -116,7 +116,6 @@ TEST_F(Options, RoundedCornersRoundTheWellByAnEighthOfItsWidth)
     EXPECT_DOUBLE_EQ(well()->cornerRadius(), 50.0);
     choosePlatform(4);
     EXPECT_FALSE(rounded()->isChecked());
-    EXPECT_FALSE(well()->isRoundCorner());
     EXPECT_EQ(well()->cornerRadius(), 0.0);
 }
 

@@ -41,7 +41,7 @@ TEST_F(SaveFolderChooser, ConfirmingShowsAndRemembersThePlainPath)
     QFileDialog *chooser = openChooser();
     ASSERT_NE(chooser, nullptr);
     chooser->selectFile(folder);
-    chooser->accept();
+    static_cast<QDialog *>(chooser)->accept(); // through QDialog, where accept() is public
 
     EXPECT_TRUE(QTest::qWaitFor([] { return visibleTopLevel<QFileDialog>() == nullptr; }));
     EXPECT_EQ(window().pathFiled()->text(), QDir::toNativeSeparators(folder));
@@ -91,7 +91,7 @@ TEST(ImageChooser, OpenImageLoadsTheChosenFileIntoTheWell)
     ASSERT_NE(chooser, nullptr);
     EXPECT_EQ(chooser->windowModality(), Qt::WindowModal);
     chooser->selectFile(path);
-    chooser->accept();
+    static_cast<QDialog *>(chooser)->accept(); // through QDialog, where accept() is public
 
     ASSERT_FALSE(window.BigIcon()->image().isNull());
     EXPECT_EQ(window.BigIcon()->image().origin(), path);

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 
 #include <vips/vips8>
+
+#include <array>
 #include <zlib.h>
 
 #include "iconrenderer.h"
@@ -31,7 +33,7 @@ int decodeAll(const SourceImage &image)
     if (image.isVector())
         return image.renderVector(QSize(16, 16)).height();
     int rows = 0;
-    image.decode(image.size(), [&rows](int, const Float4 *) { ++rows; });
+    image.decode(image.size(), [&rows](int, const std::uint8_t *) { ++rows; });
     return rows;
 }
 
@@ -58,18 +60,18 @@ TEST_F(SourceImageTest, ReadsSizeAlphaAndRowsOfAPicture)
     EXPECT_FALSE(image.isVector());
     EXPECT_EQ(image.formatName(), u"png"_s);
     QList<int> rows;
-    Float4 first{};
-    image.decode(image.size(), [&](int y, const Float4 *row) {
+    std::array<std::uint8_t, 4> first{};
+    image.decode(image.size(), [&](int y, const std::uint8_t *rgba) {
         rows << y;
         if (y == 0)
-            first = row[63];
+            std::copy_n(rgba + 63 * 4, 4, first.begin());
     });
     ASSERT_EQ(rows.size(), 48);
     EXPECT_EQ(rows.first(), 0);
     EXPECT_EQ(rows.last(), 47);
-    // Premultiplied: the top-right pixel is opaque red.
-    EXPECT_FLOAT_EQ(first[0], 1.0F);
-    EXPECT_FLOAT_EQ(first[3], 1.0F);
+    // The top-right pixel is opaque red, and the left quarter transparent.
+    EXPECT_EQ(first[0], 255);
+    EXPECT_EQ(first[3], 255);
 }
 
 TEST_F(SourceImageTest, ReadsJpegGreyAndSixteenBitPictures)

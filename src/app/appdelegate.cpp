@@ -1,0 +1,348 @@
+#include "appdelegate.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSet>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <exception>
+#include <utility>
+
+#include "generationlog.h"
+#include "mainwindow.h"
+#include "outputpaths.h"
+#include "preferences.h"
+#include "redborderimageview.h"
+#include "sourceimage.h"
+
+namespace iconsmith {
+
+namespace {
+
+constexpr int roundedPlatformChoice = 4;
+constexpr qreal cornerRadiusShare = 0.125;
+
+// The wait cursor for as long as the window cannot answer, taken down on every way out.
+class BusyCursor
+{
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+QString imageNameFilter()
+{
+    return AppDelegate::tr("Images (%1)")
+        .arg(QStringLiteral("*.png *.jpg *.jpeg *.webp *.gif *.tif *.tiff *.heic *.heif *.avif *.svg *.pdf "
+                            "*.bmp *.jxl *.jp2"));
+}
+
+} // namespace
+
+AppDelegate::AppDelegate(QObject *parent)
+    : QObject(parent), m_generator(*this), m_folderOpener(&AppDelegate::openInFileBrowser)
+{}
+
+AppDelegate::~AppDelegate() = default;
+
+void AppDelegate::connectOutlets(MainWindow &window)
+{
+    m_window = &window;
+    m_platformSelection = window.platformSelection();
+    m_BigIcon = window.BigIcon();
+    m_pathFiled = window.pathFiled();
+    m_roundedCheckButton = window.roundedCheckButton();
+    m_zoomInCheckButton = window.zoomInCheckButton();
+    m_zoomOutCheckButton = window.zoomOutCheckButton();
+    m_resultLabel = window.resultLabel();
+
+    // activated and clicked come from the user only, so setting a control from code (as the
+    // start-up does) never runs an action.
+    connect(m_platformSelection, &QComboBox::activated, this, &AppDelegate::platformSelected);
+    connect(m_roundedCheckButton, &QCheckBox::clicked, this, &AppDelegate::roundedChecked);
+    connect(m_zoomInCheckButton, &QCheckBox::clicked, this, [this] { zoomCheck(m_zoomInCheckButton); });
+    connect(m_zoomOutCheckButton, &QCheckBox::clicked, this, [this] { zoomCheck(m_zoomOutCheckButton); });
+    connect(window.chooseButton(), &QPushButton::clicked, this, &AppDelegate::selectSavePath);
+    connect(window.generateButton(), &QPushButton::clicked, this, &AppDelegate::Generate);
+
+    connect(window.openAction(), &QAction::triggered, this, &AppDelegate::openImage);
+    connect(window.chooseFolderAction(), &QAction::triggered, this, &AppDelegate::selectSavePath);
+    // Through the button, so that the keyboard shortcut shows the button being pressed.
+    connect(window.generateAction(), &QAction::triggered, window.generateButton(), &QPushButton::animateClick);
+    connect(window.closeAction(), &QAction::triggered, &window, &QWidget::close);
+    connect(window.quitAction(), &QAction::triggered, qApp, &QApplication::closeAllWindows);
+}
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    if (m_pathFiled)
+        m_pathFiled->setText(Preferences::savePath().value_or(Preferences::defaultSavePath()));
+    if (m_platformSelection)
+        m_platformSelection->setCurrentIndex(0);
+}
+
+QComboBox *AppDelegate::platformSelection() const
+{
+    return m_platformSelection;
+}
+
+RedBorderImageView *AppDelegate::BigIcon() const
+{
+    return m_BigIcon;
+}
+
+QLineEdit *AppDelegate::pathFiled() const
+{
+    return m_pathFiled;
+}
+
+QCheckBox *AppDelegate::roundedCheckButton() const
+{
+    return m_roundedCheckButton;
+}
+
+QCheckBox *AppDelegate::zoomInCheckButton() const
+{
+    return m_zoomInCheckButton;
+}
+
+QCheckBox *AppDelegate::zoomOutCheckButton() const
+{
+    return m_zoomOutCheckButton;
+}
+
+QMainWindow *AppDelegate::window() const
+{
+    return m_window;
+}
+
+bool AppDelegate::openImageFile(const QString &path)
+{
+    return m_BigIcon && m_BigIcon->loadFile(path);
+}
+
+void AppDelegate::setFolderOpener(FolderOpener opener)
+{
+    m_folderOpener = std::move(opener);
+}
+
+int AppDelegate::platformChoice() const
+{
+    return m_platformSelection ? m_platformSelection->currentIndex() : -1;
+}
+
+QString AppDelegate::saveFolderText() const
+{
+    return m_pathFiled ? m_pathFiled->text() : QString();
+}
+
+bool AppDelegate::isRoundedCornerOn() const
+{
+    return m_roundedCheckButton && m_roundedCheckButton->isChecked();
+}
+
+bool AppDelegate::isZoomInOn() const
+{
+    return m_zoomInCheckButton && m_zoomInCheckButton->isChecked();
+}
+
+double AppDelegate::backingScaleFactor() const
+{
+    return m_window ? m_window->devicePixelRatioF() : qApp->devicePixelRatio();
+}
+
+void AppDelegate::showFolder(const QString &folder)
+{
+    // Only a folder that is there: the desktop opens any other path with its default program,
+    // so a save "folder" that names a file (a script, a .desktop file) would be opened or run.
+    if (m_folderOpener && QFileInfo(folder).isDir())
+        m_folderOpener(folder);
+}
+
+void AppDelegate::logLine(const QString &line)
+{
+    qCInfo(lcGeneration).noquote() << line;
+}
+
+void AppDelegate::openInFileBrowser(const QString &folder)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+void AppDelegate::platformSelected()
+{
+    const int choice = platformChoice();
+    if (m_roundedCheckButton) {
+        m_roundedCheckButton->setVisible(choice == roundedPlatformChoice);
+        m_roundedCheckButton->setChecked(false);
+    }
+    if (m_BigIcon)
+        m_BigIcon->setCornerRadius(0);
+    const bool scaled = choice == OutputPaths::scaledImageChoice;
+    // Only shown or hidden: the zoom choice is kept across platform changes.
+    if (m_zoomInCheckButton)
+        m_zoomInCheckButton->setVisible(scaled);
+    if (m_zoomOutCheckButton)
+        m_zoomOutCheckButton->setVisible(scaled);
+}
+
+void AppDelegate::zoomCheck(QAbstractButton *sender)
+{
+    if (sender == nullptr)
+        return;
+    QAbstractButton *other = sender == m_zoomInCheckButton ? static_cast<QAbstractButton *>(m_zoomOutCheckButton)
+                                                           : static_cast<QAbstractButton *>(m_zoomInCheckButton);
+    if (other)
+        other->setChecked(false);
+    // A click on the box that is already on turned it off; it stays on.
+    sender->setChecked(true);
+}
+
+void AppDelegate::roundedChecked()
+{
+    if (!m_roundedCheckButton || !m_BigIcon)
+        return;
+    const bool on = m_roundedCheckButton->isChecked();
+    m_BigIcon->setRoundCorner(on);
+    // Measured once, at the click; the radius does not follow later changes of the well's size.
+    m_BigIcon->setCornerRadius(on ? m_BigIcon->width() * cornerRadiusShare : 0);
+}
+
+bool AppDelegate::hasCompleteInput() const
+{
+    // An empty (or blank) folder field would make the generation write relative to wherever
+    // the program happens to run, or at the root of the file system.
+    return m_BigIcon && !m_BigIcon->image().isNull() && platformChoice() != -1 && !saveFolderText().trimmed().isEmpty();
+}
+
+void AppDelegate::Generate()
+{
+    if (!hasCompleteInput()) {
+        showMissingInputAlert();
+        return;
+    }
+    GenerationReport report;
+    {
+        const BusyCursor busy;
+        report = runGeneration();
+    }
+    showResult(report);
+    if (!report.succeeded())
+        showFailureAlert(report);
+}
+
+GenerationReport AppDelegate::runGeneration()
+{
+    // The image is copied (it shares its bytes), so a drop while generating cannot pull it away.
+    const SourceImage image = m_BigIcon->image();
+    try {
+        return platformChoice() == OutputPaths::scaledImageChoice ? m_generator.generateScaleImage(image)
+                                                                  : m_generator.generateIconsWithImage(image);
+    } catch (const std::exception &error) {
+        // The generator reports its own failures; this is only what escapes it, such as memory
+        // running out. It must not leave through the event loop.
+        GenerationReport report;
+        report.folder = m_generator.appiconsetPathString();
+        report.failures.append({report.folder, QString::fromLocal8Bit(error.what())});
+        return report;
+    }
+}
+
+void AppDelegate::showResult(const GenerationReport &report)
+{
+    if (!m_resultLabel)
+        return;
+    // The marketing image of two idioms is written twice but is one file.
+    QSet<QString> files;
+    for (const GenerationReport::WrittenFile &file : report.written)
+        files.insert(file.path);
+    m_resultLabel->setText(
+        tr("Wrote %n file(s) to %1.", nullptr, int(files.size())).arg(QDir::toNativeSeparators(report.folder)));
+}
+
+void AppDelegate::showMissingInputAlert()
+{
+    auto *alert = new QMessageBox(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), tr("Alert"),
+                                  QMessageBox::Ok, m_window);
+    alert->setObjectName(QStringLiteral("missingInputAlert"));
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->open();
+}
+
+void AppDelegate::showFailureAlert(const GenerationReport &report)
+{
+    const GenerationReport::Failure &first = report.failures.constFirst();
+    const int count = int(report.failures.size());
+    auto *alert =
+        new QMessageBox(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
+                        tr("Not everything could be written to %1.").arg(QDir::toNativeSeparators(report.folder)),
+                        QMessageBox::Ok, m_window);
+    alert->setInformativeText(tr("%n file(s) failed. The first: %1 — %2", nullptr, count)
+                                  .arg(QDir::toNativeSeparators(first.path), first.reason));
+    alert->setObjectName(QStringLiteral("generationFailedAlert"));
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->open();
+}
+
+void AppDelegate::selectSavePath()
+{
+    auto *dialog = new QFileDialog(m_window, tr("Choose a Save Folder"), QDir::homePath());
+    dialog->setObjectName(QStringLiteral("savePathChooser"));
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    openSheet(dialog, &AppDelegate::savePathChosen);
+}
+
+void AppDelegate::savePathChosen(int result, const QString &folder)
+{
+    if (result != QDialog::Accepted || folder.isEmpty())
+        return;
+    const QString path = QDir::toNativeSeparators(QDir::cleanPath(folder));
+    if (m_pathFiled)
+        m_pathFiled->setText(path);
+    Preferences::setSavePath(path);
+}
+
+void AppDelegate::openImage()
+{
+    const QStringList pictures = QStandardPaths::standardLocations(QStandardPaths::PicturesLocation);
+    auto *dialog = new QFileDialog(m_window, tr("Open Image"), pictures.value(0, QDir::homePath()));
+    dialog->setObjectName(QStringLiteral("imageChooser"));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setNameFilters({imageNameFilter(), tr("All files (*)")});
+    openSheet(dialog, &AppDelegate::imageChosen);
+}
+
+void AppDelegate::imageChosen(int result, const QString &path)
+{
+    if (result == QDialog::Accepted && !path.isEmpty())
+        openImageFile(path);
+}
+
+void AppDelegate::openSheet(QFileDialog *dialog, void (AppDelegate::*completion)(int, const QString &))
+{
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // finished comes before the dialog is deleted, so its selection can still be read.
+    connect(dialog, &QDialog::finished, this,
+            [this, dialog, completion](int result) { (this->*completion)(result, dialog->selectedFiles().value(0)); });
+    dialog->open();
+}
+
+} // namespace iconsmith

@@ -1,0 +1,15 @@
+#include <QApplication>
+
+#include "imagelibrary.h"
+#include "launcher.h"
+
+int main(int argc, char *argv[])
+{
+    // Before anything else runs: start-up briefly sets an environment variable.
+    iconsmith::ImageLibrary::ensureStarted();
+    QApplication application(argc, argv);
+    iconsmith::Launcher::configure(application);
+    iconsmith::Launcher launcher;
+    launcher.launch(QCoreApplication::arguments());
+    return QCoreApplication::exec();
+}

@@ -1,0 +1,93 @@
+#include "mainwindow.h"
+
+#include <QKeySequence>
+
+#include "redborderimageview.h"
+#include "ui_mainwindow.h"
+
+namespace iconsmith {
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>())
+{
+    m_ui->setupUi(this);
+    // Both Return keys: the one of the main block and the one of the keypad. Qt's Ctrl is the
+    // Command key on macOS.
+    m_ui->actionGenerate->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    m_ui->generateButton->setToolTip(tr("Write the files into the save folder (%1)")
+                                         .arg(m_ui->actionGenerate->shortcut().toString(QKeySequence::NativeText)));
+}
+
+MainWindow::~MainWindow() = default;
+
+RedBorderImageView *MainWindow::BigIcon() const
+{
+    return m_ui->BigIcon;
+}
+
+QComboBox *MainWindow::platformSelection() const
+{
+    return m_ui->platformSelection;
+}
+
+QLineEdit *MainWindow::pathFiled() const
+{
+    return m_ui->pathFiled;
+}
+
+QPushButton *MainWindow::chooseButton() const
+{
+    return m_ui->chooseButton;
+}
+
+QCheckBox *MainWindow::roundedCheckButton() const
+{
+    return m_ui->roundedCheckButton;
+}
+
+QCheckBox *MainWindow::zoomInCheckButton() const
+{
+    return m_ui->zoomInCheckButton;
+}
+
+QCheckBox *MainWindow::zoomOutCheckButton() const
+{
+    return m_ui->zoomOutCheckButton;
+}
+
+QPushButton *MainWindow::generateButton() const
+{
+    return m_ui->generateButton;
+}
+
+QLabel *MainWindow::resultLabel() const
+{
+    return m_ui->resultLabel;
+}
+
+QAction *MainWindow::openAction() const
+{
+    return m_ui->actionOpen;
+}
+
+QAction *MainWindow::chooseFolderAction() const
+{
+    return m_ui->actionChooseFolder;
+}
+
+QAction *MainWindow::generateAction() const
+{
+    return m_ui->actionGenerate;
+}
+
+QAction *MainWindow::closeAction() const
+{
+    return m_ui->actionClose;
+}
+
+QAction *MainWindow::quitAction() const
+{
+    return m_ui->actionQuit;
+}
+
+} // namespace iconsmith
