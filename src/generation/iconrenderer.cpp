@@ -89,22 +89,30 @@ Bitmap IconRenderer::render(const SourceImage &vectorSource, const RenderRequest
     return render(picture, request);
 }
 
-Bitmap IconRenderer::preview(const SourceImage &source, int maxEdge)
+Bitmap IconRenderer::preview(const SourceImage &source, int maxEdge, bool *transparent)
 {
     const QSize full = source.size();
     const QSize fitted =
         full.scaled(QSize(maxEdge, maxEdge), Qt::KeepAspectRatio).boundedTo(full).expandedTo(QSize(1, 1));
     const RenderRequest request{fitted, false, std::nullopt};
-    if (source.isVector())
-        return render(source, request);
+    if (source.isVector()) {
+        const PixelBuffer picture = source.renderVector(fitted);
+        if (transparent != nullptr)
+            *transparent = picture.hasTransparency();
+        return render(picture, request);
+    }
     const QSize decoded = source.decodedSize(fitted);
     RowFinisher finisher(request);
     Resampler resampler(decoded, fitted, std::ref(finisher));
     std::vector<Float4> row(std::size_t(decoded.width()));
+    bool anyTransparent = false;
     source.decode(fitted, [&](int, const std::uint8_t *rgba) {
         PixelBuffer::premultiplyRow(rgba, decoded.width(), row.data());
+        anyTransparent = anyTransparent || PixelBuffer::hasTransparency(row.data(), decoded.width());
         resampler.pushRow(row.data());
     });
+    if (transparent != nullptr)
+        *transparent = anyTransparent;
     return finisher.take();
 }
 

@@ -27,9 +27,10 @@ public:
     /**
      * A picture of @p source for display, no larger than @p maxEdge on either side and never
      * enlarged. It decodes the whole file exactly as a generation does, so a source that
-     * previews is one that generates. Throws ImageError.
+     * previews is one that generates. When @p transparent is given, it tells whether any pixel
+     * of the source (at full size, not the preview's) is less than opaque. Throws ImageError.
      */
-    static Bitmap preview(const SourceImage &source, int maxEdge);
+    static Bitmap preview(const SourceImage &source, int maxEdge, bool *transparent = nullptr);
 };
 
 } // namespace iconsmith
