@@ -102,7 +102,7 @@ void decodeSource(benchmark::State &state)
 {
     for (auto _ : state) {
         int rows = 0;
-        source().decode(source().size(), [&rows](int, const Float4 *) { ++rows; });
+        source().decode(source().size(), [&rows](int, const std::uint8_t *) { ++rows; });
         benchmark::DoNotOptimize(rows);
     }
 }

@@ -100,6 +100,8 @@ Resampler::Axis Resampler::Axis::make(int fromLength, int toLength)
         axis.boxFirst[std::size_t(i)] = std::clamp(boxFirst, low, kept);
         axis.boxLast[std::size_t(i)] = std::clamp(boxLast, axis.boxFirst[std::size_t(i)], kept);
     }
+    axis.splatWeights.resize(axis.weights.size());
+    std::transform(axis.weights.begin(), axis.weights.end(), axis.splatWeights.begin(), splat);
     return axis;
 }
 
@@ -125,11 +127,23 @@ void Resampler::filterRow(const Float4 *row, Float4 *out) const
     const int stride = m_horizontal.stride;
     for (int x = 0; x < width; ++x) {
         const Float4 *src = row + m_horizontal.first[std::size_t(x)];
-        const float *w = m_horizontal.weights.data() + std::size_t(x) * std::size_t(stride);
+        const Float4 *w = m_horizontal.splatWeights.data() + std::size_t(x) * std::size_t(stride);
         const int count = m_horizontal.count[std::size_t(x)];
-        Float4 acc = splat(0.0F);
-        for (int k = 0; k < count; ++k)
-            acc += src[k] * w[k];
+        // Four accumulators, so that each addition need not wait for the one before.
+        Float4 acc0 = splat(0.0F);
+        Float4 acc1 = acc0;
+        Float4 acc2 = acc0;
+        Float4 acc3 = acc0;
+        int k = 0;
+        for (; k + 4 <= count; k += 4) {
+            acc0 += src[k] * w[k];
+            acc1 += src[k + 1] * w[k + 1];
+            acc2 += src[k + 2] * w[k + 2];
+            acc3 += src[k + 3] * w[k + 3];
+        }
+        for (; k < count; ++k)
+            acc0 += src[k] * w[k];
+        const Float4 acc = (acc0 + acc1) + (acc2 + acc3);
         out[x] = clampToFootprint(acc, row + m_horizontal.boxFirst[std::size_t(x)],
                                   m_horizontal.boxLast[std::size_t(x)] - m_horizontal.boxFirst[std::size_t(x)] + 1);
     }

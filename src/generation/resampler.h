@@ -45,6 +45,7 @@ public:
         std::vector<int> first;
         std::vector<int> count;
         std::vector<float> weights;
+        std::vector<Float4> splatWeights; // the same weights, each in all four lanes
         std::vector<int> boxFirst;
         std::vector<int> boxLast;
         int stride = 0;
