@@ -49,7 +49,8 @@ Resampler::Axis Resampler::Axis::make(int fromLength, int toLength)
     // Reducing widens the filter by the factor so that it removes what the target cannot hold;
     // enlarging keeps it at its natural width.
     const double filterScale = std::max(scale, 1.0);
-    const double support = ResamplingKernel::support * filterScale;
+    const double support =
+        (reducing ? ResamplingKernel::reductionSupport : ResamplingKernel::lanczosSupport) * filterScale;
     const auto kernel = reducing ? &ResamplingKernel::reduction : &ResamplingKernel::lanczos3;
     axis.stride = std::min(int(std::ceil(support * 2.0)) + 2, fromLength);
     axis.first.resize(std::size_t(toLength));

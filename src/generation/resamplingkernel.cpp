@@ -50,7 +50,7 @@ ResamplingKernel::Table ResamplingKernel::makeReductionTable()
     // the table by rotation, so building it costs no more than a few hundred thousand multiplies.
     constexpr int intervals = 256;
     const double df = stopbandEdge / intervals;
-    const double dx = support / tableSize;
+    const double dx = reductionSupport / tableSize;
     Table table{};
     for (int n = 0; n <= intervals; ++n) {
         const double f = n * df;
@@ -84,7 +84,7 @@ const ResamplingKernel::Table &ResamplingKernel::reductionTable()
 
 double ResamplingKernel::reduction(double x)
 {
-    const double position = std::abs(x) / support * tableSize;
+    const double position = std::abs(x) / reductionSupport * tableSize;
     if (position >= tableSize)
         return 0.0;
     const auto index = std::size_t(position);
@@ -95,9 +95,9 @@ double ResamplingKernel::reduction(double x)
 
 double ResamplingKernel::lanczos3(double x)
 {
-    if (std::abs(x) >= support)
+    if (std::abs(x) >= lanczosSupport)
         return 0.0;
-    return sinc(x) * sinc(x / support);
+    return sinc(x) * sinc(x / lanczosSupport);
 }
 
 } // namespace iconsmith
