@@ -130,6 +130,22 @@
         <source>Drop an image, choose what to make and where to save it.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Background:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A colour that fills the transparent areas of every image, so that none is transparent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No background colour: keep the transparency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>iconsmith::AppDelegate</name>
@@ -171,6 +187,17 @@
             <numerusform>Wrote %n files to %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Background Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>iconsmith::ColorSwatchButton</name>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>iconsmith::MainWindow</name>
@@ -199,6 +226,13 @@
     </message>
     <message>
         <source>PNG, JPEG, WebP, SVG, PDF… or File ▸ Open Image…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>iconsmith::WarningLine</name>
+    <message>
+        <source>Warnings about the image</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -15,17 +16,21 @@
 #include <QPushButton>
 #include <QSet>
 #include <QStandardPaths>
+#include <QToolButton>
 #include <QUrl>
 
 #include <exception>
 #include <utility>
 
+#include "colorswatchbutton.h"
 #include "generationlog.h"
 #include "mainwindow.h"
 #include "outputpaths.h"
 #include "preferences.h"
 #include "redborderimageview.h"
+#include "sourcecheck.h"
 #include "sourceimage.h"
+#include "warningline.h"
 
 namespace iconsmith {
 
@@ -51,6 +56,17 @@ QString imageNameFilter()
                             "*.bmp *.jxl *.jp2"));
 }
 
+QColor toQColor(const std::optional<RgbColor> &color)
+{
+    return color ? QColor(color->red, color->green, color->blue) : QColor();
+}
+
+RgbColor toRgbColor(const QColor &color)
+{
+    const QColor rgb = color.toRgb();
+    return {std::uint8_t(rgb.red()), std::uint8_t(rgb.green()), std::uint8_t(rgb.blue())};
+}
+
 } // namespace
 
 AppDelegate::AppDelegate(QObject *parent)
@@ -69,6 +85,9 @@ void AppDelegate::connectOutlets(MainWindow &window)
     m_zoomInCheckButton = window.zoomInCheckButton();
     m_zoomOutCheckButton = window.zoomOutCheckButton();
     m_resultLabel = window.resultLabel();
+    m_backgroundButton = window.backgroundButton();
+    m_noBackgroundButton = window.noBackgroundButton();
+    m_warningLine = window.warningLine();
 
     // activated and clicked come from the user only, so setting a control from code (as the
     // start-up does) never runs an action.
@@ -77,6 +96,8 @@ void AppDelegate::connectOutlets(MainWindow &window)
     connect(m_zoomInCheckButton, &QCheckBox::clicked, this, [this] { zoomCheck(m_zoomInCheckButton); });
     connect(m_zoomOutCheckButton, &QCheckBox::clicked, this, [this] { zoomCheck(m_zoomOutCheckButton); });
     connect(window.chooseButton(), &QPushButton::clicked, this, &AppDelegate::selectSavePath);
+    connect(m_backgroundButton, &QToolButton::clicked, this, &AppDelegate::selectBackgroundColor);
+    connect(m_noBackgroundButton, &QToolButton::clicked, this, &AppDelegate::removeBackgroundColor);
     connect(window.generateButton(), &QPushButton::clicked, this, &AppDelegate::Generate);
 
     connect(window.openAction(), &QAction::triggered, this, &AppDelegate::openImage);
@@ -85,12 +106,19 @@ void AppDelegate::connectOutlets(MainWindow &window)
     connect(window.generateAction(), &QAction::triggered, window.generateButton(), &QPushButton::animateClick);
     connect(window.closeAction(), &QAction::triggered, &window, &QWidget::close);
     connect(window.quitAction(), &QAction::triggered, qApp, &QApplication::closeAllWindows);
+
+    // The warnings only describe what Generate would make, so they follow every change of it,
+    // whether the user or the code made it.
+    connect(m_BigIcon, &RedBorderImageView::imageChanged, this, &AppDelegate::showSourceWarnings);
+    connect(m_platformSelection, &QComboBox::currentIndexChanged, this, &AppDelegate::showSourceWarnings);
+    connect(m_roundedCheckButton, &QCheckBox::toggled, this, &AppDelegate::showSourceWarnings);
 }
 
 void AppDelegate::applicationDidFinishLaunching()
 {
     if (m_pathFiled)
         m_pathFiled->setText(Preferences::savePath().value_or(Preferences::defaultSavePath()));
+    setBackgroundColor(Preferences::backgroundColor());
     if (m_platformSelection)
         m_platformSelection->setCurrentIndex(0);
 }
@@ -163,6 +191,11 @@ bool AppDelegate::isZoomInOn() const
 double AppDelegate::backingScaleFactor() const
 {
     return m_window ? m_window->devicePixelRatioF() : qApp->devicePixelRatio();
+}
+
+std::optional<RgbColor> AppDelegate::backgroundColor() const
+{
+    return m_backgroundColor;
 }
 
 void AppDelegate::showFolder(const QString &folder)
@@ -317,6 +350,64 @@ void AppDelegate::savePathChosen(int result, const QString &folder)
     if (m_pathFiled)
         m_pathFiled->setText(path);
     Preferences::setSavePath(path);
+}
+
+void AppDelegate::selectBackgroundColor()
+{
+    auto *dialog = new QColorDialog(m_backgroundColor ? toQColor(m_backgroundColor) : QColor(Qt::white), m_window);
+    dialog->setObjectName(QStringLiteral("backgroundColorChooser"));
+    dialog->setWindowTitle(tr("Background Colour"));
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // finished comes before the dialog is deleted, and selectedColor() is set by then.
+    connect(dialog, &QDialog::finished, this,
+            [this, dialog](int result) { backgroundColorChosen(result, dialog->selectedColor()); });
+    dialog->open();
+}
+
+void AppDelegate::backgroundColorChosen(int result, const QColor &color)
+{
+    if (result != QDialog::Accepted || !color.isValid())
+        return;
+    const RgbColor chosen = toRgbColor(color);
+    Preferences::setBackgroundColor(chosen);
+    setBackgroundColor(chosen);
+}
+
+void AppDelegate::removeBackgroundColor()
+{
+    Preferences::setBackgroundColor(std::nullopt);
+    setBackgroundColor(std::nullopt);
+}
+
+void AppDelegate::setBackgroundColor(const std::optional<RgbColor> &color)
+{
+    m_backgroundColor = color;
+    if (m_noBackgroundButton) {
+        // Hiding the focused button would drop the keyboard focus out of the row.
+        if (!color && m_noBackgroundButton->hasFocus() && m_backgroundButton)
+            m_backgroundButton->setFocus();
+        m_noBackgroundButton->setVisible(color.has_value());
+    }
+    if (m_backgroundButton)
+        m_backgroundButton->setColor(toQColor(color));
+    if (m_BigIcon)
+        m_BigIcon->setFillColor(toQColor(color));
+    showSourceWarnings();
+}
+
+void AppDelegate::showSourceWarnings()
+{
+    if (!m_warningLine)
+        return;
+    QStringList messages;
+    if (m_BigIcon && !m_BigIcon->image().isNull()) {
+        const SourceImage &source = m_BigIcon->image();
+        const SourceCheck::Facts facts{source.size(), m_BigIcon->hasTransparency(), source.isVector()};
+        for (const SourceWarning &warning : SourceCheck::check(facts, m_generator.outputPlan()))
+            messages << warning.message;
+    }
+    m_warningLine->setWarnings(messages);
 }
 
 void AppDelegate::openImage()

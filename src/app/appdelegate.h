@@ -5,12 +5,14 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 #include "generationhost.h"
 #include "icongenerator.h"
 
 class QAbstractButton;
 class QCheckBox;
+class QColor;
 class QComboBox;
 class QFileDialog;
 class QLabel;
@@ -19,8 +21,10 @@ class QMainWindow;
 
 namespace iconsmith {
 
+class ColorSwatchButton;
 class MainWindow;
 class RedBorderImageView;
+class WarningLine;
 
 /**
  * The controller of the window: gives the controls their behaviour and lets the generation
@@ -45,8 +49,8 @@ public:
     void connectOutlets(MainWindow &window);
     /**
      * Fills the save-folder field from the preferences (the home folder when nothing is
-     * stored) and selects the first platform without applying its option rules, so the
-     * option boxes stay as mainwindow.ui made them.
+     * stored), restores the remembered background colour, and selects the first platform
+     * without applying its option rules, so the option boxes stay as mainwindow.ui made them.
      */
     void applicationDidFinishLaunching();
     /** Loads @p path into the image well, as a drop would. */
@@ -73,6 +77,8 @@ public:
     [[nodiscard]] bool isRoundedCornerOn() const override;
     [[nodiscard]] bool isZoomInOn() const override;
     [[nodiscard]] double backingScaleFactor() const override;
+    /** The chosen background colour; none (the default) keeps transparency. */
+    [[nodiscard]] std::optional<RgbColor> backgroundColor() const override;
     /** Shows @p folder in the file browser, when it is an existing folder. */
     void showFolder(const QString &folder) override;
     void logLine(const QString &line) override;
@@ -90,6 +96,12 @@ public Q_SLOTS:
     void selectSavePath();
     /** The folder chooser's completion: on QDialog::Accepted shows and remembers @p folder. */
     void savePathChosen(int result, const QString &folder);
+    /** Opens the colour chooser as a sheet on the window; backgroundColorChosen() receives its result. */
+    void selectBackgroundColor();
+    /** The colour chooser's completion: on QDialog::Accepted uses and remembers @p color as the background. */
+    void backgroundColorChosen(int result, const QColor &color);
+    /** Turns the background colour off, so that transparency is kept, and remembers that. */
+    void removeBackgroundColor();
     /** Opens the image chooser as a sheet on the window; imageChosen() receives its result. */
     void openImage();
     /** The image chooser's completion: on QDialog::Accepted loads @p path into the well. */
@@ -102,6 +114,8 @@ private:
     void showMissingInputAlert();
     void showFailureAlert(const GenerationReport &report);
     void openSheet(QFileDialog *dialog, void (AppDelegate::*completion)(int, const QString &));
+    void setBackgroundColor(const std::optional<RgbColor> &color);
+    void showSourceWarnings();
 
     static void openInFileBrowser(const QString &folder);
 
@@ -113,9 +127,13 @@ private:
     QPointer<QCheckBox> m_zoomOutCheckButton;
     QPointer<QMainWindow> m_window;
     QPointer<QLabel> m_resultLabel;
+    QPointer<ColorSwatchButton> m_backgroundButton;
+    QPointer<QAbstractButton> m_noBackgroundButton;
+    QPointer<WarningLine> m_warningLine;
 
     IconGenerator m_generator;
     FolderOpener m_folderOpener;
+    std::optional<RgbColor> m_backgroundColor;
 };
 
 } // namespace iconsmith

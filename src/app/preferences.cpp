@@ -35,4 +35,19 @@ QString Preferences::defaultSavePath()
     return QDir::toNativeSeparators(QDir::homePath());
 }
 
+std::optional<RgbColor> Preferences::backgroundColor()
+{
+    // A hand-edited or damaged value reads as no background rather than as black.
+    return RgbColor::fromText(userSettings().value(backgroundColorKey.toString()).toString());
+}
+
+void Preferences::setBackgroundColor(const std::optional<RgbColor> &color)
+{
+    QSettings settings = userSettings();
+    if (color)
+        settings.setValue(backgroundColorKey.toString(), color->name());
+    else
+        settings.remove(backgroundColorKey.toString());
+}
+
 } // namespace iconsmith

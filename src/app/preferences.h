@@ -5,13 +5,16 @@
 
 #include <optional>
 
+#include "rgbcolor.h"
+
 namespace iconsmith {
 
 /**
  * The settings Iconsmith remembers between runs, with their keys and defaults in one place.
  *
- * Only the save folder is remembered, and only when the user picks one in the folder chooser;
- * a path typed into the field is used but not stored.
+ * The save folder is remembered only when the user picks one in the folder chooser; a path
+ * typed into the field is used but not stored. The background colour is remembered whenever it
+ * is chosen or removed.
  */
 class Preferences
 {
@@ -19,6 +22,7 @@ public:
     static constexpr QStringView organizationName = u"Iconsmith";
     static constexpr QStringView applicationName = u"Iconsmith";
     static constexpr QStringView savePathKey = u"savePath";
+    static constexpr QStringView backgroundColorKey = u"backgroundColor";
 
     /** The stored save folder, an empty one included; nothing when none was ever stored. */
     [[nodiscard]] static std::optional<QString> savePath();
@@ -26,6 +30,11 @@ public:
     static void setSavePath(const QString &path);
     /** The save folder of a first start: the home folder. */
     [[nodiscard]] static QString defaultSavePath();
+
+    /** The stored background colour; none when none is stored or the stored text is not a colour. */
+    [[nodiscard]] static std::optional<RgbColor> backgroundColor();
+    /** Remembers @p color as "#rrggbb", or forgets the background colour when there is none. */
+    static void setBackgroundColor(const std::optional<RgbColor> &color);
 };
 
 } // namespace iconsmith

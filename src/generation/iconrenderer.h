@@ -28,7 +28,8 @@ public:
      * A picture of @p source for display, no larger than @p maxEdge on either side and never
      * enlarged. It decodes the whole file exactly as a generation does, so a source that
      * previews is one that generates. When @p transparent is given, it tells whether any pixel
-     * of the source (at full size, not the preview's) is less than opaque. Throws ImageError.
+     * of the source, as a generation decodes it, is less than opaque: at full size, or shrunk
+     * while decoding where the format allows (large JPEG and WebP). Throws ImageError.
      */
     static Bitmap preview(const SourceImage &source, int maxEdge, bool *transparent = nullptr);
 };

@@ -1,9 +1,12 @@
 #include "mainwindow.h"
 
 #include <QKeySequence>
+#include <QStyle>
 
+#include "colorswatchbutton.h"
 #include "redborderimageview.h"
 #include "ui_mainwindow.h"
+#include "warningline.h"
 
 namespace iconsmith {
 
@@ -16,6 +19,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_ui(std::make_un
         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     m_ui->generateButton->setToolTip(tr("Write the files into the save folder (%1)")
                                          .arg(m_ui->actionGenerate->shortcut().toString(QKeySequence::NativeText)));
+    // The sign the path field uses for its own clear button, so removing reads the same way.
+    m_ui->noBackgroundButton->setIcon(style()->standardIcon(QStyle::SP_LineEditClearButton, nullptr, this));
+    m_ui->noBackgroundButton->setAccessibleName(m_ui->noBackgroundButton->toolTip());
 }
 
 MainWindow::~MainWindow() = default;
@@ -40,6 +46,16 @@ QPushButton *MainWindow::chooseButton() const
     return m_ui->chooseButton;
 }
 
+ColorSwatchButton *MainWindow::backgroundButton() const
+{
+    return m_ui->backgroundButton;
+}
+
+QToolButton *MainWindow::noBackgroundButton() const
+{
+    return m_ui->noBackgroundButton;
+}
+
 QCheckBox *MainWindow::roundedCheckButton() const
 {
     return m_ui->roundedCheckButton;
@@ -58,6 +74,11 @@ QCheckBox *MainWindow::zoomOutCheckButton() const
 QPushButton *MainWindow::generateButton() const
 {
     return m_ui->generateButton;
+}
+
+WarningLine *MainWindow::warningLine() const
+{
+    return m_ui->warningLine;
 }
 
 QLabel *MainWindow::resultLabel() const

@@ -10,6 +10,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 
 namespace Ui {
 class MainWindow;
@@ -17,7 +18,9 @@ class MainWindow;
 
 namespace iconsmith {
 
+class ColorSwatchButton;
 class RedBorderImageView;
+class WarningLine;
 
 /**
  * The one window of Iconsmith: the image well, the platform choice, the save folder, the
@@ -37,10 +40,14 @@ public:
     [[nodiscard]] QComboBox *platformSelection() const;
     [[nodiscard]] QLineEdit *pathFiled() const;
     [[nodiscard]] QPushButton *chooseButton() const;
+    [[nodiscard]] ColorSwatchButton *backgroundButton() const;
+    [[nodiscard]] QToolButton *noBackgroundButton() const;
     [[nodiscard]] QCheckBox *roundedCheckButton() const;
     [[nodiscard]] QCheckBox *zoomInCheckButton() const;
     [[nodiscard]] QCheckBox *zoomOutCheckButton() const;
     [[nodiscard]] QPushButton *generateButton() const;
+    /** Says, under the image well, what about the source will show in the icons. */
+    [[nodiscard]] WarningLine *warningLine() const;
     /** Says what the last generation wrote. */
     [[nodiscard]] QLabel *resultLabel() const;
 

@@ -71,11 +71,12 @@ bool RedBorderImageView::loadFile(const QString &path)
     QString error;
     const SourceImage image = SourceImage::load(path, &error);
     QImage picture;
+    bool transparent = false;
     if (!image.isNull()) {
         // The preview decodes the whole file as a generation does, so a damaged image is caught
         // here and not halfway through a generation.
         try {
-            picture = toQImage(IconRenderer::preview(image, previewEdge));
+            picture = toQImage(IconRenderer::preview(image, previewEdge, &transparent));
         } catch (const ImageError &problem) {
             error = problem.reason();
         } catch (const std::exception &problem) {
@@ -85,22 +86,24 @@ bool RedBorderImageView::loadFile(const QString &path)
     if (picture.isNull()) {
         if (error.isEmpty())
             error = tr("%1 could not be shown.").arg(QDir::toNativeSeparators(path));
-        setImage(SourceImage(), QImage(), error);
+        setImage(SourceImage(), QImage(), false, error);
         return false;
     }
-    setImage(image, picture, QString());
+    setImage(image, picture, transparent, QString());
     return true;
 }
 
 void RedBorderImageView::clear()
 {
-    setImage(SourceImage(), QImage(), QString());
+    setImage(SourceImage(), QImage(), false, QString());
 }
 
-void RedBorderImageView::setImage(const SourceImage &image, const QImage &preview, const QString &problem)
+void RedBorderImageView::setImage(const SourceImage &image, const QImage &preview, bool transparent,
+                                  const QString &problem)
 {
     m_image = image;
     m_preview = preview;
+    m_transparent = transparent;
     m_problem = problem;
     m_scaled = QPixmap();
     setToolTip(m_image.isNull() ? QString() : QDir::toNativeSeparators(m_image.origin()));
@@ -117,6 +120,12 @@ void RedBorderImageView::setRoundCorner(bool roundCorner)
 void RedBorderImageView::setCornerRadius(qreal radius)
 {
     m_cornerRadius = qMax<qreal>(0, radius);
+    update();
+}
+
+void RedBorderImageView::setFillColor(const QColor &color)
+{
+    m_fillColor = color;
     update();
 }
 
@@ -236,27 +245,35 @@ void RedBorderImageView::paintImage(QPainter &painter)
     if (target.isEmpty())
         return;
     painter.save();
+    // Filled before the rounded clip: the generation rounds the corners first and then fills
+    // whatever is transparent, the cut-off corners included.
+    if (m_fillColor.isValid())
+        painter.fillRect(target, m_fillColor);
     if (m_cornerRadius > 0 && width() > 0) {
         // The same proportion as the rounded clip of the generated icons: the well's radius is
         // one eighth of its width, so the preview gets one eighth of each of its sides.
         const qreal share = m_cornerRadius / width();
         painter.setClipPath(roundedPath(target, target.width() * share, target.height() * share));
     }
-    if (m_preview.hasAlphaChannel()) {
-        // A light checkerboard shows which parts of the picture are transparent.
-        const QColor light = palette().color(QPalette::Base);
-        const QColor dark = palette().color(QPalette::AlternateBase).darker(104);
-        painter.fillRect(target, light);
-        for (int y = 0; y * checkerSquare < target.height(); ++y) {
-            for (int x = (y % 2); x * checkerSquare < target.width(); x += 2) {
-                const QRectF square(target.x() + x * checkerSquare, target.y() + y * checkerSquare, checkerSquare,
-                                    checkerSquare);
-                painter.fillRect(square.intersected(target), dark);
-            }
-        }
-    }
+    if (m_transparent && !m_fillColor.isValid())
+        paintCheckerboard(painter, target);
     painter.drawPixmap(target.topLeft(), scaledPreview(target.size().toSize()));
     painter.restore();
+}
+
+void RedBorderImageView::paintCheckerboard(QPainter &painter, const QRectF &target) const
+{
+    // A light checkerboard shows which parts of the picture are transparent.
+    const QColor light = palette().color(QPalette::Base);
+    const QColor dark = palette().color(QPalette::AlternateBase).darker(104);
+    painter.fillRect(target, light);
+    for (int y = 0; y * checkerSquare < target.height(); ++y) {
+        for (int x = (y % 2); x * checkerSquare < target.width(); x += 2) {
+            const QRectF square(target.x() + x * checkerSquare, target.y() + y * checkerSquare, checkerSquare,
+                                checkerSquare);
+            painter.fillRect(square.intersected(target), dark);
+        }
+    }
 }
 
 void RedBorderImageView::paintEmptyState(QPainter &painter) const

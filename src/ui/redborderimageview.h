@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -23,12 +24,15 @@ class RedBorderImageView : public QWidget
     Q_OBJECT
     Q_PROPERTY(bool roundCorner READ isRoundCorner WRITE setRoundCorner)
     Q_PROPERTY(qreal cornerRadius READ cornerRadius WRITE setCornerRadius)
+    Q_PROPERTY(QColor fillColor READ fillColor WRITE setFillColor)
 
 public:
     explicit RedBorderImageView(QWidget *parent = nullptr);
 
     /** The source image; null when the well is empty. */
     [[nodiscard]] const SourceImage &image() const { return m_image; }
+    /** Whether any pixel of the source is less than opaque; false when the well is empty. */
+    [[nodiscard]] bool hasTransparency() const { return m_transparent; }
     /** The picture painted in the well, at most previewEdge on a side; null when the well is empty. */
     [[nodiscard]] const QImage &preview() const { return m_preview; }
     /** Why the last file could not be shown; empty after a successful load. */
@@ -51,6 +55,11 @@ public:
     /** Rounds the well's outline and clips the preview to a rounded rectangle of the same proportion. */
     void setCornerRadius(qreal radius);
 
+    /** The colour painted behind a transparent picture; invalid (the default) for a checkerboard. */
+    [[nodiscard]] QColor fillColor() const { return m_fillColor; }
+    /** Shows the picture on @p color, as the icons will come out, or on a checkerboard for an invalid colour. */
+    void setFillColor(const QColor &color);
+
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override;
 
@@ -70,7 +79,7 @@ protected:
 
 private:
     void setDragHovering(bool hovering);
-    void setImage(const SourceImage &image, const QImage &preview, const QString &problem);
+    void setImage(const SourceImage &image, const QImage &preview, bool transparent, const QString &problem);
 
     [[nodiscard]] QRectF outlineRect() const;
     [[nodiscard]] qreal outlineRadius() const;
@@ -79,6 +88,7 @@ private:
 
     void paintBackground(QPainter &painter) const;
     void paintImage(QPainter &painter);
+    void paintCheckerboard(QPainter &painter, const QRectF &target) const;
     void paintEmptyState(QPainter &painter) const;
     void paintOutline(QPainter &painter) const;
 
@@ -86,6 +96,8 @@ private:
     QImage m_preview;
     QString m_problem;
     QPixmap m_scaled;
+    bool m_transparent = false;
+    QColor m_fillColor;
     bool m_roundCorner = false;
     qreal m_cornerRadius = 0;
     bool m_dragHovering = false;

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMimeData>
+#include <QPainter>
 #include <QSettings>
 
 #include "preferences.h"
@@ -38,6 +39,16 @@ QString WindowTest::writeImage(const QString &name, QSize size, const QColor &co
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(color);
+    QString path = tempPath(name);
+    EXPECT_TRUE(image.save(path, "PNG")) << qPrintable(path);
+    return path;
+}
+
+QString WindowTest::writeTransparentImage(const QString &name, QSize size, const QColor &color) const
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter(&image).fillRect(QRect(QPoint(size.width() / 4, size.height() / 4), size / 2), color);
     QString path = tempPath(name);
     EXPECT_TRUE(image.save(path, "PNG")) << qPrintable(path);
     return path;

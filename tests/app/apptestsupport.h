@@ -33,6 +33,12 @@ protected:
     [[nodiscard]] QString tempPath(const QString &name) const;
     /** Writes an opaque PNG of @p size filled with @p color and returns its path. */
     [[nodiscard]] QString writeImage(const QString &name, QSize size, const QColor &color = QColor(220, 40, 40)) const;
+    /**
+     * Writes a PNG of @p size that is transparent except for an opaque @p color rectangle in its
+     * middle half, and returns its path.
+     */
+    [[nodiscard]] QString writeTransparentImage(const QString &name, QSize size,
+                                                const QColor &color = QColor(220, 40, 40)) const;
     /** Writes a file with @p contents and returns its path. */
     [[nodiscard]] QString writeFile(const QString &name, const QByteArray &contents) const;
 
