@@ -45,7 +45,12 @@ public:
         quantise(m_scratch.data(), m_bitmap.row(y), width);
     }
 
-    Bitmap take() { return m_opaque ? m_bitmap.withoutAlpha() : std::move(m_bitmap); }
+    Bitmap take()
+    {
+        if (m_opaque)
+            m_bitmap.dropAlpha();
+        return std::move(m_bitmap);
+    }
 
 private:
     void quantise(const Float4 *row, std::uint8_t *out, int width)
@@ -79,7 +84,9 @@ Bitmap copyOf(const Bitmap &rgba)
                 to[x] = to[x + 1] = to[x + 2] = 0;
         }
     }
-    return opaque ? copy.withoutAlpha() : copy;
+    if (opaque)
+        copy.dropAlpha();
+    return copy;
 }
 
 } // namespace

@@ -10,7 +10,8 @@ class ImageLibrary
 public:
     /**
      * Starts the imaging library once per process; safe to call any number of times. Call it
-     * early in main(), before other threads exist: it briefly sets an environment variable.
+     * early in main(), before other threads exist: it briefly sets an environment variable, and
+     * tunes the memory allocator for large picture buffers.
      *
      * The library's optional format modules (HEIF/AVIF, PDF, JPEG XL, ImageMagick's formats)
      * pull in dozens of shared libraries, which costs more than a whole small generation; they
