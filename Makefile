@@ -6,7 +6,7 @@ PRESET ?= $(if $(CI),ci,default)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BIN := build/$(PRESET)/bin
 
-.PHONY: all deps configure build run test test-asan format format-check bench clean
+.PHONY: all deps configure build run test test-asan format format-check tidy bench clean
 
 all: build
 
@@ -44,3 +44,6 @@ bench:
 
 clean:
 	rm -rf build out
+
+tidy: build
+	git ls-files 'src/*.cpp' | xargs -P $(JOBS) -n 4 clang-tidy -p build/$(PRESET) --quiet --warnings-as-errors='*'

@@ -9,7 +9,7 @@ namespace iconsmith {
 class CliHost : public GenerationHost
 {
 public:
-    explicit CliHost(const CliOptions &options) : m_options(options) {}
+    explicit CliHost(CliOptions options) : m_options(std::move(options)) {}
 
     [[nodiscard]] int platformChoice() const override { return m_options.platform; }
     [[nodiscard]] QString saveFolderText() const override { return m_options.output; }

@@ -91,7 +91,7 @@ bool ContentsDocument::fromJson(const QByteArray &json, ContentsDocument &docume
     document.author = info.value(u"author").toString();
     document.version = info.value(u"version").toInt();
     document.images.clear();
-    for (const QJsonValue &value : root.value(u"images").toArray()) {
+    for (const auto &value : root.value(u"images").toArray()) {
         const QJsonObject image = value.toObject();
         document.images.append({image.value(u"filename").toString(), image.value(u"idiom").toString(),
                                 image.value(u"scale").toString(), image.value(u"size").toString()});

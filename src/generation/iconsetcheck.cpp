@@ -90,7 +90,7 @@ IconSetCheck::Result IconSetCheck::check(const QString &folder)
 
     QSet<QString> listed;
     QSet<QString> slots;
-    for (const QJsonValue &value : document.object().value(u"images").toArray()) {
+    for (const auto &value : document.object().value(u"images").toArray()) {
         const QJsonObject image = value.toObject();
         const QString file = image.value(u"filename").toString();
         if (file.isEmpty())

@@ -22,7 +22,7 @@ QString OutputPaths::encodingPathString() const
 
 QString OutputPaths::appiconsetPathString() const
 {
-    const QString saveFolder = encodingPathString();
+    QString saveFolder = encodingPathString();
     if (m_host.platformChoice() == scaledImageChoice)
         return saveFolder;
     return saveFolder + u'/' + iconSetFolderName.toString();

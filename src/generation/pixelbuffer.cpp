@@ -64,7 +64,8 @@ bool PixelBuffer::unpremultiplyRow(const Float4 *row, int width, std::uint8_t *r
     for (int x = 0; x < width; ++x, rgba += 4) {
         const Float4 p = row[x];
         const float alpha = std::clamp(p[3], 0.0F, 1.0F);
-        const auto a8 = std::uint8_t(alpha * 255.0F + 0.5F);
+        // Non-negative, so adding a half and truncating rounds to the nearest.
+        const auto a8 = std::uint8_t(alpha * 255.0F + 0.5F); // NOLINT(bugprone-incorrect-roundings)
         if (a8 == 0) {
             rgba[0] = rgba[1] = rgba[2] = rgba[3] = 0;
             opaque = false;
@@ -74,7 +75,8 @@ bool PixelBuffer::unpremultiplyRow(const Float4 *row, int width, std::uint8_t *r
         // keeps edges against transparency from turning darker or lighter than the shape.
         const float scale = 255.0F / alpha;
         for (int c = 0; c < 3; ++c)
-            rgba[c] = std::uint8_t(std::clamp(p[c], 0.0F, alpha) * scale + 0.5F);
+            rgba[c] =
+                std::uint8_t(std::clamp(p[c], 0.0F, alpha) * scale + 0.5F); // NOLINT(bugprone-incorrect-roundings)
         rgba[3] = a8;
         opaque = opaque && a8 == 255;
     }

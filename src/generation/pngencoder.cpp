@@ -23,7 +23,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 // Raw bytes per band: large enough that starting each band with an empty history costs almost
 // nothing, small enough that a 1024-pixel icon keeps both cores busy.
-constexpr std::size_t bandBytes = 512 * 1024;
+constexpr std::size_t bandBytes = std::size_t{512} * 1024;
 
 // Chooses each row's filter by the entropy of its filtered bytes: the byte distribution that
 // Huffman coding will see. It beats libpng's smallest-sum-of-magnitudes rule by some 3 % on
@@ -101,7 +101,7 @@ public:
 
 private:
     // Σ -n·log2(n) over the byte counts: the entropy of the row up to a constant.
-    float negativeEntropy(const Bytes &bytes) const
+    [[nodiscard]] float negativeEntropy(const Bytes &bytes) const
     {
         std::array<std::uint32_t, 256> counts{};
         for (const std::uint8_t b : bytes)
@@ -264,7 +264,7 @@ QByteArray zlibHeader()
     constexpr int levelClass = 3;
     int flg = levelClass << 6;
     flg += 31 - ((0x78 * 256 + flg) % 31);
-    return QByteArray{"\x78"} + char(flg);
+    return QByteArray(1, char(0x78)) + char(flg);
 }
 
 } // namespace
@@ -281,10 +281,12 @@ QByteArray PngEncoder::encode(const Bitmap &bitmap, TaskPool *pool)
         std::vector<std::shared_future<Band>> pending;
         pending.reserve(std::size_t(bandCount));
         for (int b = 0; b < bandCount; ++b) {
-            const auto [first, last] = bandRows(b);
-            pending.push_back(pool->submit([&bitmap, first, last, isLast = b + 1 == bandCount] {
-                return compressBand(bitmap, first, last, isLast);
-            }));
+            // Plain variables, not a structured binding: Clang before 16 cannot capture those.
+            const std::pair<int, int> rows = bandRows(b);
+            pending.push_back(
+                pool->submit([&bitmap, first = rows.first, last = rows.second, isLast = b + 1 == bandCount] {
+                    return compressBand(bitmap, first, last, isLast);
+                }));
         }
         for (std::size_t b = 0; b < pending.size(); ++b) {
             pool->wait(pending[b]);
@@ -305,7 +307,7 @@ QByteArray PngEncoder::encode(const Bitmap &bitmap, TaskPool *pool)
     }
 
     QByteArray png;
-    png.reserve(qsizetype(compressed + 12 * bands.size() + 64));
+    png.reserve(qsizetype(compressed) + qsizetype(12 * bands.size()) + 64);
     png.append("\x89PNG\r\n\x1a\n", 8);
     QByteArray header;
     appendBigEndian(header, quint32(bitmap.width()));

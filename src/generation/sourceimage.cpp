@@ -89,11 +89,12 @@ vips::VImage toRgb8(vips::VImage image)
     }
     if (image.format() != VIPS_FORMAT_UCHAR)
         image = image.cast(VIPS_FORMAT_UCHAR);
-    if (image.bands() == 1)
-        image = image.bandjoin({image, image});
-    else if (image.bands() == 2)
-        image = image.extract_band(0).bandjoin({image.extract_band(0), image.extract_band(0), image.extract_band(1)});
-    else if (image.bands() > 4)
+    if (image.bands() == 1) {
+        image = vips::VImage::bandjoin({image, image, image});
+    } else if (image.bands() == 2) {
+        const vips::VImage grey = image.extract_band(0);
+        image = vips::VImage::bandjoin({grey, grey, grey, image.extract_band(1)});
+    } else if (image.bands() > 4)
         image = image.extract_band(0, vips::VImage::option()->set("n", 4));
     return image;
 }

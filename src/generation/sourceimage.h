@@ -60,7 +60,7 @@ public:
      */
     void decode(QSize atLeast, const RowSink &sink) const;
     /** Renders a vector image at exactly @p size pixels. Throws ImageError. */
-    [[nodiscard]] PixelBuffer renderVector(QSize size) const;
+    [[nodiscard]] PixelBuffer renderVector(QSize target) const;
 
     /** Sources larger than this many pixels are refused rather than risk exhausting memory. */
     static constexpr qint64 maxPixels = qint64(1) << 28;
