@@ -38,11 +38,4 @@ void Bitmap::dropAlpha()
     m_channels = 3;
 }
 
-Bitmap Bitmap::withoutAlpha() const
-{
-    Bitmap copy(*this);
-    copy.dropAlpha();
-    return copy;
-}
-
 } // namespace iconsmith

@@ -38,8 +38,6 @@ public:
 
     /** Drops the alpha channel in place; only sensible when every pixel is opaque. */
     void dropAlpha();
-    /** The same picture without its alpha channel; only sensible when every pixel is opaque. */
-    [[nodiscard]] Bitmap withoutAlpha() const;
 
 private:
     QSize m_size;

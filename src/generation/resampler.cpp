@@ -209,14 +209,4 @@ void Resampler::emitReadyRows()
     }
 }
 
-PixelBuffer Resampler::resample(const PixelBuffer &from, QSize to)
-{
-    PixelBuffer result(to);
-    Resampler resampler(from.size(), to,
-                        [&result](int y, const Float4 *row) { std::copy(row, row + result.width(), result.row(y)); });
-    for (int y = 0; y < from.height(); ++y)
-        resampler.pushRow(from.row(y));
-    return result;
-}
-
 } // namespace iconsmith

@@ -30,11 +30,6 @@ public:
 
     /** Pushes the next source row (from.width() pixels). */
     void pushRow(const Float4 *row);
-    /** Whether every target row has been delivered. */
-    [[nodiscard]] bool isFinished() const { return m_nextOutputRow >= m_to.height(); }
-
-    /** Resizes a whole picture. */
-    static PixelBuffer resample(const PixelBuffer &from, QSize to);
 
     /**
      * The weights of one axis: for each target pixel, the first source pixel and its run of
