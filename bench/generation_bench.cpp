@@ -17,14 +17,15 @@
 #include <cstdint>
 #include <vector>
 
-#include "bitmap.h"
-#include "generationhost.h"
-#include "icongenerator.h"
-#include "iconrenderer.h"
-#include "pixelbuffer.h"
-#include "pngencoder.h"
-#include "sourceimage.h"
-#include "taskpool.h"
+#include "codec/pngencoder.h"
+#include "codec/sourceimage.h"
+#include "common/allocatortuning.h"
+#include "common/taskpool.h"
+#include "generation/generationhost.h"
+#include "generation/icongenerator.h"
+#include "imaging/bitmap.h"
+#include "imaging/iconrenderer.h"
+#include "imaging/pixelbuffer.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ const SourceImage &source()
             file.write(
                 PngEncoder::encode(IconRenderer::render(syntheticPicture(1024), {QSize(1024, 1024), false, {}})));
         }
-        return SourceImage::load(g_sourcePath);
+        return *SourceImage::load(g_sourcePath);
     }();
     return image;
 }
@@ -147,6 +148,7 @@ BENCHMARK(encodePngOfSource)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Use
 
 int main(int argc, char **argv)
 {
+    iconsmith::tuneAllocatorForLargeBuffers();
     benchmark::Initialize(&argc, argv);
     if (argc > 1)
         g_sourcePath = QString::fromLocal8Bit(argv[1]);

@@ -1,4 +1,4 @@
-#include "appdelegate.h"
+#include "app/appdelegate.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSet>
 #include <QStandardPaths>
 #include <QToolButton>
 #include <QUrl>
@@ -22,21 +21,20 @@
 #include <exception>
 #include <utility>
 
-#include "colorswatchbutton.h"
-#include "generationlog.h"
-#include "mainwindow.h"
-#include "outputpaths.h"
-#include "preferences.h"
-#include "redborderimageview.h"
-#include "sourcecheck.h"
-#include "sourceimage.h"
-#include "warningline.h"
+#include "app/preferences.h"
+#include "codec/sourceimage.h"
+#include "generation/generationlog.h"
+#include "generation/platform.h"
+#include "generation/sourcecheck.h"
+#include "ui/colorswatchbutton.h"
+#include "ui/mainwindow.h"
+#include "ui/redborderimageview.h"
+#include "ui/warningline.h"
 
 namespace iconsmith {
 
 namespace {
 
-constexpr int roundedPlatformChoice = 4;
 constexpr qreal cornerRadiusShare = 0.125;
 
 // The wait cursor for as long as the window cannot answer, taken down on every way out.
@@ -218,14 +216,14 @@ void AppDelegate::openInFileBrowser(const QString &folder)
 
 void AppDelegate::platformSelected()
 {
-    const int choice = platformChoice();
+    const std::optional<Platform> platform = Platform::fromChoice(platformChoice());
     if (m_roundedCheckButton) {
-        m_roundedCheckButton->setVisible(choice == roundedPlatformChoice);
+        m_roundedCheckButton->setVisible(platform && platform->offersRoundedCorners());
         m_roundedCheckButton->setChecked(false);
     }
     if (m_BigIcon)
         m_BigIcon->setCornerRadius(0);
-    const bool scaled = choice == OutputPaths::scaledImageChoice;
+    const bool scaled = platform && platform->offersZoom();
     // Only shown or hidden: the zoom choice is kept across platform changes.
     if (m_zoomInCheckButton)
         m_zoomInCheckButton->setVisible(scaled);
@@ -283,8 +281,7 @@ GenerationReport AppDelegate::runGeneration()
     // The image is copied (it shares its bytes), so a drop while generating cannot pull it away.
     const SourceImage image = m_BigIcon->image();
     try {
-        return platformChoice() == OutputPaths::scaledImageChoice ? m_generator.generateScaleImage(image)
-                                                                  : m_generator.generateIconsWithImage(image);
+        return m_generator.generate(image);
     } catch (const std::exception &error) {
         // The generator reports its own failures; this is only what escapes it, such as memory
         // running out. It must not leave through the event loop.
@@ -299,10 +296,7 @@ void AppDelegate::showResult(const GenerationReport &report)
 {
     if (!m_resultLabel)
         return;
-    // The marketing image of two idioms is written twice but is one file.
-    QSet<QString> files;
-    for (const GenerationReport::WrittenFile &file : report.written)
-        files.insert(file.path);
+    const auto files = report.distinctFiles();
     m_resultLabel->setText(
         tr("Wrote %n file(s) to %1.", nullptr, int(files.size())).arg(QDir::toNativeSeparators(report.folder)));
 }

@@ -7,8 +7,8 @@
 #include <functional>
 #include <optional>
 
-#include "generationhost.h"
-#include "icongenerator.h"
+#include "generation/generationhost.h"
+#include "generation/icongenerator.h"
 
 class QAbstractButton;
 class QCheckBox;

@@ -1,4 +1,4 @@
-#include "launcher.h"
+#include "app/launcher.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -9,13 +9,10 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include <exception>
-
-#include "bitmap.h"
-#include "iconrenderer.h"
-#include "mainwindow.h"
-#include "preferences.h"
-#include "sourceimage.h"
+#include "app/preferences.h"
+#include "codec/sourceimage.h"
+#include "imaging/bitmap.h"
+#include "ui/mainwindow.h"
 
 namespace iconsmith {
 
@@ -40,19 +37,15 @@ QIcon applicationIcon()
     QFile file(QStringLiteral(":/icons/iconsmith.svg"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const SourceImage svg = SourceImage::fromData(file.readAll(), file.fileName());
-    if (svg.isNull())
+    const Result<SourceImage> svg = SourceImage::fromData(file.readAll(), file.fileName());
+    if (!svg)
         return {};
     QIcon icon;
     for (const int edge : {16, 24, 32, 48, 64, 128, 256}) {
-        Bitmap bitmap;
-        try {
-            bitmap = IconRenderer::preview(svg, edge);
-        } catch (const std::exception &) {
+        const Result<SourceImage::Preview> preview = svg->preview(edge);
+        if (!preview || preview->bitmap.isNull() || !preview->bitmap.hasAlpha())
             continue;
-        }
-        if (bitmap.isNull() || !bitmap.hasAlpha())
-            continue;
+        const Bitmap &bitmap = preview->bitmap;
         const QImage image(bitmap.row(0), bitmap.width(), bitmap.height(), qsizetype(bitmap.bytesPerRow()),
                            QImage::Format_RGBA8888);
         icon.addPixmap(QPixmap::fromImage(image.copy()));

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "appdelegate.h"
+#include "app/appdelegate.h"
 
 class QApplication;
 

@@ -1,11 +1,13 @@
 #include <QApplication>
 
-#include "imagelibrary.h"
-#include "launcher.h"
+#include "app/launcher.h"
+#include "codec/imagelibrary.h"
+#include "common/allocatortuning.h"
 
 int main(int argc, char *argv[])
 {
     // Before anything else runs: start-up briefly sets an environment variable.
+    iconsmith::tuneAllocatorForLargeBuffers();
     iconsmith::ImageLibrary::ensureStarted();
     QApplication application(argc, argv);
     iconsmith::Launcher::configure(application);

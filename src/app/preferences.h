@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "rgbcolor.h"
+#include "imaging/rgbcolor.h"
 
 namespace iconsmith {
 

@@ -1,8 +1,8 @@
-#include "clihost.h"
+#include "cli/clihost.h"
 
 #include <QProcess>
 
-#include "generationlog.h"
+#include "generation/generationlog.h"
 
 namespace iconsmith {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "clioptions.h"
-#include "generationhost.h"
+#include "cli/clioptions.h"
+#include "generation/generationhost.h"
 
 namespace iconsmith {
 

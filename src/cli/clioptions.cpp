@@ -1,11 +1,9 @@
-#include "clioptions.h"
+#include "cli/clioptions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 namespace iconsmith {
-
-namespace {} // namespace
 
 int CliOptions::platformFromText(const QString &text)
 {

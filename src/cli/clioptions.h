@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "rgbcolor.h"
+#include "imaging/rgbcolor.h"
 
 namespace iconsmith {
 

@@ -1,16 +1,15 @@
-#include "clirunner.h"
+#include "cli/clirunner.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
 
-#include "clihost.h"
-#include "clioptions.h"
-#include "icongenerator.h"
-#include "iconsetcheck.h"
-#include "sourcecheck.h"
-#include "sourceimage.h"
+#include "catalog/iconsetcheck.h"
+#include "cli/clihost.h"
+#include "cli/clioptions.h"
+#include "codec/sourceimage.h"
+#include "generation/icongenerator.h"
+#include "generation/sourcecheck.h"
 
 namespace iconsmith {
 
@@ -51,26 +50,20 @@ int CliRunner::run(const QStringList &arguments)
 
 int CliRunner::generate(const CliOptions &options)
 {
-    QString error;
-    const SourceImage source = SourceImage::load(options.source, &error);
-    if (source.isNull()) {
-        m_err << programName() << ": " << error << Qt::endl;
+    const Result<SourceImage> loaded = SourceImage::load(options.source);
+    if (!loaded) {
+        m_err << programName() << ": " << loaded.error() << Qt::endl;
         return Failure;
     }
+    const SourceImage &source = *loaded;
 
     CliHost host(options);
     IconGenerator generator(host, options.sizeTable);
-    const GenerationReport report =
-        options.platform == 6 ? generator.generateScaleImage(source) : generator.generateIconsWithImage(source);
+    const GenerationReport report = generator.generate(source);
 
-    // A file written twice (the marketing image of two idioms) is one file to the user.
-    QSet<QString> listed;
-    int files = 0;
-    for (const GenerationReport::WrittenFile &file : report.written) {
-        if (listed.contains(file.path))
-            continue;
-        listed.insert(file.path);
-        ++files;
+    const QList<GenerationReport::WrittenFile> written = report.distinctFiles();
+    const auto files = written.size();
+    for (const GenerationReport::WrittenFile &file : written) {
         if (options.quiet)
             continue;
         const QString name = QDir::toNativeSeparators(QFileInfo(file.path).fileName());
@@ -111,7 +104,7 @@ int CliRunner::generate(const CliOptions &options)
 
 int CliRunner::check(const CliOptions &options)
 {
-    const IconSetCheck::Result result = IconSetCheck::check(options.checkFolder);
+    const IconSetCheck::Report result = IconSetCheck::check(options.checkFolder);
     for (const IconSetCheck::Problem &problem : result.problems)
         m_out << problem.file << ": " << problem.message << '\n';
     if (!options.quiet) {

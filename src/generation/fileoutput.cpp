@@ -1,4 +1,4 @@
-#include "fileoutput.h"
+#include "generation/fileoutput.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,18 +18,18 @@
 
 namespace iconsmith {
 
-std::optional<QString> FileOutput::createFolder(const QString &path)
+Result<void> FileOutput::createFolder(const QString &path)
 {
     if (path.isEmpty())
-        return QStringLiteral("No folder was given");
+        return Failure{QStringLiteral("No folder was given")};
     std::error_code error;
     const std::filesystem::path folder(QFile::encodeName(path).toStdString());
     std::filesystem::create_directories(folder, error);
     if (error)
-        return QString::fromLocal8Bit(error.message());
+        return Failure{QString::fromLocal8Bit(error.message())};
     if (!std::filesystem::is_directory(folder, error))
-        return QStringLiteral("A file of that name is in the way");
-    return std::nullopt;
+        return Failure{QStringLiteral("A file of that name is in the way")};
+    return {};
 }
 
 #if defined(Q_OS_UNIX)
@@ -59,11 +59,11 @@ bool writeAll(int fd, const char *data, std::size_t length)
 
 } // namespace
 
-std::optional<QString> FileOutput::writeAtomically(const QString &path, const QByteArray &bytes)
+Result<void> FileOutput::writeAtomically(const QString &path, const QByteArray &bytes)
 {
     const QFileInfo target(path);
     if (target.isDir())
-        return QStringLiteral("A folder of that name is in the way");
+        return Failure{QStringLiteral("A folder of that name is in the way")};
     // The temporary file sits beside the target so that the rename stays within one file system.
     const QString temporary =
         target.absolutePath() + QStringLiteral("/.") + target.fileName() +
@@ -75,7 +75,7 @@ std::optional<QString> FileOutput::writeAtomically(const QString &path, const QB
     // replaced keeps its own permissions.
     const int fd = ::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
-        return systemError(errno);
+        return Failure{systemError(errno)};
     struct stat existing = {};
     if (::stat(targetName.constData(), &existing) == 0)
         ::fchmod(fd, existing.st_mode & 07777);
@@ -85,7 +85,7 @@ std::optional<QString> FileOutput::writeAtomically(const QString &path, const QB
     const int closeError = errno;
     if (!written || !closed) {
         ::unlink(temporaryName.constData());
-        return systemError(!written ? writeError : closeError);
+        return Failure{systemError(!written ? writeError : closeError)};
     }
     // No fsync: the rename already guarantees that readers see the old file or the new one,
     // never half of one; forcing every icon to the platters would cost far more than it saves
@@ -93,28 +93,28 @@ std::optional<QString> FileOutput::writeAtomically(const QString &path, const QB
     if (::rename(temporaryName.constData(), targetName.constData()) != 0) {
         const int renameError = errno;
         ::unlink(temporaryName.constData());
-        return systemError(renameError);
+        return Failure{systemError(renameError)};
     }
-    return std::nullopt;
+    return {};
 }
 
 #else
 
-std::optional<QString> FileOutput::writeAtomically(const QString &path, const QByteArray &bytes)
+Result<void> FileOutput::writeAtomically(const QString &path, const QByteArray &bytes)
 {
     if (QFileInfo(path).isDir())
-        return QStringLiteral("A folder of that name is in the way");
+        return Failure{QStringLiteral("A folder of that name is in the way")};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return Failure{file.errorString()};
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return reason;
+        return Failure{reason};
     }
     if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+        return Failure{file.errorString()};
+    return {};
 }
 
 #endif

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
+#include "common/result.h"
 
 namespace iconsmith {
 
@@ -11,14 +11,14 @@ namespace iconsmith {
 class FileOutput
 {
 public:
-    /** Creates a folder with any missing parents; an existing folder is fine. Returns the reason on failure. */
-    static std::optional<QString> createFolder(const QString &path);
+    /** Creates a folder with any missing parents; an existing folder is fine. */
+    static Result<void> createFolder(const QString &path);
     /**
      * Writes @p bytes to @p path through a temporary file in the same folder that then takes the
      * place of any file of that name, so a reader never sees half a file and a failed write
-     * leaves the old file intact. Returns the reason on failure.
+     * leaves the old file intact.
      */
-    static std::optional<QString> writeAtomically(const QString &path, const QByteArray &bytes);
+    static Result<void> writeAtomically(const QString &path, const QByteArray &bytes);
 };
 
 } // namespace iconsmith

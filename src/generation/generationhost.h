@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "rgbcolor.h"
+#include "imaging/rgbcolor.h"
 
 namespace iconsmith {
 

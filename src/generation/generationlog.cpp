@@ -1,4 +1,4 @@
-#include "generationlog.h"
+#include "generation/generationlog.h"
 
 namespace iconsmith {
 

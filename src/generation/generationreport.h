@@ -32,6 +32,11 @@ struct GenerationReport
     bool sourceHasTransparency = false;
 
     [[nodiscard]] bool succeeded() const { return failures.isEmpty(); }
+    /**
+     * The files written, each once and in the order first written: a file written twice (the
+     * marketing image of two idioms) is one file to the user.
+     */
+    [[nodiscard]] QList<WrittenFile> distinctFiles() const;
 };
 
 } // namespace iconsmith

@@ -1,18 +1,15 @@
-#include "icongenerator.h"
+#include "generation/icongenerator.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 
 #include <cmath>
 
-#include "fileoutput.h"
-#include "generationhost.h"
-#include "imageerror.h"
-#include "outputpaths.h"
-#include "renderpipeline.h"
-#include "sourceimage.h"
-#include "taskpool.h"
+#include "codec/imageerror.h"
+#include "codec/sourceimage.h"
+#include "generation/fileoutput.h"
+#include "generation/generationhost.h"
+#include "generation/generationrun.h"
+#include "generation/outputpaths.h"
 
 namespace iconsmith {
 
@@ -41,8 +38,6 @@ IconGenerator::IconGenerator(GenerationHost &host, QString sizeTablePath)
     : m_host(host), m_sizeTablePath(std::move(sizeTablePath))
 {}
 
-IconGenerator::~IconGenerator() = default;
-
 QString IconGenerator::sizeTablePath() const
 {
     return m_sizeTablePath.isEmpty() ? SizeTable::locate() : m_sizeTablePath;
@@ -63,56 +58,53 @@ QUrl IconGenerator::appiconsetPath() const
     return OutputPaths(m_host).appiconsetPath();
 }
 
-QList<IconGenerator::IdiomPass> IconGenerator::passesFor(int platformChoice)
+std::optional<Platform> IconGenerator::platform() const
 {
-    const IdiomPass iphone{SizeTable::IPhone, QStringLiteral("iphone")};
-    const IdiomPass ipad{SizeTable::IPad, QStringLiteral("ipad")};
-    const IdiomPass watch{SizeTable::Watch, QStringLiteral("watch")};
-    switch (platformChoice) {
-    case 0:
-        return {iphone};
-    case 1:
-        return {ipad};
-    case 2:
-        return {iphone, ipad};
-    case 3:
-        return {iphone, ipad, watch};
-    default:
-        // The empty-catalog choices and anything unknown write no picture.
-        return {};
-    }
+    return Platform::fromChoice(m_host.platformChoice());
+}
+
+GenerationReport IconGenerator::generate(const SourceImage &image)
+{
+    const std::optional<Platform> chosen = platform();
+    return chosen && chosen->isScaledImageSet() ? generateScaleImage(image) : generateIconsWithImage(image);
 }
 
 GenerationReport IconGenerator::generateIconsWithImage(const SourceImage &image)
 {
-    const SizeTable table = SizeTable::read(sizeTablePath());
-    beginAction(image, appiconsetPathString());
-    for (const QString &problem : table.problems())
-        fail(sizeTablePath(), problem);
+    const Result<SizeTable> table = SizeTable::read(sizeTablePath());
+    GenerationRun run(image, appiconsetPathString(), m_host);
+    if (!table)
+        run.fail(sizeTablePath(), table.error());
+    const SizeTable rows = table ? *table : SizeTable();
+    for (const QString &problem : rows.problems())
+        run.fail(sizeTablePath(), problem);
 
-    if (const auto error = FileOutput::createFolder(appiconsetPathString()))
-        fail(appiconsetPathString(), *error);
+    if (const Result<void> created = FileOutput::createFolder(appiconsetPathString()); !created)
+        run.fail(appiconsetPathString(), created.error());
 
     m_contents = ContentsDocument();
     m_images.clear();
 
-    const QList<IdiomPass> passes = passesFor(m_host.platformChoice());
-    prefetchIconSet(table, passes);
-    for (const IdiomPass &pass : passes)
-        outputImage(image, table.dictionary(pass.table), pass.idiom);
+    const std::optional<Platform> chosen = platform();
+    const QList<IdiomPass> passes = chosen ? chosen->passes() : QList<IdiomPass>();
+    prefetchIconSet(run, rows, passes);
+    for (const IdiomPass &pass : passes) {
+        outputImage(run, rows.dictionary(pass.table), pass.idiom);
+        run.showFolder(encodingPathString());
+    }
 
     m_contents.images = m_images;
-    writeFile(appiconsetPathString() + u'/' + ContentsDocument::fileName.toString(), m_contents.toJson(), QSize());
-    return endAction();
+    run.writeFile(appiconsetPathString() + u'/' + ContentsDocument::fileName.toString(), m_contents.toJson(), QSize());
+    return run.finish();
 }
 
 GenerationReport IconGenerator::generateScaleImage(const SourceImage &image)
 {
-    beginAction(image, appiconsetPathString());
+    GenerationRun run(image, appiconsetPathString(), m_host);
     const QList<QSize> pixels = scaledImageSizes(image.size());
 
-    if (const auto error = FileOutput::createFolder(appiconsetPathString()))
-        fail(appiconsetPathString(), *error);
+    if (const Result<void> created = FileOutput::createFolder(appiconsetPathString()); !created)
+        run.fail(appiconsetPathString(), created.error());
 
     // The renderer multiplies the drawing size by the screen's factor again, so dividing by it
     // here makes the files measure exactly the sizes above on any screen.
@@ -121,13 +113,13 @@ GenerationReport IconGenerator::generateScaleImage(const SourceImage &image)
     QList<RenderRequest> requests;
     for (const QSize &size : pixels)
         requests.append(requestFor(points(size)));
-    m_pipeline->prefetch(requests);
+    run.pipeline().prefetch(requests);
 
-    outputImage(image, points(pixels[0]), QStringLiteral("Image"), QStringLiteral("origin"));
-    outputImage(image, points(pixels[1]), QStringLiteral("Image@2x"), QStringLiteral("scale2x"));
-    outputImage(image, points(pixels[2]), QStringLiteral("Image@3x"), QStringLiteral("scale3x"));
-    showSaveFolder();
-    return endAction();
+    outputImage(run, points(pixels[0]), QStringLiteral("Image"), QStringLiteral("origin"));
+    outputImage(run, points(pixels[1]), QStringLiteral("Image@2x"), QStringLiteral("scale2x"));
+    outputImage(run, points(pixels[2]), QStringLiteral("Image@3x"), QStringLiteral("scale3x"));
+    run.showFolder(encodingPathString());
+    return run.finish();
 }
 
 QList<QSize> IconGenerator::scaledImageSizes(QSize source) const
@@ -145,36 +137,24 @@ OutputPlan IconGenerator::outputPlan() const
     OutputPlan plan;
     plan.rounded = m_host.isRoundedCornerOn();
     plan.background = m_host.backgroundColor().has_value();
-    if (m_host.platformChoice() == OutputPaths::scaledImageChoice) {
+    const std::optional<Platform> chosen = platform();
+    if (!chosen)
+        return plan;
+    if (chosen->isScaledImageSet()) {
         plan.stretched = false;
         return plan; // the scaled sizes depend on the source; its proportions are kept
     }
-    const SizeTable table = SizeTable::read(sizeTablePath());
-    for (const IdiomPass &pass : passesFor(m_host.platformChoice())) {
-        for (const SizeEntry &entry : table.dictionary(pass.table).entries)
+    const Result<SizeTable> table = SizeTable::read(sizeTablePath());
+    if (!table)
+        return plan;
+    for (const IdiomPass &pass : chosen->passes()) {
+        for (const SizeEntry &entry : table->dictionary(pass.table).entries)
             plan.outputs.append({entry.name, roundedPixels(entry.dimensions.width(), entry.dimensions.height())});
     }
     return plan;
 }
 
-void IconGenerator::beginAction(const SourceImage &image, const QString &folder)
-{
-    m_report = GenerationReport();
-    m_report.folder = folder;
-    m_shownFolders.clear();
-    m_pipeline = std::make_unique<RenderPipeline>(image, TaskPool::shared());
-}
-
-GenerationReport IconGenerator::endAction()
-{
-    if (m_pipeline)
-        m_report.sourceHasTransparency = m_pipeline->sourceHasTransparency();
-    m_pipeline.reset();
-    m_shownFolders.clear();
-    return std::exchange(m_report, GenerationReport());
-}
-
-void IconGenerator::prefetchIconSet(const SizeTable &table, const QList<IdiomPass> &passes)
+void IconGenerator::prefetchIconSet(GenerationRun &run, const SizeTable &table, const QList<IdiomPass> &passes)
 {
     QList<RenderRequest> requests;
     for (const IdiomPass &pass : passes) {
@@ -184,47 +164,43 @@ void IconGenerator::prefetchIconSet(const SizeTable &table, const QList<IdiomPas
                 requests.append(requestFor(entry.dimensions / factor));
         }
     }
-    m_pipeline->prefetch(requests);
+    run.pipeline().prefetch(requests);
 }
 
-void IconGenerator::outputImage(const SourceImage &image, const SizeDictionary &sizes, const QString &idiom)
+void IconGenerator::outputImage(GenerationRun &run, const SizeDictionary &sizes, const QString &idiom)
 {
     const double factor = measuredScaleFactor();
     for (const SizeEntry &entry : sizes.entries)
-        outputImage(image, QSizeF(entry.dimensions.width() / factor, entry.dimensions.height() / factor), entry.name,
+        outputImage(run, QSizeF(entry.dimensions.width() / factor, entry.dimensions.height() / factor), entry.name,
                     idiom);
-    showSaveFolder();
 }
 
-void IconGenerator::outputImage(const SourceImage &image, QSizeF size, const QString &name, const QString &idiom)
+void IconGenerator::outputImage(GenerationRun &run, QSizeF size, const QString &name, const QString &idiom)
 {
     const QString path = appiconsetPathString() + u'/' + name + QStringLiteral(".png");
     if (!isPlainFileName(name)) {
-        fail(path, IconGenerator::tr("\"%1\" is not a file name that can be written inside the folder").arg(name));
+        run.fail(path, IconGenerator::tr("\"%1\" is not a file name that can be written inside the folder").arg(name));
     } else {
+        const RenderRequest request = requestFor(size);
         try {
-            const RenderedIcon icon = drawImage(image, size);
-            writeFile(path, icon.png, icon.pixels);
+            run.writeFile(path, drawImage(run, request), request.pixels);
         } catch (const ImageError &error) {
-            fail(path, error.reason());
+            run.fail(path, error.reason());
         } catch (const std::exception &error) {
-            fail(path, QString::fromLocal8Bit(error.what()));
+            run.fail(path, QString::fromLocal8Bit(error.what()));
         }
     }
     appendCatalogEntry(name, idiom);
 }
 
-IconGenerator::RenderedIcon IconGenerator::drawImage(const SourceImage &image, QSizeF size)
+QByteArray IconGenerator::drawImage(GenerationRun &run, const RenderRequest &request)
 {
-    const RenderRequest request = requestFor(size);
     if (request.pixels.width() > maxOutputSide || request.pixels.height() > maxOutputSide ||
         qint64(request.pixels.width()) * request.pixels.height() > SourceImage::maxPixels)
         throw ImageError(IconGenerator::tr("%1 × %2 pixels is larger than Iconsmith makes images")
                              .arg(request.pixels.width())
                              .arg(request.pixels.height()));
-    if (!m_pipeline)
-        m_pipeline = std::make_unique<RenderPipeline>(image, TaskPool::shared());
-    return {request.pixels, m_pipeline->png(request)};
+    return run.pipeline().png(request);
 }
 
 RenderRequest IconGenerator::requestFor(QSizeF size) const
@@ -260,30 +236,6 @@ bool IconGenerator::checkFileExist()
         found = found || entry.filename == CatalogEntry::marketingFileName;
     }
     return found;
-}
-
-void IconGenerator::showSaveFolder()
-{
-    const QString folder = encodingPathString();
-    // Only a folder is shown: asking the desktop to "show" a file would open it with its
-    // default program, and a save-folder text can name any file.
-    if (m_shownFolders.contains(folder) || !QFileInfo(folder).isDir())
-        return;
-    m_shownFolders.insert(folder);
-    m_host.showFolder(folder);
-}
-
-void IconGenerator::writeFile(const QString &path, const QByteArray &bytes, QSize pixels)
-{
-    if (const auto error = FileOutput::writeAtomically(path, bytes))
-        fail(path, *error);
-    else
-        m_report.written.append({path, pixels});
-}
-
-void IconGenerator::fail(const QString &path, const QString &reason)
-{
-    m_report.failures.append({path, reason});
 }
 
 void IconGenerator::log(const QString &line)

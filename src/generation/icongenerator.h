@@ -1,26 +1,25 @@
 #pragma once
 
-#include <QByteArray>
 #include <QCoreApplication>
 #include <QList>
-#include <QSet>
 #include <QSizeF>
 #include <QString>
 #include <QUrl>
 
-#include <memory>
+#include <optional>
 
-#include "catalogentry.h"
-#include "contentsdocument.h"
-#include "generationreport.h"
-#include "renderrequest.h"
-#include "sizetable.h"
-#include "sourcecheck.h"
+#include "catalog/catalogentry.h"
+#include "catalog/contentsdocument.h"
+#include "catalog/sizetable.h"
+#include "generation/generationreport.h"
+#include "generation/platform.h"
+#include "generation/sourcecheck.h"
+#include "imaging/renderrequest.h"
 
 namespace iconsmith {
 
 class GenerationHost;
-class RenderPipeline;
+class GenerationRun;
 class SourceImage;
 
 /**
@@ -40,10 +39,9 @@ public:
     /** A generator that reads the size table from @p sizeTablePath, or from the one shipped with the program when
      * empty. */
     explicit IconGenerator(GenerationHost &host, QString sizeTablePath = {});
-    ~IconGenerator();
-    IconGenerator(const IconGenerator &) = delete;
-    IconGenerator &operator=(const IconGenerator &) = delete;
 
+    /** Writes what the current platform choice makes: the scaled image set, or an icon set and its Contents.json. */
+    GenerationReport generate(const SourceImage &image);
     /** Writes the icon set of the current platform choice (0 to 5) and its Contents.json. */
     GenerationReport generateIconsWithImage(const SourceImage &image);
     /** Writes the scaled image set (@1x, @2x, @3x) into the save folder. */
@@ -76,45 +74,23 @@ public:
     static constexpr int maxOutputSide = 16384;
 
 private:
-    struct IdiomPass
-    {
-        SizeTable::Idiom table;
-        QString idiom;
-    };
-    struct RenderedIcon
-    {
-        QSize pixels;
-        QByteArray png;
-    };
-
-    static QList<IdiomPass> passesFor(int platformChoice);
+    [[nodiscard]] std::optional<Platform> platform() const;
     [[nodiscard]] QList<QSize> scaledImageSizes(QSize source) const;
 
-    void beginAction(const SourceImage &image, const QString &folder);
-    GenerationReport endAction();
-
-    void outputImage(const SourceImage &image, const SizeDictionary &sizes, const QString &idiom);
-    void outputImage(const SourceImage &image, QSizeF size, const QString &name, const QString &idiom);
-    RenderedIcon drawImage(const SourceImage &image, QSizeF size);
+    void outputImage(GenerationRun &run, const SizeDictionary &sizes, const QString &idiom);
+    void outputImage(GenerationRun &run, QSizeF size, const QString &name, const QString &idiom);
+    QByteArray drawImage(GenerationRun &run, const RenderRequest &request);
     void appendCatalogEntry(const QString &name, const QString &idiom);
 
     [[nodiscard]] double measuredScaleFactor() const;
     [[nodiscard]] RenderRequest requestFor(QSizeF size) const;
-    void prefetchIconSet(const SizeTable &table, const QList<IdiomPass> &passes);
-    void showSaveFolder();
-    void writeFile(const QString &path, const QByteArray &bytes, QSize pixels);
-    void fail(const QString &path, const QString &reason);
+    void prefetchIconSet(GenerationRun &run, const SizeTable &table, const QList<IdiomPass> &passes);
     void log(const QString &line);
 
     GenerationHost &m_host;
     QString m_sizeTablePath;
     ContentsDocument m_contents;
     QList<CatalogEntry> m_images;
-
-    // State of the action in progress.
-    std::unique_ptr<RenderPipeline> m_pipeline;
-    GenerationReport m_report;
-    QSet<QString> m_shownFolders;
 };
 
 } // namespace iconsmith

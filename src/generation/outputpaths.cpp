@@ -1,8 +1,9 @@
-#include "outputpaths.h"
+#include "generation/outputpaths.h"
 
 #include <QDir>
 
-#include "generationhost.h"
+#include "generation/generationhost.h"
+#include "generation/platform.h"
 
 namespace iconsmith {
 
@@ -23,7 +24,8 @@ QString OutputPaths::encodingPathString() const
 QString OutputPaths::appiconsetPathString() const
 {
     QString saveFolder = encodingPathString();
-    if (m_host.platformChoice() == scaledImageChoice)
+    if (const std::optional<Platform> platform = Platform::fromChoice(m_host.platformChoice());
+        platform && platform->isScaledImageSet())
         return saveFolder;
     return saveFolder + u'/' + iconSetFolderName.toString();
 }

@@ -22,13 +22,10 @@ public:
 
     /** The folder name that the icon set goes into. */
     static constexpr QStringView iconSetFolderName = u"AppIcon.appiconset";
-    /** The platform choice that writes the scaled image set straight into the save folder. */
-    static constexpr int scaledImageChoice = 6;
 
     /** The save folder: the save-folder text, with a leading "~" expanded. */
     [[nodiscard]] QString encodingPathString() const;
-    /** The icon-set folder: the save folder at the scaled-image choice, else the save folder + "/AppIcon.appiconset".
-     */
+    /** The icon-set folder: the save folder for the scaled image set, else the save folder + "/AppIcon.appiconset". */
     [[nodiscard]] QString appiconsetPathString() const;
     /** The icon-set folder as a file URL. */
     [[nodiscard]] QUrl appiconsetPath() const;

@@ -1,22 +1,15 @@
-#include "renderpipeline.h"
+#include "generation/renderpipeline.h"
 
 #include <algorithm>
 
-#include "iconrenderer.h"
-#include "pngencoder.h"
-#include "resampler.h"
-#include "taskpool.h"
+#include "codec/pngencoder.h"
+#include "imaging/iconrenderer.h"
 
 namespace iconsmith {
 
-RenderPipeline::RenderPipeline(SourceImage source, TaskPool &pool) : m_source(std::move(source)), m_pool(pool) {}
-
-RenderPipeline::~RenderPipeline()
-{
-    // Tasks refer to this pipeline's master; let every one finish before it goes.
-    for (auto &job : m_jobs)
-        m_pool.wait(job.second);
-}
+RenderPipeline::RenderPipeline(SourceImage source, TaskPool &pool)
+    : m_source(std::move(source)), m_pool(pool), m_renders(pool)
+{}
 
 void RenderPipeline::prefetch(const QList<RenderRequest> &requests)
 {
@@ -42,7 +35,7 @@ void RenderPipeline::prefetch(const QList<RenderRequest> &requests)
 QByteArray RenderPipeline::png(const RenderRequest &request)
 {
     const std::shared_future<QByteArray> job = start(request);
-    m_pool.wait(job);
+    m_renders.wait(job);
     return job.get();
 }
 
@@ -53,7 +46,7 @@ std::shared_future<QByteArray> RenderPipeline::start(const RenderRequest &reques
 
     std::shared_future<QByteArray> job;
     if (m_source.isVector()) {
-        job = m_pool.submit([this, source = m_source, request, pool = &m_pool] {
+        job = m_renders.submit([this, source = m_source, request, pool = &m_pool] {
             const PixelBuffer picture = source.renderVector(request.pixels);
             if (picture.hasTransparency())
                 m_sourceTransparent = true;
@@ -70,7 +63,7 @@ std::shared_future<QByteArray> RenderPipeline::start(const RenderRequest &reques
             m_jobs.emplace(request, job);
             return job;
         }
-        job = m_pool.submit([master, request, pool = &m_pool] {
+        job = m_renders.submit([master, request, pool = &m_pool] {
             return PngEncoder::encode(IconRenderer::render(*master, request), pool);
         });
     }
@@ -114,14 +107,8 @@ void RenderPipeline::buildMaster(QSize covering)
         }
     } else {
         // A source much larger than anything asked for is reduced while it streams in.
-        Resampler resampler(m_decodedSize, masterSize, [&master](int y, const Float4 *row) {
+        transparent = m_source.reduce(masterSize, [&master](int y, const Float4 *row) {
             PixelBuffer::unpremultiplyRow(row, master->width(), master->row(y));
-        });
-        std::vector<Float4> row(std::size_t(m_decodedSize.width()));
-        m_source.decode(covering, [&](int, const std::uint8_t *rgba) {
-            PixelBuffer::premultiplyRow(rgba, m_decodedSize.width(), row.data());
-            transparent = transparent || PixelBuffer::hasTransparency(row.data(), m_decodedSize.width());
-            resampler.pushRow(row.data());
         });
     }
     if (transparent)

@@ -9,13 +9,12 @@
 #include <map>
 #include <memory>
 
-#include "bitmap.h"
-#include "renderrequest.h"
-#include "sourceimage.h"
+#include "codec/sourceimage.h"
+#include "common/taskgroup.h"
+#include "imaging/bitmap.h"
+#include "imaging/renderrequest.h"
 
 namespace iconsmith {
-
-class TaskPool;
 
 /**
  * The renders of one generation action, shared and run ahead on all cores.
@@ -29,7 +28,7 @@ class RenderPipeline
 {
 public:
     RenderPipeline(SourceImage source, TaskPool &pool);
-    ~RenderPipeline();
+    ~RenderPipeline() = default;
     RenderPipeline(const RenderPipeline &) = delete;
     RenderPipeline &operator=(const RenderPipeline &) = delete;
 
@@ -53,6 +52,9 @@ private:
     std::exception_ptr m_masterError;
     std::map<RenderRequest, std::shared_future<QByteArray>> m_jobs;
     std::atomic<bool> m_sourceTransparent{false};
+    // Last, so that it is destroyed first: its destructor waits for every render, and the
+    // renders use the members above.
+    TaskGroup m_renders;
 };
 
 } // namespace iconsmith

@@ -1,11 +1,8 @@
-#include "sourcecheck.h"
+#include "generation/sourcecheck.h"
+
+#include "catalog/catalogentry.h"
 
 namespace iconsmith {
-
-bool SourceCheck::isMarketingIcon(const QString &name)
-{
-    return name.endsWith(QStringLiteral("marketing"));
-}
 
 QList<SourceWarning> SourceCheck::check(const Facts &source, const OutputPlan &plan)
 {
@@ -17,7 +14,7 @@ QList<SourceWarning> SourceCheck::check(const Facts &source, const OutputPlan &p
     // it transparent whatever the source; a background colour makes it opaque whatever the source.
     if (!plan.background && (source.transparent || plan.rounded)) {
         for (const OutputPlan::Output &output : plan.outputs) {
-            if (!isMarketingIcon(output.name))
+            if (!CatalogEntry::isMarketingIcon(output.name))
                 continue;
             const QString cause = plan.rounded && !source.transparent
                                       ? tr("Rounded corners make the App Store icon (%1.png) transparent at its "

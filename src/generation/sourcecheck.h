@@ -49,9 +49,6 @@ public:
     };
 
     static QList<SourceWarning> check(const Facts &source, const OutputPlan &plan);
-
-    /** Whether an icon name is that of a store's marketing icon ("ios-marketing", "watch-marketing"). */
-    static bool isMarketingIcon(const QString &name);
 };
 
 } // namespace iconsmith

@@ -1,4 +1,4 @@
-#include "colorswatchbutton.h"
+#include "ui/colorswatchbutton.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,12 +1,12 @@
-#include "mainwindow.h"
+#include "ui/mainwindow.h"
 
 #include <QKeySequence>
 #include <QStyle>
 
-#include "colorswatchbutton.h"
-#include "redborderimageview.h"
+#include "ui/colorswatchbutton.h"
+#include "ui/redborderimageview.h"
+#include "ui/warningline.h"
 #include "ui_mainwindow.h"
-#include "warningline.h"
 
 namespace iconsmith {
 

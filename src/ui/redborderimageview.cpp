@@ -1,4 +1,4 @@
-#include "redborderimageview.h"
+#include "ui/redborderimageview.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -13,11 +13,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
 
-#include "bitmap.h"
-#include "iconrenderer.h"
-#include "imageerror.h"
+#include "imaging/bitmap.h"
 
 namespace iconsmith {
 
@@ -68,28 +65,19 @@ RedBorderImageView::RedBorderImageView(QWidget *parent) : QWidget(parent)
 
 bool RedBorderImageView::loadFile(const QString &path)
 {
-    QString error;
-    const SourceImage image = SourceImage::load(path, &error);
-    QImage picture;
-    bool transparent = false;
-    if (!image.isNull()) {
-        // The preview decodes the whole file as a generation does, so a damaged image is caught
-        // here and not halfway through a generation.
-        try {
-            picture = toQImage(IconRenderer::preview(image, previewEdge, &transparent));
-        } catch (const ImageError &problem) {
-            error = problem.reason();
-        } catch (const std::exception &problem) {
-            error = QString::fromLocal8Bit(problem.what());
-        }
-    }
+    const Result<SourceImage> image = SourceImage::load(path);
+    // The preview decodes the whole file as a generation does, so a damaged image is caught
+    // here and not halfway through a generation.
+    const Result<SourceImage::Preview> preview = image ? image->preview(previewEdge) : Failure{image.error()};
+    const QImage picture = preview ? toQImage(preview->bitmap) : QImage();
     if (picture.isNull()) {
+        QString error = preview.error();
         if (error.isEmpty())
             error = tr("%1 could not be shown.").arg(QDir::toNativeSeparators(path));
         setImage(SourceImage(), QImage(), false, error);
         return false;
     }
-    setImage(image, picture, transparent, QString());
+    setImage(*image, picture, preview->transparent, QString());
     return true;
 }
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "sourceimage.h"
+#include "codec/sourceimage.h"
 
 namespace iconsmith {
 

@@ -1,4 +1,4 @@
-#include "warningline.h"
+#include "ui/warningline.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

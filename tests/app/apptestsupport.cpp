@@ -1,4 +1,4 @@
-#include "apptestsupport.h"
+#include "app/apptestsupport.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QSettings>
 
-#include "preferences.h"
+#include "app/preferences.h"
 
 namespace iconsmith::test {
 

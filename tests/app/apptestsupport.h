@@ -15,8 +15,8 @@
 
 #include <memory>
 
-#include "appdelegate.h"
-#include "mainwindow.h"
+#include "app/appdelegate.h"
+#include "ui/mainwindow.h"
 
 namespace iconsmith::test {
 

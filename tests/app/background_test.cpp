@@ -8,10 +8,10 @@
 #include <QSettings>
 #include <QToolButton>
 
-#include "apptestsupport.h"
-#include "colorswatchbutton.h"
-#include "preferences.h"
-#include "redborderimageview.h"
+#include "app/apptestsupport.h"
+#include "app/preferences.h"
+#include "ui/colorswatchbutton.h"
+#include "ui/redborderimageview.h"
 
 namespace iconsmith::test {
 namespace {

@@ -20,9 +20,9 @@
 
 #include <algorithm>
 
-#include "apptestsupport.h"
-#include "redborderimageview.h"
-#include "sizetable.h"
+#include "app/apptestsupport.h"
+#include "catalog/sizetable.h"
+#include "ui/redborderimageview.h"
 
 namespace iconsmith::test {
 namespace {
@@ -132,8 +132,9 @@ TEST_F(Generate, IPhoneAndIPadIconSetHasEverySizeAndItsCatalog)
     EXPECT_EQ(visibleTopLevel<QMessageBox>(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     const QString iconSet = m_output + QStringLiteral("/AppIcon.appiconset");
-    const SizeTable table = SizeTable::read(SizeTable::locate());
-    ASSERT_TRUE(table.isValid());
+    const Result<SizeTable> read = SizeTable::read(SizeTable::locate());
+    ASSERT_TRUE(read);
+    const SizeTable &table = *read;
     int rows = 0;
     for (const SizeTable::Idiom idiom : {SizeTable::IPhone, SizeTable::IPad}) {
         for (const SizeEntry &entry : table.dictionary(idiom).entries) {

@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QLineEdit>
 
-#include "apptestsupport.h"
-#include "launcher.h"
-#include "preferences.h"
-#include "redborderimageview.h"
+#include "app/apptestsupport.h"
+#include "app/launcher.h"
+#include "app/preferences.h"
+#include "ui/redborderimageview.h"
 
 namespace iconsmith::test {
 namespace {

@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-#include "launcher.h"
+#include "app/launcher.h"
 
 // Widget tests run without a screen and never see the user's settings: each test process gets
 // a settings folder of its own, so tests running side by side cannot read each other's values.

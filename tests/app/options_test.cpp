@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "apptestsupport.h"
-#include "redborderimageview.h"
+#include "app/apptestsupport.h"
+#include "ui/redborderimageview.h"
 
 namespace iconsmith::test {
 namespace {

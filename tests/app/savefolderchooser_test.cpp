@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "apptestsupport.h"
-#include "preferences.h"
-#include "redborderimageview.h"
+#include "app/apptestsupport.h"
+#include "app/preferences.h"
+#include "ui/redborderimageview.h"
 
 namespace iconsmith::test {
 namespace {

@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "apptestsupport.h"
-#include "colorswatchbutton.h"
-#include "redborderimageview.h"
-#include "warningline.h"
+#include "app/apptestsupport.h"
+#include "ui/colorswatchbutton.h"
+#include "ui/redborderimageview.h"
+#include "ui/warningline.h"
 
 namespace iconsmith::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "clirunner.h"
+#include "cli/clirunner.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 
 #include <cstdio>
 
-#include "clioptions.h"
-#include "testsupport.h"
+#include "cli/clioptions.h"
+#include "support/testsupport.h"
 
 namespace iconsmith {
 namespace {

@@ -1,4 +1,4 @@
-#include "icongenerator.h"
+#include "generation/icongenerator.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "contentsdocument.h"
-#include "sourceimage.h"
-#include "testsupport.h"
+#include "catalog/contentsdocument.h"
+#include "codec/sourceimage.h"
+#include "support/testsupport.h"
 
 namespace iconsmith {
 namespace {
@@ -28,7 +28,7 @@ protected:
         m_host.folder = m_dir.filePath(u"Save"_s);
         const QString sourcePath = m_dir.filePath(u"source.png"_s);
         test::writeTestPicture(sourcePath, QSize(256, 256), false);
-        m_source = SourceImage::load(sourcePath);
+        m_source = *SourceImage::load(sourcePath);
         ASSERT_FALSE(m_source.isNull());
     }
 
@@ -39,9 +39,9 @@ protected:
     {
         QFile file(iconSetFile(u"Contents.json"_s));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << "Contents.json is missing";
-        ContentsDocument document;
-        EXPECT_TRUE(ContentsDocument::fromJson(file.readAll(), document));
-        return document;
+        const Result<ContentsDocument> document = ContentsDocument::fromJson(file.readAll());
+        EXPECT_TRUE(document);
+        return document ? *document : ContentsDocument();
     }
 
     QStringList pngsInIconSet() const { return QDir(iconSet()).entryList({u"*.png"_s}, QDir::Files, QDir::Name); }
@@ -286,7 +286,7 @@ TEST_F(IconGeneratorTest, OpaqueIconsAreWrittenWithoutAlphaAndTransparentOnesWit
 
     const QString transparent = m_dir.filePath(u"transparent.png"_s);
     test::writeTestPicture(transparent, QSize(256, 256), true);
-    m_source = SourceImage::load(transparent);
+    m_source = *SourceImage::load(transparent);
     report = generate(tablePath);
     EXPECT_TRUE(report.sourceHasTransparency);
     const test::DecodedImage marketing = test::readImage(iconSetFile(u"ios-marketing.png"_s));
@@ -298,7 +298,7 @@ TEST_F(IconGeneratorTest, ABackgroundColourFillsTransparencyInEveryIcon)
 {
     const QString transparent = m_dir.filePath(u"transparent.png"_s);
     test::writeTestPicture(transparent, QSize(256, 256), true);
-    m_source = SourceImage::load(transparent);
+    m_source = *SourceImage::load(transparent);
     m_host.choice = 0;
     m_host.rounded = true;
     m_host.background = RgbColor{255, 128, 0};

@@ -1,10 +1,10 @@
-#include "outputpaths.h"
+#include "generation/outputpaths.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 
-#include "testsupport.h"
+#include "support/testsupport.h"
 
 namespace iconsmith {
 namespace {

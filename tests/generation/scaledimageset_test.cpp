@@ -1,4 +1,4 @@
-#include "icongenerator.h"
+#include "generation/icongenerator.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "sourceimage.h"
-#include "testsupport.h"
+#include "codec/sourceimage.h"
+#include "support/testsupport.h"
 
 namespace iconsmith {
 namespace {
@@ -29,7 +29,7 @@ protected:
     {
         const QString path = m_dir.filePath(u"source.png"_s);
         test::writeTestPicture(path, sourceSize, true);
-        const SourceImage source = SourceImage::load(path);
+        const SourceImage source = *SourceImage::load(path);
         m_host.zoomIn = zoomIn;
         IconGenerator generator(m_host, test::shippedSizeTable());
         m_report = generator.generateScaleImage(source);

@@ -1,8 +1,8 @@
-#include "sourcecheck.h"
+#include "generation/sourcecheck.h"
 
 #include <gtest/gtest.h>
 
-#include "rgbcolor.h"
+#include "imaging/rgbcolor.h"
 
 namespace iconsmith {
 namespace {

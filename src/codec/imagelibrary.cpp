@@ -1,0 +1,86 @@
+#include "codec/imagelibrary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtGlobal>
+
+#include <gmodule.h>
+#include <vips/vips8>
+
+#include <mutex>
+
+#if defined(Q_OS_UNIX)
+#include <dlfcn.h>
+#endif
+
+namespace iconsmith {
+
+namespace {
+
+bool g_modulesDeferred = false;
+
+// The library looks for its modules under the prefix this variable names; a prefix without
+// any keeps them out of start-up.
+constexpr char prefixVariable[] = "VIPSHOME";
+constexpr char prefixWithoutModules[] = "/nonexistent/iconsmith-deferred-modules";
+
+// The library's modules live beside its shared object, wherever that was installed:
+// <libdir>/vips-modules-<major>.<minor>.
+QString moduleFolder()
+{
+    QString libraryFolder;
+#if defined(Q_OS_UNIX)
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void *>(&vips_version), &info) != 0 && info.dli_fname != nullptr)
+        libraryFolder = QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath();
+#endif
+    if (libraryFolder.isEmpty())
+        libraryFolder = QDir(QString::fromLocal8Bit(vips_guess_libdir("iconsmith", "VIPSHOME"))).absolutePath();
+    return libraryFolder + QStringLiteral("/vips-modules-%1.%2").arg(vips_version(0)).arg(vips_version(1));
+}
+
+} // namespace
+
+void ImageLibrary::ensureStarted()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        g_modulesDeferred = !qEnvironmentVariableIsSet(prefixVariable) && g_module_supported();
+        if (g_modulesDeferred)
+            qputenv(prefixVariable, prefixWithoutModules);
+        const int failed = VIPS_INIT("iconsmith");
+        if (g_modulesDeferred)
+            qunsetenv(prefixVariable);
+        if (failed != 0)
+            vips_error_exit("the imaging library could not start");
+        // Every generation decodes its source exactly once, so a cache of operations would only
+        // hold on to memory and to files the user may want to replace.
+        vips_cache_set_max(0);
+    });
+}
+
+bool ImageLibrary::loadDeferredModules()
+{
+    ensureStarted();
+    static std::once_flag once;
+    static bool loaded = false;
+    std::call_once(once, [] {
+        if (!g_modulesDeferred)
+            return;
+        const QDir folder(moduleFolder());
+        for (const QString &name :
+             folder.entryList({QStringLiteral("*.so"), QStringLiteral("*.dylib"), QStringLiteral("*.dll")}, QDir::Files,
+                              QDir::Name)) {
+            // Opening a module runs its initialiser, which registers its formats.
+            GModule *module = g_module_open(QFile::encodeName(folder.filePath(name)).constData(), G_MODULE_BIND_LAZY);
+            if (module == nullptr)
+                continue;
+            g_module_make_resident(module);
+            loaded = true;
+        }
+    });
+    return loaded;
+}
+
+} // namespace iconsmith

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace iconsmith {
+
+/** Start-up of the imaging library, shared by every part that decodes pictures. */
+class ImageLibrary
+{
+public:
+    /**
+     * Starts the imaging library once per process; safe to call any number of times. Call it
+     * early in main(), before other threads exist: it briefly sets an environment variable.
+     *
+     * The library's optional format modules (HEIF/AVIF, PDF, JPEG XL, ImageMagick's formats)
+     * pull in dozens of shared libraries, which costs more than a whole small generation; they
+     * are loaded only when a file needs them (loadDeferredModules()).
+     */
+    static void ensureStarted();
+    /**
+     * Loads the format modules that start-up left out. Returns whether any new loader became
+     * available, so that a caller can try again a file nothing could read.
+     */
+    static bool loadDeferredModules();
+};
+
+} // namespace iconsmith

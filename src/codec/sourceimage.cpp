@@ -1,0 +1,271 @@
+#include "codec/sourceimage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <vips/vips8>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <exception>
+
+#include "codec/imageerror.h"
+#include "codec/imagelibrary.h"
+#include "codec/stripdecoder.h"
+#include "codec/vipsrows.h"
+#include "common/taskpool.h"
+#include "imaging/iconfinisher.h"
+
+namespace iconsmith {
+
+struct SourceImage::Data
+{
+    QByteArray bytes;
+    QString origin;
+    QString loader;
+    QSize size;
+    bool alpha = false;
+    bool vector = false;
+};
+
+namespace {
+
+bool isLoader(const QString &loader, const char *name)
+{
+    return loader.startsWith(QString::fromLatin1(name));
+}
+
+// Shrink factors that JPEG decoding can apply for free, largest first.
+constexpr std::array jpegShrinks{8, 4, 2};
+
+// Decoding while shrinking is only used when it leaves at least this many times the pixels
+// needed, so the resampler still has ample detail to work from.
+constexpr int shrinkMargin = 2;
+
+int shrinkFactorFor(QSize full, QSize atLeast)
+{
+    if (atLeast.isEmpty())
+        return 1;
+    for (const int shrink : jpegShrinks) {
+        if (full.width() / shrink >= atLeast.width() * shrinkMargin &&
+            full.height() / shrink >= atLeast.height() * shrinkMargin)
+            return shrink;
+    }
+    return 1;
+}
+
+vips::VOption *loadOptions(const SourceImage::Data &d, QSize atLeast)
+{
+    vips::VOption *options =
+        vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL)->set("fail_on", VIPS_FAIL_ON_ERROR);
+    if (isLoader(d.loader, "jpegload")) {
+        options->set("autorotate", true);
+        if (const int shrink = shrinkFactorFor(d.size, atLeast); shrink > 1)
+            options->set("shrink", shrink);
+    } else if (isLoader(d.loader, "webpload")) {
+        if (const int shrink = shrinkFactorFor(d.size, atLeast); shrink > 1)
+            options->set("scale", 1.0 / shrink);
+    }
+    return options;
+}
+
+vips::VImage openRaster(const SourceImage::Data &d, QSize atLeast)
+{
+    return VipsRows::toRgb8(
+        vips::VImage::new_from_buffer(d.bytes.constData(), std::size_t(d.bytes.size()), "", loadOptions(d, atLeast)));
+}
+
+ImageError damaged(const SourceImage::Data &d, const char *detail)
+{
+    return ImageError(SourceImage::tr("The image %1 could not be read: %2")
+                          .arg(QDir::toNativeSeparators(d.origin), VipsRows::reason(detail)));
+}
+
+} // namespace
+
+Result<SourceImage> SourceImage::load(const QString &path)
+{
+    const QFileInfo info(path);
+    const auto fail = [](const QString &reason) { return Failure{reason}; };
+    if (!info.exists())
+        return fail(SourceImage::tr("The image %1 does not exist.").arg(QDir::toNativeSeparators(path)));
+    if (info.isDir())
+        return fail(SourceImage::tr("%1 is a folder, not an image.").arg(QDir::toNativeSeparators(path)));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(SourceImage::tr("The image %1 could not be opened: %2.")
+                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+    return fromData(file.readAll(), path);
+}
+
+Result<SourceImage> SourceImage::fromData(const QByteArray &bytes, const QString &origin)
+{
+    ImageLibrary::ensureStarted();
+    const QString where = QDir::toNativeSeparators(origin);
+    const auto fail = [](const QString &reason) { return Failure{reason}; };
+    const auto findLoader = [&bytes]() -> const char * {
+        if (bytes.isEmpty())
+            return nullptr;
+        const char *found = vips_foreign_find_load_buffer(bytes.constData(), std::size_t(bytes.size()));
+        vips_error_clear();
+        return found;
+    };
+    const char *loaderClass = findLoader();
+    if (loaderClass == nullptr && ImageLibrary::loadDeferredModules())
+        loaderClass = findLoader();
+    // The operation's nickname, such as "pngload_buffer".
+    const char *loader = loaderClass != nullptr ? vips_nickname_find(g_type_from_name(loaderClass)) : nullptr;
+    if (loader == nullptr) {
+        vips_error_clear();
+        return fail(SourceImage::tr("%1 is not an image in a format Iconsmith can read.").arg(where));
+    }
+
+    auto d = std::make_shared<Data>();
+    d->bytes = bytes;
+    d->origin = origin;
+    d->loader = QString::fromLatin1(loader);
+    d->vector = isLoader(d->loader, "svgload") || isLoader(d->loader, "pdfload");
+    try {
+        vips::VImage header = vips::VImage::new_from_buffer(
+            d->bytes.constData(), std::size_t(d->bytes.size()), "",
+            vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL)->set("fail_on", VIPS_FAIL_ON_ERROR));
+        if (isLoader(d->loader, "jpegload")) {
+            // Orientation 5 to 8 turns the picture a quarter, so its upright size is the other way round.
+            const int orientation =
+                header.get_typeof(VIPS_META_ORIENTATION) != 0 ? header.get_int(VIPS_META_ORIENTATION) : 1;
+            d->size = orientation >= 5 && orientation <= 8 ? QSize(header.height(), header.width())
+                                                           : QSize(header.width(), header.height());
+        } else {
+            d->size = QSize(header.width(), header.height());
+        }
+        d->alpha = header.has_alpha();
+    } catch (const vips::VError &e) {
+        return fail(damaged(*d, e.what()).reason());
+    }
+    if (d->size.isEmpty())
+        return fail(SourceImage::tr("The image %1 has no pixels.").arg(where));
+    if (qint64(d->size.width()) * d->size.height() > maxPixels)
+        return fail(SourceImage::tr("The image %1 is too large (%2 × %3 pixels).")
+                        .arg(where)
+                        .arg(d->size.width())
+                        .arg(d->size.height()));
+    SourceImage image;
+    image.d = std::move(d);
+    return image;
+}
+
+QSize SourceImage::size() const
+{
+    return d ? d->size : QSize();
+}
+
+bool SourceImage::hasAlpha() const
+{
+    return d && d->alpha;
+}
+
+bool SourceImage::isVector() const
+{
+    return d && d->vector;
+}
+
+QString SourceImage::origin() const
+{
+    return d ? d->origin : QString();
+}
+
+QSize SourceImage::decodedSize(QSize atLeast) const
+{
+    if (!d || d->vector)
+        return size();
+    const int shrink =
+        isLoader(d->loader, "jpegload") || isLoader(d->loader, "webpload") ? shrinkFactorFor(d->size, atLeast) : 1;
+    if (shrink == 1)
+        return d->size;
+    try {
+        const vips::VImage image = openRaster(*d, atLeast);
+        return {image.width(), image.height()};
+    } catch (const vips::VError &e) {
+        throw damaged(*d, e.what());
+    }
+}
+
+void SourceImage::decode(QSize atLeast, const RowSink &sink) const
+{
+    if (!d || d->vector)
+        throw ImageError(SourceImage::tr("There is no raster image to decode."));
+    try {
+        StripDecoder::run(openRaster(*d, atLeast), sink, TaskPool::shared());
+    } catch (const vips::VError &e) {
+        throw damaged(*d, e.what());
+    }
+}
+
+PixelBuffer SourceImage::renderVector(QSize target) const
+{
+    if (!d || !d->vector)
+        throw ImageError(SourceImage::tr("There is no vector image to render."));
+    const double scale = std::max(double(target.width()) / d->size.width(), double(target.height()) / d->size.height());
+    vips::VImage image;
+    try {
+        vips::VOption *options = vips::VImage::option()->set("scale", scale)->set("fail_on", VIPS_FAIL_ON_ERROR);
+        if (isLoader(d->loader, "pdfload"))
+            options->set("background", std::vector<double>{0, 0, 0, 0});
+        image = VipsRows::toRgb8(
+                    vips::VImage::new_from_buffer(d->bytes.constData(), std::size_t(d->bytes.size()), "", options))
+                    .copy_memory();
+    } catch (const vips::VError &e) {
+        throw damaged(*d, e.what());
+    }
+    const QSize rendered(image.width(), image.height());
+    PixelBuffer exact(target);
+    Resampler resampler(rendered, target,
+                        [&exact](int y, const Float4 *row) { std::copy(row, row + exact.width(), exact.row(y)); });
+    std::vector<std::uint8_t> rgba(std::size_t(rendered.width()) * 4);
+    const auto *pixels = static_cast<const VipsPel *>(image.data());
+    const std::size_t stride = std::size_t(rendered.width()) * std::size_t(image.bands());
+    for (int y = 0; y < rendered.height(); ++y) {
+        VipsRows::copyAsRgba(pixels + std::size_t(y) * stride, rendered.width(), image.bands(), rgba.data());
+        resampler.pushRow(rgba.data());
+    }
+    return exact;
+}
+
+bool SourceImage::reduce(QSize target, const Resampler::RowSink &sink) const
+{
+    if (isVector()) {
+        const PixelBuffer picture = renderVector(target);
+        for (int y = 0; y < picture.height(); ++y)
+            sink(y, picture.row(y));
+        return picture.hasTransparency();
+    }
+    const QSize decoded = decodedSize(target);
+    Resampler resampler(decoded, target, sink);
+    bool transparent = false;
+    decode(target, [&](int, const std::uint8_t *rgba) { transparent = resampler.pushRow(rgba) || transparent; });
+    return transparent;
+}
+
+Result<SourceImage::Preview> SourceImage::preview(int maxEdge) const
+{
+    if (!d)
+        return Failure{SourceImage::tr("There is no image to show.")};
+    const QSize fitted =
+        d->size.scaled(QSize(maxEdge, maxEdge), Qt::KeepAspectRatio).boundedTo(d->size).expandedTo(QSize(1, 1));
+    try {
+        IconFinisher finisher({fitted, false, std::nullopt});
+        Preview preview;
+        preview.transparent = reduce(fitted, std::ref(finisher));
+        preview.bitmap = finisher.take();
+        return preview;
+    } catch (const ImageError &error) {
+        return Failure{error.reason()};
+    } catch (const std::exception &error) {
+        return Failure{QString::fromLocal8Bit(error.what())};
+    }
+}
+
+} // namespace iconsmith

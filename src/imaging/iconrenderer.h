@@ -1,0 +1,25 @@
+#pragma once
+
+#include "imaging/bitmap.h"
+#include "imaging/pixelbuffer.h"
+#include "imaging/renderrequest.h"
+
+namespace iconsmith {
+
+/**
+ * Renders one icon: the picture stretched to the requested pixel size (its aspect ratio is not
+ * kept, nothing is cropped), clipped to a rounded rectangle on request, flattened onto a
+ * background colour on request, and quantised to 8 bits.
+ *
+ * A result in which every pixel is opaque comes out as RGB; any transparency keeps RGBA.
+ */
+class IconRenderer
+{
+public:
+    /** Renders from a picture in premultiplied floats, of any size. */
+    static Bitmap render(const PixelBuffer &picture, const RenderRequest &request);
+    /** Renders from an 8-bit RGBA picture with straight alpha, of any size. */
+    static Bitmap render(const Bitmap &rgba, const RenderRequest &request);
+};
+
+} // namespace iconsmith

@@ -1,0 +1,88 @@
+#include "support/testsupport.h"
+
+#include <QFile>
+
+#include <vips/vips8>
+
+#include <array>
+#include <stdexcept>
+
+#include "codec/imagelibrary.h"
+
+namespace iconsmith::test {
+
+DecodedImage readImage(const QString &path)
+{
+    ImageLibrary::ensureStarted();
+    const vips::VImage image = vips::VImage::new_from_file(QFile::encodeName(path).constData()).copy_memory();
+    if (image.format() != VIPS_FORMAT_UCHAR)
+        throw std::runtime_error("test images are 8-bit");
+    DecodedImage decoded;
+    decoded.width = image.width();
+    decoded.height = image.height();
+    decoded.bands = image.bands();
+    const auto *data = static_cast<const std::uint8_t *>(image.data());
+    decoded.bytes.assign(data,
+                         data + std::size_t(decoded.width) * std::size_t(decoded.height) * std::size_t(decoded.bands));
+    return decoded;
+}
+
+void writePng(const QString &path, QSize size, const std::function<std::array<std::uint8_t, 4>(int, int)> &pixel,
+              bool withAlpha)
+{
+    ImageLibrary::ensureStarted();
+    const int bands = withAlpha ? 4 : 3;
+    std::vector<std::uint8_t> bytes(std::size_t(size.width()) * std::size_t(size.height()) * std::size_t(bands));
+    std::size_t at = 0;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const auto p = pixel(x, y);
+            for (int b = 0; b < bands; ++b)
+                bytes[at++] = p[std::size_t(b)];
+        }
+    }
+    vips::VImage image = vips::VImage::new_from_memory(bytes.data(), bytes.size(), size.width(), size.height(), bands,
+                                                       VIPS_FORMAT_UCHAR);
+    image.pngsave(QFile::encodeName(path).constData());
+}
+
+void writeTestPicture(const QString &path, QSize size, bool withAlpha)
+{
+    writePng(
+        path, size,
+        [size, withAlpha](int x, int y) {
+            const auto r = std::uint8_t(x * 255 / std::max(1, size.width() - 1));
+            const auto g = std::uint8_t(y * 255 / std::max(1, size.height() - 1));
+            const auto b = std::uint8_t((x / 8 + y / 8) % 2 ? 200 : 40);
+            // A transparent band along the left edge when alpha is asked for.
+            const std::uint8_t a = withAlpha && x < size.width() / 4 ? 0 : 255;
+            return std::array<std::uint8_t, 4>{r, g, b, a};
+        },
+        withAlpha);
+}
+
+QString writeSizeTable(const QString &folder, const QList<QList<std::pair<QString, QString>>> &idioms)
+{
+    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<array>\n";
+    for (const auto &rows : idioms) {
+        xml += "<dict>\n";
+        for (const auto &[name, dimensions] : rows) {
+            xml += "<key>" + name.toUtf8() + "</key><dict><key>Dimensions</key><string>" + dimensions.toUtf8() +
+                   "</string><key>Name</key><string>" + name.toUtf8() + "</string></dict>\n";
+        }
+        xml += "</dict>\n";
+    }
+    xml += "</array>\n</plist>\n";
+    const QString path = folder + QStringLiteral("/SizeFile.plist");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(xml) != xml.size())
+        throw std::runtime_error("could not write the size table");
+    return path;
+}
+
+QString shippedSizeTable()
+{
+    return QStringLiteral(ICONSMITH_SOURCE_DIR "/resources/SizeFile.plist");
+}
+
+} // namespace iconsmith::test

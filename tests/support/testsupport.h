@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "generation/generationhost.h"
+
+namespace iconsmith::test {
+
+/** A generation host over plain values that records what the generation asked of the desktop. */
+class RecordingHost : public GenerationHost
+{
+public:
+    int choice = 2;
+    QString folder;
+    bool rounded = false;
+    bool zoomIn = true;
+    double scaleFactor = 1.0;
+    std::optional<RgbColor> background;
+
+    QStringList shownFolders;
+    QStringList logLines;
+
+    [[nodiscard]] int platformChoice() const override { return choice; }
+    [[nodiscard]] QString saveFolderText() const override { return folder; }
+    [[nodiscard]] bool isRoundedCornerOn() const override { return rounded; }
+    [[nodiscard]] bool isZoomInOn() const override { return zoomIn; }
+    [[nodiscard]] double backingScaleFactor() const override { return scaleFactor; }
+    [[nodiscard]] std::optional<RgbColor> backgroundColor() const override { return background; }
+    void showFolder(const QString &path) override { shownFolders << path; }
+    void logLine(const QString &line) override { logLines << line; }
+};
+
+/** An 8-bit picture read back from a file: width, height, bands and the interleaved bytes. */
+struct DecodedImage
+{
+    int width = 0;
+    int height = 0;
+    int bands = 0;
+    std::vector<std::uint8_t> bytes;
+
+    [[nodiscard]] QSize size() const { return {width, height}; }
+    [[nodiscard]] std::uint8_t at(int x, int y, int band) const
+    {
+        return bytes[(std::size_t(y) * std::size_t(width) + std::size_t(x)) * std::size_t(bands) + std::size_t(band)];
+    }
+    /** Alpha of a pixel; 255 when the picture has no alpha band. */
+    [[nodiscard]] int alpha(int x, int y) const { return bands == 4 || bands == 2 ? at(x, y, bands - 1) : 255; }
+};
+
+/** Reads a picture with the imaging library (independently of Iconsmith's own encoder). */
+DecodedImage readImage(const QString &path);
+
+/** Writes an RGBA PNG whose pixels come from @p pixel(x, y) → {r, g, b, a}. */
+void writePng(const QString &path, QSize size, const std::function<std::array<std::uint8_t, 4>(int, int)> &pixel,
+              bool withAlpha = true);
+/** A colourful opaque or transparent test picture. */
+void writeTestPicture(const QString &path, QSize size, bool withAlpha);
+
+/** The path of a size table holding @p rows per idiom: {name, "{w, h}"}. */
+QString writeSizeTable(const QString &folder, const QList<QList<std::pair<QString, QString>>> &idioms);
+
+/** The size table shipped with the program. */
+QString shippedSizeTable();
+
+} // namespace iconsmith::test
