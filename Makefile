@@ -6,7 +6,7 @@ PRESET ?= $(if $(CI),ci,default)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BIN := build/$(PRESET)/bin
 
-.PHONY: all deps configure build run test test-asan format format-check tidy bench clean
+.PHONY: all deps configure build run test test-asan test-tsan format format-check tidy bench clean
 
 all: build
 
@@ -32,6 +32,10 @@ test: build
 
 test-asan:
 	$(MAKE) test PRESET=asan
+
+# The library and the command-line tool under ThreadSanitizer (the desktop app is left out).
+test-tsan:
+	$(MAKE) test PRESET=tsan
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
