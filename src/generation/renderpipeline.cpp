@@ -29,45 +29,79 @@ void RenderPipeline::prefetch(const QList<RenderRequest> &requests)
         return qint64(a.pixels.width()) * a.pixels.height() > qint64(b.pixels.width()) * b.pixels.height();
     });
     for (const RenderRequest &request : ordered)
-        start(request);
+        startPng(request);
 }
 
 QByteArray RenderPipeline::png(const RenderRequest &request)
 {
-    const std::shared_future<QByteArray> job = start(request);
+    const std::shared_future<QByteArray> job = startPng(request);
     m_renders.wait(job);
     return job.get();
 }
 
-std::shared_future<QByteArray> RenderPipeline::start(const RenderRequest &request)
+RenderPipeline::BitmapPtr RenderPipeline::bitmap(const RenderRequest &request)
 {
-    if (const auto found = m_jobs.find(request); found != m_jobs.end())
+    const std::shared_future<BitmapPtr> job = startBitmap(request);
+    m_renders.wait(job);
+    return job.get();
+}
+
+ContentExtent RenderPipeline::extent(QSize covering)
+{
+    if (m_extent)
+        return *m_extent;
+    if (m_source.isVector()) {
+        // A drawing of moderate size tells where the content lies as well as a large one.
+        constexpr int measuringEdge = 512;
+        const QSize size = m_source.size().scaled(measuringEdge, measuringEdge, Qt::KeepAspectRatio).expandedTo({1, 1});
+        m_extent = ContentExtent::measure(*bitmap(RenderRequest{size, false, std::nullopt}));
+    } else {
+        m_extent = ContentExtent::measure(*masterCovering(covering));
+    }
+    return *m_extent;
+}
+
+std::shared_future<QByteArray> RenderPipeline::startPng(const RenderRequest &request)
+{
+    if (const auto found = m_pngs.find(request); found != m_pngs.end())
+        return found->second;
+    const std::shared_future<BitmapPtr> rendered = startBitmap(request);
+    std::shared_future<QByteArray> job = m_renders.submit([this, rendered, pool = &m_pool] {
+        m_renders.wait(rendered);
+        return PngEncoder::encode(*rendered.get(), pool);
+    });
+    m_pngs.emplace(request, job);
+    return job;
+}
+
+std::shared_future<RenderPipeline::BitmapPtr> RenderPipeline::startBitmap(const RenderRequest &request)
+{
+    if (const auto found = m_bitmaps.find(request); found != m_bitmaps.end())
         return found->second;
 
-    std::shared_future<QByteArray> job;
+    std::shared_future<BitmapPtr> job;
     if (m_source.isVector()) {
-        job = m_renders.submit([this, source = m_source, request, pool = &m_pool] {
-            const PixelBuffer picture = source.renderVector(request.pixels);
+        job = m_renders.submit([this, source = m_source, request] {
+            const PixelBuffer picture = source.renderVector(IconRenderer::pictureSize(request));
             if (picture.hasTransparency())
                 m_sourceTransparent = true;
-            return PngEncoder::encode(IconRenderer::render(picture, request), pool);
+            return std::make_shared<const Bitmap>(IconRenderer::render(picture, request));
         });
     } else {
         std::shared_ptr<const Bitmap> master;
         try {
             master = masterCovering(request.pixels);
         } catch (...) {
-            std::promise<QByteArray> failed;
+            std::promise<BitmapPtr> failed;
             failed.set_exception(std::current_exception());
             job = failed.get_future().share();
-            m_jobs.emplace(request, job);
+            m_bitmaps.emplace(request, job);
             return job;
         }
-        job = m_renders.submit([master, request, pool = &m_pool] {
-            return PngEncoder::encode(IconRenderer::render(*master, request), pool);
-        });
+        job = m_renders.submit(
+            [master, request] { return std::make_shared<const Bitmap>(IconRenderer::render(*master, request)); });
     }
-    m_jobs.emplace(request, job);
+    m_bitmaps.emplace(request, job);
     return job;
 }
 

@@ -8,10 +8,12 @@
 #include <future>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "codec/sourceimage.h"
 #include "common/taskgroup.h"
 #include "imaging/bitmap.h"
+#include "imaging/contentextent.h"
 #include "imaging/renderrequest.h"
 
 namespace iconsmith {
@@ -21,8 +23,8 @@ namespace iconsmith {
  *
  * The source is decoded once; when it is much larger than anything asked for, it is reduced
  * while it streams in to the largest size needed (the master), and every other size is
- * rendered from that. Each distinct request is rendered and encoded once, however many files
- * ask for it, so the files that share a size share one render.
+ * rendered from that. Each distinct request is rendered once and encoded at most once, however
+ * many files ask for it, so the files that share a size and treatment share one render.
  */
 class RenderPipeline
 {
@@ -32,15 +34,25 @@ public:
     RenderPipeline(const RenderPipeline &) = delete;
     RenderPipeline &operator=(const RenderPipeline &) = delete;
 
-    /** Starts every request of the action at once, so the work overlaps. */
+    using BitmapPtr = std::shared_ptr<const Bitmap>;
+
+    /** Starts the PNG of every request at once, so the work overlaps. */
     void prefetch(const QList<RenderRequest> &requests);
     /** The PNG bytes of one request; waits for it. Throws ImageError when the source cannot be read. */
     QByteArray png(const RenderRequest &request);
+    /** The pixels of one request; waits for them. Throws ImageError when the source cannot be read. */
+    BitmapPtr bitmap(const RenderRequest &request);
+    /**
+     * Where the source's content lies and what its edge is like, measured once on the master
+     * (made to cover at least @p covering) or, for a vector, on a drawing of it. Throws ImageError.
+     */
+    ContentExtent extent(QSize covering);
     /** Whether the source, as decoded or drawn so far, has any pixel that is less than opaque. */
     [[nodiscard]] bool sourceHasTransparency() const { return m_sourceTransparent.load(); }
 
 private:
-    std::shared_future<QByteArray> start(const RenderRequest &request);
+    std::shared_future<QByteArray> startPng(const RenderRequest &request);
+    std::shared_future<BitmapPtr> startBitmap(const RenderRequest &request);
     std::shared_ptr<const Bitmap> masterCovering(QSize size);
     void buildMaster(QSize covering);
 
@@ -50,7 +62,9 @@ private:
     std::shared_ptr<const Bitmap> m_master;
     QSize m_decodedSize;
     std::exception_ptr m_masterError;
-    std::map<RenderRequest, std::shared_future<QByteArray>> m_jobs;
+    std::map<RenderRequest, std::shared_future<BitmapPtr>> m_bitmaps;
+    std::map<RenderRequest, std::shared_future<QByteArray>> m_pngs;
+    std::optional<ContentExtent> m_extent;
     std::atomic<bool> m_sourceTransparent{false};
     // Last, so that it is destroyed first: its destructor waits for every render, and the
     // renders use the members above.

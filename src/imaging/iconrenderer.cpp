@@ -1,7 +1,9 @@
 #include "imaging/iconrenderer.h"
 
+#include <algorithm>
 #include <functional>
 
+#include "imaging/iconcomposer.h"
 #include "imaging/iconfinisher.h"
 #include "imaging/resampler.h"
 
@@ -33,9 +35,19 @@ Bitmap copyOf(const Bitmap &rgba)
     return copy;
 }
 
-} // namespace
+// The picture (premultiplied floats or 8-bit straight RGBA) resampled to @p size.
+template <typename Picture> PixelBuffer resampled(const Picture &picture, QSize size)
+{
+    PixelBuffer out(size);
+    Resampler resampler(picture.size(), size,
+                        [&out](int y, const Float4 *row) { std::copy(row, row + out.width(), out.row(y)); });
+    for (int y = 0; y < picture.height(); ++y)
+        resampler.pushRow(picture.row(y));
+    return out;
+}
 
-Bitmap IconRenderer::render(const PixelBuffer &picture, const RenderRequest &request)
+// The picture stretched over the whole canvas and finished row by row as it streams out.
+template <typename Picture> Bitmap stretched(const Picture &picture, const RenderRequest &request)
 {
     IconFinisher finisher(request);
     Resampler resampler(picture.size(), request.pixels, std::ref(finisher));
@@ -44,15 +56,27 @@ Bitmap IconRenderer::render(const PixelBuffer &picture, const RenderRequest &req
     return finisher.take();
 }
 
+} // namespace
+
+QSize IconRenderer::pictureSize(const RenderRequest &request)
+{
+    return request.body.isEmpty() ? request.pixels : request.body.size();
+}
+
+Bitmap IconRenderer::render(const PixelBuffer &picture, const RenderRequest &request)
+{
+    if (!request.isStretchOnly())
+        return IconComposer::compose(resampled(picture, pictureSize(request)), request);
+    return stretched(picture, request);
+}
+
 Bitmap IconRenderer::render(const Bitmap &rgba, const RenderRequest &request)
 {
+    if (!request.isStretchOnly())
+        return IconComposer::compose(resampled(rgba, pictureSize(request)), request);
     if (rgba.size() == request.pixels && !request.rounded && !request.background)
         return copyOf(rgba);
-    IconFinisher finisher(request);
-    Resampler resampler(rgba.size(), request.pixels, std::ref(finisher));
-    for (int y = 0; y < rgba.height(); ++y)
-        resampler.pushRow(rgba.row(y));
-    return finisher.take();
+    return stretched(rgba, request);
 }
 
 } // namespace iconsmith

@@ -8,8 +8,9 @@ namespace iconsmith {
 
 /**
  * Renders one icon: the picture stretched to the requested pixel size (its aspect ratio is not
- * kept, nothing is cropped), clipped to a rounded rectangle on request, flattened onto a
- * background colour on request, and quantised to 8 bits.
+ * kept, nothing is cropped) or, when the request gives a body, resampled to the body and
+ * placed, toned, cut and shadowed there (IconComposer); then clipped to a rounded rectangle on
+ * request, flattened onto a background colour on request, and quantised to 8 bits.
  *
  * A result in which every pixel is opaque comes out as RGB; any transparency keeps RGBA.
  */
@@ -20,6 +21,8 @@ public:
     static Bitmap render(const PixelBuffer &picture, const RenderRequest &request);
     /** Renders from an 8-bit RGBA picture with straight alpha, of any size. */
     static Bitmap render(const Bitmap &rgba, const RenderRequest &request);
+    /** The size the picture is resampled to for @p request: its body's, or the whole canvas. */
+    static QSize pictureSize(const RenderRequest &request);
 };
 
 } // namespace iconsmith

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "imaging/bitmap.h"
+#include "imaging/pixelbuffer.h"
+#include "imaging/renderrequest.h"
+
+namespace iconsmith {
+
+/**
+ * Makes an icon whose picture is placed on a canvas rather than stretched over it: the
+ * picture, already at the size of the request's body, is toned, cut to its shape, put in place
+ * on a transparent canvas, given its shadow, and finished as every icon is (rounded corners,
+ * background, 8 bits).
+ */
+class IconComposer
+{
+public:
+    /** @p body is the picture at exactly request.body's size, premultiplied. */
+    static Bitmap compose(PixelBuffer body, const RenderRequest &request);
+
+    /** The luminance of a premultiplied pixel (Rec. 709 weights on sRGB values). */
+    static float luminance(const Float4 &pixel)
+    {
+        return 0.2126F * pixel[0] + 0.7152F * pixel[1] + 0.0722F * pixel[2];
+    }
+
+private:
+    static void applyTone(PixelBuffer &picture, const RenderRequest &request);
+};
+
+} // namespace iconsmith
