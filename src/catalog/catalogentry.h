@@ -5,19 +5,32 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace iconsmith {
 
 /**
  * One element of the "images" array of an asset catalog's Contents.json: which file serves
- * which idiom at which scale and size.
+ * which idiom at which scale and size. Members left empty are not written.
  */
 struct CatalogEntry
 {
+    CatalogEntry() = default;
+    CatalogEntry(QString file, QString idiomName, QString scaleText, QString sizeText)
+        : filename(std::move(file)), idiom(std::move(idiomName)), scale(std::move(scaleText)), size(std::move(sizeText))
+    {}
+
     QString filename;
     QString idiom;
     QString scale;
     QString size;
+    /** The target platform of a single-size entry ("ios", "watchos"). */
+    QString platform;
+    /** The luminosity appearance the entry serves ("dark", "tinted"); empty for the default one. */
+    QString appearance;
+    /** The slot of a per-size Apple Watch entry ("appLauncher", ...) and its case size ("40mm"). */
+    QString role;
+    QString subtype;
 
     /** The icon name of the marketing image, listed at most once per icon set. */
     static constexpr QStringView marketingName = u"ios-marketing";

@@ -5,75 +5,44 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 
+#include "catalog/xcodejson.h"
+
 namespace iconsmith {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-// JSON string literal with only the escapes JSON requires; everything else, non-ASCII
-// letters included, stays as UTF-8.
-void appendString(QByteArray &out, const QString &text)
+QJsonObject toObject(const CatalogEntry &entry)
 {
-    out += '"';
-    for (const char byte : text.toUtf8()) {
-        const auto c = static_cast<unsigned char>(byte);
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (c < 0x20)
-                out += QByteArray("\\u00") + QByteArray::number(c, 16).rightJustified(2, '0');
-            else
-                out += char(c);
-        }
+    QJsonObject object;
+    const auto put = [&object](const char16_t *key, const QString &value) {
+        if (!value.isEmpty())
+            object.insert(QString::fromUtf16(key), value);
+    };
+    if (!entry.appearance.isEmpty()) {
+        object.insert(u"appearances"_s,
+                      QJsonArray{QJsonObject{{u"appearance"_s, u"luminosity"_s}, {u"value"_s, entry.appearance}}});
     }
-    out += '"';
-}
-
-void appendMember(QByteArray &out, const char *indent, const char *key, const QString &value, bool last)
-{
-    out += indent;
-    appendString(out, QString::fromLatin1(key));
-    out += " : ";
-    appendString(out, value);
-    out += last ? "\n" : ",\n";
+    put(u"filename", entry.filename);
+    put(u"idiom", entry.idiom);
+    put(u"platform", entry.platform);
+    put(u"role", entry.role);
+    put(u"scale", entry.scale);
+    put(u"size", entry.size);
+    put(u"subtype", entry.subtype);
+    return object;
 }
 
 } // namespace
 
 QByteArray ContentsDocument::toJson() const
 {
-    QByteArray out;
-    out.reserve(128 + images.size() * 128);
-    out += "{\n  \"images\" : [\n";
-    if (images.isEmpty())
-        out += "\n";
-    for (qsizetype i = 0; i < images.size(); ++i) {
-        const CatalogEntry &entry = images.at(i);
-        out += "    {\n";
-        appendMember(out, "      ", "filename", entry.filename, false);
-        appendMember(out, "      ", "idiom", entry.idiom, false);
-        appendMember(out, "      ", "scale", entry.scale, false);
-        appendMember(out, "      ", "size", entry.size, true);
-        out += i + 1 < images.size() ? "    },\n" : "    }\n";
-    }
-    out += "  ],\n  \"info\" : {\n";
-    appendMember(out, "    ", "author", author, false);
-    out += "    \"version\" : " + QByteArray::number(version) + "\n";
-    out += "  }\n}\n";
-    return out;
+    QJsonArray list;
+    for (const CatalogEntry &entry : images)
+        list.append(toObject(entry));
+    const QJsonObject info{{u"author"_s, author}, {u"version"_s, version}};
+    return XcodeJson::write(QJsonObject{{u"images"_s, list}, {u"info"_s, info}});
 }
 
 Result<ContentsDocument> ContentsDocument::fromJson(const QByteArray &json)
@@ -91,8 +60,16 @@ Result<ContentsDocument> ContentsDocument::fromJson(const QByteArray &json)
     document.version = info.value(u"version").toInt();
     for (const auto &value : root.value(u"images").toArray()) {
         const QJsonObject image = value.toObject();
-        document.images.append({image.value(u"filename").toString(), image.value(u"idiom").toString(),
-                                image.value(u"scale").toString(), image.value(u"size").toString()});
+        CatalogEntry entry{image.value(u"filename").toString(), image.value(u"idiom").toString(),
+                           image.value(u"scale").toString(), image.value(u"size").toString()};
+        entry.platform = image.value(u"platform").toString();
+        entry.role = image.value(u"role").toString();
+        entry.subtype = image.value(u"subtype").toString();
+        for (const auto &appearance : image.value(u"appearances").toArray()) {
+            if (appearance.toObject().value(u"appearance").toString() == u"luminosity")
+                entry.appearance = appearance.toObject().value(u"value").toString();
+        }
+        document.images.append(entry);
     }
     return document;
 }
