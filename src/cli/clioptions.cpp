@@ -2,6 +2,9 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
+
+#include "generation/targets/targetcatalog.h"
 
 namespace iconsmith {
 
@@ -64,7 +67,42 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QStrin
                                   CliOptions::tr("Show the save folder in the file browser afterwards."));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
                                    CliOptions::tr("Print nothing but warnings and errors."));
-    parser.addOptions({output, platform, rounded, zoom, sizeTable, background, strict, check, open, quiet});
+    const QCommandLineOption target(
+        QStringLiteral("target"),
+        CliOptions::tr("Write these targets instead of the platform choice, each into FOLDER/<target>: a comma list of "
+                       "ios, macos, watchos, icon-composer, android, windows, web, linux; \"apple\" for the first "
+                       "four, \"everything\" for all."),
+        CliOptions::tr("LIST"));
+    const QCommandLineOption dark(QStringLiteral("dark"),
+                                  CliOptions::tr("The dark appearance's picture: the foreground on transparency."),
+                                  CliOptions::tr("FILE"));
+    const QCommandLineOption tinted(QStringLiteral("tinted"),
+                                    CliOptions::tr("The tinted appearance's picture (made greyscale)."),
+                                    CliOptions::tr("FILE"));
+    const QCommandLineOption noShape(QStringLiteral("no-shape"),
+                                     CliOptions::tr("macOS: use full-bleed artwork as it is, not fitted into the "
+                                                    "rounded body with its shadow."));
+    const QCommandLineOption androidInset(
+        QStringLiteral("android-inset"),
+        CliOptions::tr("Android: the margin between the adaptive layer's edge and the circle its content is fitted "
+                       "into, in percent of the layer (0 to 45; default 19.4, the 66 dp safe zone)."),
+        CliOptions::tr("PERCENT"));
+    const QCommandLineOption androidForeground(
+        QStringLiteral("android-foreground"),
+        CliOptions::tr("Android: a ready 108 dp adaptive foreground layer, used as it is."), CliOptions::tr("FILE"));
+    const QCommandLineOption androidBackground(
+        QStringLiteral("android-background"),
+        CliOptions::tr("Android: a background layer picture instead of the background colour."),
+        CliOptions::tr("FILE"));
+    const QCommandLineOption monochrome(
+        QStringLiteral("monochrome"),
+        CliOptions::tr("Android: a ready monochrome (themed icon) layer; its shape is used."), CliOptions::tr("FILE"));
+    const QCommandLineOption name(QStringLiteral("name"),
+                                  CliOptions::tr("The app's name for icon files and the web manifest (default: the "
+                                                 "source's base name)."),
+                                  CliOptions::tr("NAME"));
+    parser.addOptions({output, platform, rounded, zoom, sizeTable, background, strict, check, open, quiet, target, dark,
+                       tinted, noShape, androidInset, androidForeground, androidBackground, monochrome, name});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
@@ -124,6 +162,49 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QStrin
             return usage(CliOptions::tr("\"%1\" is not a colour; use #rrggbb, #rgb or a name such as white.")
                              .arg(parser.value(background)));
     }
+
+    const QList<std::pair<const QCommandLineOption *, SourceRole>> pictures{
+        {&dark, SourceRole::Dark},
+        {&tinted, SourceRole::Tinted},
+        {&androidForeground, SourceRole::AndroidForeground},
+        {&androidBackground, SourceRole::AndroidBackground},
+        {&monochrome, SourceRole::Monochrome}};
+    if (!parser.isSet(target)) {
+        for (const QCommandLineOption *option :
+             {&dark, &tinted, &noShape, &androidInset, &androidForeground, &androidBackground, &monochrome, &name}) {
+            if (parser.isSet(*option))
+                return usage(CliOptions::tr("--%1 goes with --target.").arg(option->names().constLast()));
+        }
+        return options;
+    }
+    if (parser.isSet(platform))
+        return usage(CliOptions::tr("-p and --target cannot be combined: -p makes one of the classic sets, "
+                                    "--target the newer ones."));
+    if (parser.isSet(rounded) || parser.isSet(zoom) || parser.isSet(sizeTable))
+        return usage(CliOptions::tr("--rounded, --zoom and --size-table go with -p, not with --target."));
+    const Result<QStringList> targets = TargetCatalog::parse(parser.value(target));
+    if (!targets)
+        return usage(targets.error());
+    options.targets = *targets;
+    for (const auto &[option, role] : pictures) {
+        if (parser.isSet(*option))
+            options.otherSources.insert(role, parser.value(*option));
+    }
+    TargetOptions &shaping = options.targetOptions;
+    shaping.background = options.background;
+    shaping.macShape = !parser.isSet(noShape);
+    if (parser.isSet(androidInset)) {
+        bool ok = false;
+        const double percent = parser.value(androidInset).trimmed().remove(u'%').toDouble(&ok);
+        if (!ok || !(percent >= 0 && percent <= 45))
+            return usage(CliOptions::tr("--android-inset takes a percentage from 0 to 45, not \"%1\".")
+                             .arg(parser.value(androidInset)));
+        shaping.androidInset = percent;
+    }
+    shaping.name = parser.isSet(name) ? parser.value(name).trimmed() : QFileInfo(options.source).completeBaseName();
+    if (shaping.name.isEmpty() || shaping.name == u"." || shaping.name == u".." || shaping.name.contains(u'/') ||
+        shaping.name.contains(u'\\') || shaping.name.contains(QChar(0)))
+        return usage(CliOptions::tr("\"%1\" cannot name a file; give --name NAME.").arg(shaping.name));
     return options;
 }
 

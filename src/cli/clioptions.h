@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
+#include "generation/targets/targetplan.h"
 #include "imaging/rgbcolor.h"
 
 namespace iconsmith {
@@ -30,6 +32,11 @@ public:
     std::optional<RgbColor> background;
     QString checkFolder;
     QString helpText;
+    /** The targets to write (--target), in catalog order; empty for the platform choice. */
+    QStringList targets;
+    /** The further pictures given for the targets (--dark FILE and the like). */
+    QMap<SourceRole, QString> otherSources;
+    TargetOptions targetOptions;
 
     /** Reads the arguments (the program name first). On a usage error returns nothing and sets @p error. */
     static std::optional<CliOptions> parse(const QStringList &arguments, QString *error);

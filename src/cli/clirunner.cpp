@@ -9,7 +9,9 @@
 #include "cli/clioptions.h"
 #include "codec/sourceimage.h"
 #include "generation/icongenerator.h"
+#include "generation/outputpaths.h"
 #include "generation/sourcecheck.h"
+#include "generation/targetgenerator.h"
 
 namespace iconsmith {
 
@@ -56,17 +58,49 @@ int CliRunner::generate(const CliOptions &options)
         return Failure;
     }
     const SourceImage &source = *loaded;
-
     CliHost host(options);
+    if (!options.targets.isEmpty())
+        return generateTargets(options, source, host);
+
     IconGenerator generator(host, options.sizeTable);
     const GenerationReport report = generator.generate(source);
+    const QList<SourceWarning> warnings =
+        SourceCheck::check({source.size(), report.sourceHasTransparency, source.isVector()}, generator.outputPlan());
+    return finish(options, report, warnings, false);
+}
 
+int CliRunner::generateTargets(const CliOptions &options, const SourceImage &source, CliHost &host)
+{
+    TargetSources sources{source, {}};
+    for (auto it = options.otherSources.begin(); it != options.otherSources.end(); ++it) {
+        const Result<SourceImage> picture = SourceImage::load(it.value());
+        if (!picture) {
+            m_err << programName() << ": " << picture.error() << Qt::endl;
+            return Failure;
+        }
+        sources.others.insert(it.key(), *picture);
+    }
+    const TargetJob job{OutputPaths::expandHome(options.output), options.targets, options.targetOptions};
+    const GenerationReport report = TargetGenerator(host).generate(sources, job);
+    // Every target has a 1024-pixel image, and no image is stretched.
+    OutputPlan plan;
+    plan.outputs.append({QStringLiteral("AppIcon"), QSize(1024, 1024)});
+    plan.stretched = false;
+    const QList<SourceWarning> warnings =
+        SourceCheck::check({source.size(), report.sourceHasTransparency, source.isVector()}, plan);
+    return finish(options, report, warnings, true);
+}
+
+int CliRunner::finish(const CliOptions &options, const GenerationReport &report, const QList<SourceWarning> &warnings,
+                      bool relativePaths)
+{
     const QList<GenerationReport::WrittenFile> written = report.distinctFiles();
-    const auto files = written.size();
+    const QDir folder(report.folder);
     for (const GenerationReport::WrittenFile &file : written) {
         if (options.quiet)
             continue;
-        const QString name = QDir::toNativeSeparators(QFileInfo(file.path).fileName());
+        const QString name = QDir::toNativeSeparators(relativePaths ? folder.relativeFilePath(file.path)
+                                                                    : QFileInfo(file.path).fileName());
         if (file.pixels.isEmpty())
             m_out << name << '\n';
         else
@@ -74,8 +108,8 @@ int CliRunner::generate(const CliOptions &options)
     }
     for (const GenerationReport::Failure &failure : report.failures)
         m_err << programName() << ": " << QDir::toNativeSeparators(failure.path) << ": " << failure.reason << '\n';
-    const QList<SourceWarning> warnings =
-        SourceCheck::check({source.size(), report.sourceHasTransparency, source.isVector()}, generator.outputPlan());
+    for (const QString &note : report.notes)
+        m_err << programName() << ": " << tr("note:") << ' ' << note << '\n';
     for (const SourceWarning &warning : warnings) {
         m_err << programName() << ": " << tr("warning:") << ' ' << warning.message;
         if (warning.kind == SourceWarning::Kind::TransparentMarketingIcon)
@@ -85,9 +119,9 @@ int CliRunner::generate(const CliOptions &options)
     m_err.flush();
 
     if (!options.quiet) {
-        const QString folder = QDir::toNativeSeparators(report.folder);
-        m_out << (files == 1 ? tr("Wrote 1 file to %1").arg(folder)
-                             : tr("Wrote %1 files to %2").arg(files).arg(folder));
+        const auto files = written.size();
+        const QString where = QDir::toNativeSeparators(report.folder);
+        m_out << (files == 1 ? tr("Wrote 1 file to %1").arg(where) : tr("Wrote %1 files to %2").arg(files).arg(where));
         const auto problems = report.failures.size();
         if (problems == 0)
             m_out << ".\n";

@@ -8,7 +8,11 @@
 
 namespace iconsmith {
 
+class CliHost;
+class SourceImage;
 struct CliOptions;
+struct GenerationReport;
+struct SourceWarning;
 
 /** The command-line tool: reads its arguments, runs the generation or the check, prints, and answers the exit status.
  */
@@ -27,6 +31,9 @@ public:
 
 private:
     int generate(const CliOptions &options);
+    int generateTargets(const CliOptions &options, const SourceImage &source, CliHost &host);
+    int finish(const CliOptions &options, const GenerationReport &report, const QList<SourceWarning> &warnings,
+               bool relativePaths);
     int check(const CliOptions &options);
 
     QTextStream m_out;

@@ -177,6 +177,16 @@ QString SourceImage::origin() const
     return d ? d->origin : QString();
 }
 
+bool SourceImage::isSvg() const
+{
+    return d && isLoader(d->loader, "svgload");
+}
+
+QByteArray SourceImage::bytes() const
+{
+    return d ? d->bytes : QByteArray();
+}
+
 QSize SourceImage::decodedSize(QSize atLeast) const
 {
     if (!d || d->vector)

@@ -53,6 +53,10 @@ public:
     [[nodiscard]] bool isVector() const;
     /** The file the image came from. */
     [[nodiscard]] QString origin() const;
+    /** Whether the image is an SVG document, which some outputs ship as it is. */
+    [[nodiscard]] bool isSvg() const;
+    /** The bytes of the file as it was loaded. */
+    [[nodiscard]] QByteArray bytes() const;
 
     /**
      * The size decode() delivers when the caller needs at least @p atLeast pixels: the full

@@ -28,6 +28,8 @@ struct GenerationReport
     QString folder;
     QList<WrittenFile> written;
     QList<Failure> failures;
+    /** What the user should know about what was made (an output left out and why). */
+    QStringList notes;
     /** Whether the source turned out to have pixels that are less than opaque. */
     bool sourceHasTransparency = false;
 

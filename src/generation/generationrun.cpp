@@ -14,6 +14,14 @@ GenerationRun::GenerationRun(const SourceImage &source, const QString &folder, G
     m_report.folder = folder;
 }
 
+RenderPipeline &GenerationRun::pipeline(int key, const SourceImage &picture)
+{
+    std::unique_ptr<RenderPipeline> &slot = m_otherPipelines[key];
+    if (!slot)
+        slot = std::make_unique<RenderPipeline>(picture, TaskPool::shared());
+    return *slot;
+}
+
 void GenerationRun::writeFile(const QString &path, const QByteArray &bytes, QSize pixels)
 {
     if (const Result<void> written = FileOutput::writeAtomically(path, bytes); !written)

@@ -11,11 +11,11 @@ RenderPipeline::RenderPipeline(SourceImage source, TaskPool &pool)
     : m_source(std::move(source)), m_pool(pool), m_renders(pool)
 {}
 
-void RenderPipeline::prefetch(const QList<RenderRequest> &requests)
+void RenderPipeline::prefetch(const QList<RenderRequest> &requests, const QList<RenderRequest> &bitmaps)
 {
     if (!m_source.isVector()) {
         QSize largest(1, 1);
-        for (const RenderRequest &request : requests)
+        for (const RenderRequest &request : requests + bitmaps)
             largest = largest.expandedTo(request.pixels);
         try {
             masterCovering(largest);
@@ -30,6 +30,8 @@ void RenderPipeline::prefetch(const QList<RenderRequest> &requests)
     });
     for (const RenderRequest &request : ordered)
         startPng(request);
+    for (const RenderRequest &request : bitmaps)
+        startBitmap(request);
 }
 
 QByteArray RenderPipeline::png(const RenderRequest &request)

@@ -36,8 +36,8 @@ public:
 
     using BitmapPtr = std::shared_ptr<const Bitmap>;
 
-    /** Starts the PNG of every request at once, so the work overlaps. */
-    void prefetch(const QList<RenderRequest> &requests);
+    /** Starts the PNG of every request, and the pixels of every one of @p bitmaps, at once, so the work overlaps. */
+    void prefetch(const QList<RenderRequest> &requests, const QList<RenderRequest> &bitmaps = {});
     /** The PNG bytes of one request; waits for it. Throws ImageError when the source cannot be read. */
     QByteArray png(const RenderRequest &request);
     /** The pixels of one request; waits for them. Throws ImageError when the source cannot be read. */

@@ -42,11 +42,19 @@ void IconComposer::applyTone(PixelBuffer &picture, const RenderRequest &request)
 Bitmap IconComposer::compose(PixelBuffer body, const RenderRequest &request)
 {
     applyTone(body, request);
-    if (request.shape != BodyShape::Square)
-        ShapeMask(request.shape, body.size()).apply(body);
+    const QRect canvasRect(QPoint(0, 0), request.pixels);
+    const QRect place = request.body.isEmpty() ? canvasRect : request.body;
+    const QRect frame = request.frame.isEmpty() ? place : request.frame;
 
-    const QRect place = request.body.isEmpty() ? QRect(QPoint(0, 0), request.pixels) : request.body;
     PixelBuffer canvas(request.pixels);
+    if (request.frameFill) {
+        const Float4 fill{request.frameFill->red / 255.0F, request.frameFill->green / 255.0F,
+                          request.frameFill->blue / 255.0F, 1.0F};
+        const QRect filled = frame & canvasRect;
+        for (int y = filled.top(); y <= filled.bottom(); ++y)
+            std::fill(canvas.row(y) + filled.left(), canvas.row(y) + filled.right() + 1, fill);
+    }
+    // The picture over whatever the frame holds.
     for (int y = 0; y < body.height(); ++y) {
         const int canvasY = place.y() + y;
         if (canvasY < 0 || canvasY >= canvas.height())
@@ -56,9 +64,11 @@ Bitmap IconComposer::compose(PixelBuffer body, const RenderRequest &request)
         for (int x = 0; x < body.width(); ++x) {
             const int canvasX = place.x() + x;
             if (canvasX >= 0 && canvasX < canvas.width())
-                to[canvasX] = from[x];
+                to[canvasX] = from[x] + to[canvasX] * (1.0F - from[x][3]);
         }
     }
+    if (request.shape != BodyShape::Square)
+        cutToFrame(canvas, frame, request.shape);
     if (request.shadow)
         DropShadow::applyUnder(canvas, {});
 
@@ -66,6 +76,16 @@ Bitmap IconComposer::compose(PixelBuffer body, const RenderRequest &request)
     for (int y = 0; y < canvas.height(); ++y)
         finisher(y, canvas.row(y));
     return finisher.take();
+}
+
+void IconComposer::cutToFrame(PixelBuffer &canvas, const QRect &frame, BodyShape shape)
+{
+    const ShapeMask mask(shape, frame.size());
+    for (int y = 0; y < canvas.height(); ++y) {
+        Float4 *row = canvas.row(y);
+        for (int x = 0; x < canvas.width(); ++x)
+            row[x] = row[x] * mask.coverage(x - frame.x(), y - frame.y());
+    }
 }
 
 } // namespace iconsmith

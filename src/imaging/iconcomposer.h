@@ -8,9 +8,9 @@ namespace iconsmith {
 
 /**
  * Makes an icon whose picture is placed on a canvas rather than stretched over it: the
- * picture, already at the size of the request's body, is toned, cut to its shape, put in place
- * on a transparent canvas, given its shadow, and finished as every icon is (rounded corners,
- * background, 8 bits).
+ * picture, already at the size of the request's body, is toned and put in place on a
+ * transparent canvas over the frame's fill; the frame is cut to its shape, the shadow drawn
+ * under it, and the icon finished as every icon is (rounded corners, background, 8 bits).
  */
 class IconComposer
 {
@@ -19,13 +19,11 @@ public:
     static Bitmap compose(PixelBuffer body, const RenderRequest &request);
 
     /** The luminance of a premultiplied pixel (Rec. 709 weights on sRGB values). */
-    static float luminance(const Float4 &pixel)
-    {
-        return 0.2126F * pixel[0] + 0.7152F * pixel[1] + 0.0722F * pixel[2];
-    }
+    static float luminance(const Float4 &pixel) { return 0.2126F * pixel[0] + 0.7152F * pixel[1] + 0.0722F * pixel[2]; }
 
 private:
     static void applyTone(PixelBuffer &picture, const RenderRequest &request);
+    static void cutToFrame(PixelBuffer &canvas, const QRect &frame, BodyShape shape);
 };
 
 } // namespace iconsmith

@@ -41,6 +41,11 @@ struct RenderRequest
     std::optional<RgbColor> background;
     /** Where the picture goes on the canvas; empty: over the whole canvas, stretched to it. */
     QRect body;
+    /** The region that is filled and cut to the shape; empty: the body. */
+    QRect frame;
+    /** A colour filling the frame behind the picture, before the cut. */
+    std::optional<RgbColor> frameFill;
+    /** The outline the frame is cut to; everything outside a cut frame becomes transparent. */
     BodyShape shape = BodyShape::Square;
     /** A soft shadow under the body, inside the canvas. */
     bool shadow = false;
@@ -54,7 +59,8 @@ struct RenderRequest
     /** Whether the picture is only stretched over the canvas and finished, with nothing placed, cut or toned. */
     [[nodiscard]] bool isStretchOnly() const
     {
-        return body.isEmpty() && shape == BodyShape::Square && !shadow && tone == Tone::Colour;
+        return body.isEmpty() && frame.isEmpty() && !frameFill && shape == BodyShape::Square && !shadow &&
+               tone == Tone::Colour;
     }
 
     friend bool operator==(const RenderRequest &, const RenderRequest &) = default;
@@ -65,7 +71,8 @@ struct RenderRequest
         };
         const auto key = [&colour](const RenderRequest &r) {
             return std::make_tuple(r.pixels.width(), r.pixels.height(), r.rounded, colour(r.background), r.body.x(),
-                                   r.body.y(), r.body.width(), r.body.height(), r.shape, r.shadow, r.tone,
+                                   r.body.y(), r.body.width(), r.body.height(), r.frame.x(), r.frame.y(),
+                                   r.frame.width(), r.frame.height(), colour(r.frameFill), r.shape, r.shadow, r.tone,
                                    colour(r.contrastWith));
         };
         return key(a) < key(b);

@@ -55,13 +55,4 @@ float ShapeMask::coverage(int x, int y) const
     return std::min(1.0F, m_rowCoverage[std::size_t(y) * std::size_t(m_size.width()) + std::size_t(x)]);
 }
 
-void ShapeMask::apply(PixelBuffer &picture) const
-{
-    for (int y = 0; y < picture.height(); ++y) {
-        Float4 *row = picture.row(y);
-        for (int x = 0; x < picture.width(); ++x)
-            row[x] = row[x] * coverage(x, y);
-    }
-}
-
 } // namespace iconsmith

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "imaging/pixelbuffer.h"
 #include "imaging/renderrequest.h"
 
 namespace iconsmith {
@@ -19,10 +18,8 @@ class ShapeMask
 public:
     ShapeMask(BodyShape shape, QSize size);
 
-    /** The fraction of pixel (x, y) inside the outline, from 0 to 1. */
+    /** The fraction of pixel (x, y) inside the outline, from 0 to 1; 0 outside the mask's rectangle. */
     [[nodiscard]] float coverage(int x, int y) const;
-    /** Multiplies every pixel of @p picture (of the mask's size) by its coverage. */
-    void apply(PixelBuffer &picture) const;
 
     /** The exponent of the superellipse: 2 is an ellipse; higher is squarer with still continuous curvature. */
     static constexpr double squircleExponent = 5.0;

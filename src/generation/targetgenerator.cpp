@@ -1,0 +1,210 @@
+#include "generation/targetgenerator.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include <exception>
+#include <map>
+
+#include "codec/icnswriter.h"
+#include "codec/icowriter.h"
+#include "codec/imageerror.h"
+#include "common/taskpool.h"
+#include "generation/fileoutput.h"
+#include "generation/generationrun.h"
+#include "generation/targets/targetcatalog.h"
+#include "generation/targets/treatmentlayout.h"
+
+namespace iconsmith {
+
+namespace {
+
+// The reason an exception from the render pipeline gives.
+QString reasonOf(const std::exception_ptr &error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const ImageError &e) {
+        return e.reason();
+    } catch (const std::exception &e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        return TargetGenerator::tr("The picture could not be made.");
+    }
+}
+
+// One target's images bound to their pictures, render requests and files.
+struct Output
+{
+    PlannedImage image;
+    RenderPipeline *pipeline = nullptr;
+    RenderRequest request;
+};
+
+class TargetWriter
+{
+public:
+    TargetWriter(GenerationRun &run, const QString &folder) : m_run(run), m_folder(folder) {}
+
+    [[nodiscard]] QString path(const QString &file) const { return m_folder + u'/' + file; }
+    [[nodiscard]] const QSet<QString> &written() const { return m_written; }
+
+    // Creates the file's folder once; false (reported once) when it cannot be.
+    bool prepareFolder(const QString &file)
+    {
+        const QString folder = QFileInfo(path(file)).path();
+        if (const auto known = m_folders.find(folder); known != m_folders.end())
+            return known.value();
+        const Result<void> created = FileOutput::createFolder(folder);
+        if (!created)
+            m_run.fail(folder, created.error());
+        m_folders.insert(folder, created.ok());
+        return created.ok();
+    }
+
+    void write(const QString &file, const QByteArray &bytes, QSize pixels)
+    {
+        if (!prepareFolder(file))
+            return;
+        const qsizetype failures = m_run.report().failures.size();
+        m_run.writeFile(path(file), bytes, pixels);
+        if (m_run.report().failures.size() == failures)
+            m_written.insert(file);
+    }
+
+    void fail(const QString &file, const QString &reason) { m_run.fail(path(file), reason); }
+
+private:
+    GenerationRun &m_run;
+    QString m_folder;
+    QMap<QString, bool> m_folders;
+    QSet<QString> m_written;
+};
+
+void writePngs(TargetWriter &writer, const QList<Output> &outputs)
+{
+    for (const Output &output : outputs) {
+        if (!output.image.entry.isEmpty())
+            continue;
+        try {
+            writer.write(output.image.file, output.pipeline->png(output.request), output.request.pixels);
+        } catch (...) {
+            writer.fail(output.image.file, reasonOf(std::current_exception()));
+        }
+    }
+}
+
+// The entries of every container file of the target, assembled and written.
+void writeContainers(TargetWriter &writer, const QList<Output> &outputs)
+{
+    QStringList files;
+    for (const Output &output : outputs) {
+        if (!output.image.entry.isEmpty() && !files.contains(output.image.file))
+            files << output.image.file;
+    }
+    for (const QString &file : files) {
+        QList<IcoWriter::Image> icoImages;
+        QMap<QByteArray, IcnsWriter::Image> icnsImages;
+        int largest = 0;
+        QString problem;
+        for (const Output &output : outputs) {
+            if (output.image.file != file)
+                continue;
+            largest = std::max(largest, output.image.pixels);
+            try {
+                const RenderPipeline::BitmapPtr bitmap = output.pipeline->bitmap(output.request);
+                if (output.image.entry == u"ico") {
+                    icoImages.append({*bitmap, {}});
+                } else {
+                    icnsImages.insert(output.image.entry.toLatin1(), {*bitmap, {}});
+                }
+            } catch (...) {
+                problem = reasonOf(std::current_exception());
+            }
+        }
+        if (!problem.isEmpty()) {
+            writer.fail(file, problem);
+            continue;
+        }
+        const Result<QByteArray> bytes =
+            icoImages.isEmpty() ? IcnsWriter::write(icnsImages, &TaskPool::shared()) : IcoWriter::write(icoImages);
+        if (bytes)
+            writer.write(file, *bytes, QSize(largest, largest));
+        else
+            writer.fail(file, bytes.error());
+    }
+}
+
+} // namespace
+
+GenerationReport TargetGenerator::generate(const TargetSources &sources, const TargetJob &job)
+{
+    GenerationRun run(sources.main, job.folder, m_host);
+
+    // Every picture's renders, and what its content looks like.
+    std::map<SourceRole, RenderPipeline *> pipelines{{SourceRole::Main, &run.pipeline()}};
+    for (auto it = sources.others.begin(); it != sources.others.end(); ++it)
+        pipelines[it.key()] = &run.pipeline(int(it.key()), it.value());
+    std::map<SourceRole, PictureFacts> facts;
+    for (const auto &[role, pipeline] : pipelines) {
+        const SourceImage &picture = role == SourceRole::Main ? sources.main : sources.others.value(role);
+        try {
+            facts[role] = {picture.size(), pipeline->extent(QSize(1024, 1024))};
+        } catch (...) {
+            run.fail(picture.origin(), reasonOf(std::current_exception()));
+        }
+    }
+    if (!facts.count(SourceRole::Main))
+        return run.finish();
+
+    TargetContext context;
+    context.options = job.options;
+    context.mainExtent = facts[SourceRole::Main].extent;
+    context.mainIsSvg = sources.main.isSvg();
+    for (const auto &[role, fact] : facts) {
+        if (role != SourceRole::Main)
+            context.given.insert(role);
+    }
+
+    // Plan every target, then start every render at once so that the work overlaps.
+    QList<std::pair<TargetPlan, QList<Output>>> plans;
+    std::map<RenderPipeline *, std::pair<QList<RenderRequest>, QList<RenderRequest>>> prefetch;
+    for (const QString &name : job.targets) {
+        const TargetCatalog::Entry *entry = TargetCatalog::find(name);
+        if (entry == nullptr)
+            continue;
+        TargetPlan plan = entry->plan(context);
+        QList<Output> outputs;
+        for (const PlannedImage &image : plan.images) {
+            if (!facts.count(image.source))
+                continue; // its picture could not be read; reported above
+            Output output{image, pipelines[image.source],
+                          TreatmentLayout::request(image.treatment, image.pixels, facts[image.source], context)};
+            auto &[pngs, bitmaps] = prefetch[output.pipeline];
+            (image.entry.isEmpty() ? pngs : bitmaps).append(output.request);
+            outputs.append(output);
+        }
+        run.report().notes << plan.notes;
+        plans.append({std::move(plan), std::move(outputs)});
+    }
+    for (auto &[pipeline, requests] : prefetch)
+        pipeline->prefetch(requests.first, requests.second);
+
+    for (const auto &[plan, outputs] : plans) {
+        TargetWriter writer(run, job.folder + u'/' + plan.name);
+        writePngs(writer, outputs);
+        writeContainers(writer, outputs);
+        for (const PlannedCopy &copy : plan.copies) {
+            const SourceImage &picture =
+                copy.source == SourceRole::Main ? sources.main : sources.others.value(copy.source);
+            writer.write(copy.file, picture.bytes(), QSize());
+        }
+        for (const PlannedDocument &document : plan.documents)
+            writer.write(document.file, document.contents(writer.written()), QSize());
+    }
+    run.showFolder(job.folder);
+    return run.finish();
+}
+
+} // namespace iconsmith

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include "codec/sourceimage.h"
+#include "generation/generationreport.h"
+#include "generation/targets/targetplan.h"
+
+namespace iconsmith {
+
+class GenerationHost;
+class GenerationRun;
+
+/** The pictures a set of targets is made from: the source, and what the user gave besides. */
+struct TargetSources
+{
+    SourceImage main;
+    QMap<SourceRole, SourceImage> others;
+};
+
+/** What to make: which targets, how, and where. Each target writes into folder/<target>/. */
+struct TargetJob
+{
+    QString folder;
+    QStringList targets;
+    TargetOptions options;
+};
+
+/**
+ * Writes the files of one or more targets in one run: each picture decoded once, each distinct
+ * size and treatment rendered once, containers (.ico, .icns) assembled from the renders, and
+ * each target's documents written last, listing only the files that were written.
+ */
+class TargetGenerator
+{
+    Q_DECLARE_TR_FUNCTIONS(TargetGenerator)
+
+public:
+    /** Shows folders and writes diagnostic lines through @p host. */
+    explicit TargetGenerator(GenerationHost &host) : m_host(host) {}
+
+    GenerationReport generate(const TargetSources &sources, const TargetJob &job);
+
+private:
+    GenerationHost &m_host;
+};
+
+} // namespace iconsmith

@@ -1,0 +1,84 @@
+#include "generation/targets/webtarget.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace iconsmith {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct ManifestIcon
+{
+    const char16_t *file;
+    int size;
+    const char16_t *purpose;
+};
+
+constexpr ManifestIcon manifestIcons[] = {
+    {u"icon-192.png", 192, u"any"}, {u"icon-512.png", 512, u"any"}, {u"icon-maskable-512.png", 512, u"maskable"}};
+
+} // namespace
+
+TargetPlan WebTarget::plan(const TargetContext &context)
+{
+    TargetPlan plan;
+    plan.name = u"web"_s;
+    for (const int size : {48, 32, 16})
+        plan.images.append({u"favicon.ico"_s, size, Treatment::Plain, SourceRole::Main, u"ico"_s});
+    plan.images.append({u"apple-touch-icon.png"_s, 180, Treatment::Opaque, SourceRole::Main, {}});
+    plan.images.append({u"icon-192.png"_s, 192, Treatment::Plain, SourceRole::Main, {}});
+    plan.images.append({u"icon-512.png"_s, 512, Treatment::Plain, SourceRole::Main, {}});
+    plan.images.append({u"icon-maskable-512.png"_s, 512, Treatment::Maskable, SourceRole::Main, {}});
+    if (context.mainIsSvg)
+        plan.copies.append({u"icon.svg"_s, SourceRole::Main});
+    const QString name = context.options.name;
+    const RgbColor background = context.background();
+    plan.documents.append({u"manifest.webmanifest"_s, [name, background](const QSet<QString> &written) {
+                               return manifest(name, written, background);
+                           }});
+    plan.documents.append({u"head.html"_s, [](const QSet<QString> &written) { return headTags(written); }});
+    return plan;
+}
+
+QByteArray WebTarget::manifest(const QString &name, const QSet<QString> &written, RgbColor background)
+{
+    QJsonArray icons;
+    for (const ManifestIcon &icon : manifestIcons) {
+        const QString file = QString::fromUtf16(icon.file);
+        if (!written.contains(file))
+            continue;
+        icons.append(QJsonObject{{u"src"_s, file},
+                                 {u"sizes"_s, u"%1x%1"_s.arg(icon.size)},
+                                 {u"type"_s, u"image/png"_s},
+                                 {u"purpose"_s, QString::fromUtf16(icon.purpose)}});
+    }
+    if (written.contains(u"icon.svg"_s))
+        icons.prepend(QJsonObject{{u"src"_s, u"icon.svg"_s}, {u"sizes"_s, u"any"_s}, {u"type"_s, u"image/svg+xml"_s}});
+    const QJsonObject root{{u"name"_s, name},
+                           {u"short_name"_s, name},
+                           {u"icons"_s, icons},
+                           {u"background_color"_s, background.name()},
+                           {u"theme_color"_s, background.name()},
+                           {u"display"_s, u"standalone"_s}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+QByteArray WebTarget::headTags(const QSet<QString> &written)
+{
+    QByteArray html;
+    // The ICO's sizes keep browsers that understand SVG from preferring the ICO.
+    if (written.contains(u"favicon.ico"_s))
+        html += "<link rel=\"icon\" href=\"/favicon.ico\" sizes=\"32x32\">\n";
+    if (written.contains(u"icon.svg"_s))
+        html += "<link rel=\"icon\" href=\"/icon.svg\" type=\"image/svg+xml\">\n";
+    if (written.contains(u"apple-touch-icon.png"_s))
+        html += "<link rel=\"apple-touch-icon\" href=\"/apple-touch-icon.png\">\n";
+    if (written.contains(u"manifest.webmanifest"_s))
+        html += "<link rel=\"manifest\" href=\"/manifest.webmanifest\">\n";
+    return html;
+}
+
+} // namespace iconsmith
