@@ -11,20 +11,60 @@
 
 namespace iconsmith::test {
 
+namespace {
+
+DecodedImage fromVips(const vips::VImage &image)
+{
+    if (image.format() != VIPS_FORMAT_UCHAR)
+        throw std::runtime_error("test images are 8-bit");
+    DecodedImage result;
+    result.width = image.width();
+    result.height = image.height();
+    result.bands = image.bands();
+    const auto *data = static_cast<const std::uint8_t *>(image.data());
+    result.bytes.assign(data,
+                        data + std::size_t(result.width) * std::size_t(result.height) * std::size_t(result.bands));
+    return result;
+}
+
+} // namespace
+
 DecodedImage readImage(const QString &path)
 {
     ImageLibrary::ensureStarted();
-    const vips::VImage image = vips::VImage::new_from_file(QFile::encodeName(path).constData()).copy_memory();
-    if (image.format() != VIPS_FORMAT_UCHAR)
-        throw std::runtime_error("test images are 8-bit");
-    DecodedImage decoded;
-    decoded.width = image.width();
-    decoded.height = image.height();
-    decoded.bands = image.bands();
-    const auto *data = static_cast<const std::uint8_t *>(image.data());
-    decoded.bytes.assign(data,
-                         data + std::size_t(decoded.width) * std::size_t(decoded.height) * std::size_t(decoded.bands));
-    return decoded;
+    return fromVips(vips::VImage::new_from_file(QFile::encodeName(path).constData()).copy_memory());
+}
+
+DecodedImage decodeImage(const QByteArray &bytes)
+{
+    ImageLibrary::ensureStarted();
+    return fromVips(vips::VImage::new_from_buffer(bytes.constData(), std::size_t(bytes.size()), "").copy_memory());
+}
+
+Bitmap patternBitmap(QSize size, int channels)
+{
+    Bitmap bitmap(size, channels);
+    for (int y = 0; y < size.height(); ++y) {
+        std::uint8_t *pixel = bitmap.row(y);
+        for (int x = 0; x < size.width(); ++x, pixel += channels) {
+            const bool flat = y < size.height() / 2; // long runs above, varied bytes below
+            pixel[0] = flat ? 200 : std::uint8_t(x * 7 + y);
+            pixel[1] = flat ? std::uint8_t(x / 5 * 40) : std::uint8_t(x ^ y);
+            pixel[2] = std::uint8_t(x % 3 == 0 ? 17 : y * 3);
+            if (channels == 4)
+                pixel[3] = x < size.width() / 4 ? 0 : (x < size.width() / 2 ? std::uint8_t(64 + y % 128) : 255);
+        }
+    }
+    return bitmap;
+}
+
+std::vector<std::uint8_t> bitmapBytes(const Bitmap &bitmap)
+{
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(bitmap.byteCount());
+    for (int y = 0; y < bitmap.height(); ++y)
+        bytes.insert(bytes.end(), bitmap.row(y), bitmap.row(y) + bitmap.bytesPerRow());
+    return bytes;
 }
 
 void writePng(const QString &path, QSize size, const std::function<std::array<std::uint8_t, 4>(int, int)> &pixel,

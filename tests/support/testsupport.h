@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "generation/generationhost.h"
+#include "imaging/bitmap.h"
 
 namespace iconsmith::test {
 
@@ -59,6 +60,16 @@ struct DecodedImage
 
 /** Reads a picture with the imaging library (independently of Iconsmith's own encoder). */
 DecodedImage readImage(const QString &path);
+/** Decodes an image file held in memory, as readImage() does. */
+DecodedImage decodeImage(const QByteArray &bytes);
+
+/**
+ * A picture with flat runs, gradients and, in RGBA, a fully transparent band and one of partial
+ * alpha: what container formats must carry through exactly.
+ */
+Bitmap patternBitmap(QSize size, int channels);
+/** The pixel bytes of @p bitmap row after row, comparable with DecodedImage::bytes. */
+std::vector<std::uint8_t> bitmapBytes(const Bitmap &bitmap);
 
 /** Writes an RGBA PNG whose pixels come from @p pixel(x, y) → {r, g, b, a}. */
 void writePng(const QString &path, QSize size, const std::function<std::array<std::uint8_t, 4>(int, int)> &pixel,
