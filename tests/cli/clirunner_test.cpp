@@ -122,6 +122,11 @@ TEST_F(CliRunnerTest, UsageErrorsExitWithTwo)
         {m_source, u"-o"_s, QString()},
         {m_source, u"--background"_s, u"#12345"_s},
         {m_source, u"--no-such-option"_s},
+        {m_source, u"--target"_s, u"ios,amiga"_s},
+        {m_source, u"--target"_s, u"ios"_s, u"-p"_s, u"iphone"_s},
+        {m_source, u"--dark"_s, m_source},
+        {m_source, u"--target"_s, u"android"_s, u"--android-inset"_s, u"60"_s},
+        {m_source, u"--target"_s, u"linux"_s, u"--name"_s, u"../x"_s},
     };
     for (const QStringList &arguments : misuses) {
         const CliRun result = runCli(arguments);
@@ -129,6 +134,20 @@ TEST_F(CliRunnerTest, UsageErrorsExitWithTwo)
         EXPECT_TRUE(result.err.contains(u"--help"_s)) << result.err.toStdString();
         EXPECT_FALSE(QFileInfo::exists(m_output));
     }
+}
+
+TEST_F(CliRunnerTest, TargetsWriteIntoFoldersOfTheirOwnAndAMissingPictureFailsClearly)
+{
+    const CliRun result = runCli({m_source, u"-o"_s, m_output, u"--target"_s, u"watchos,windows"_s});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.out.contains(u"watchos/AppIcon.appiconset/AppIcon.png  1024x1024"_s))
+        << result.out.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(m_output + u"/windows/app.ico"_s));
+
+    const CliRun missing =
+        runCli({m_source, u"-o"_s, m_output, u"--target"_s, u"ios"_s, u"--dark"_s, m_dir.filePath(u"none.png"_s)});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.err.contains(u"none.png"_s)) << missing.err.toStdString();
 }
 
 TEST_F(CliRunnerTest, ASourceThatIsMissingOrNotAnImageFailsClearly)

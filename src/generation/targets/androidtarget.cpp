@@ -9,7 +9,7 @@ namespace {
 struct Density
 {
     const char16_t *name;
-    int legacy;  // 48 dp
+    int legacy;   // 48 dp
     int adaptive; // 108 dp
 };
 
@@ -39,25 +39,44 @@ TargetPlan AndroidTarget::plan(const TargetContext &context)
     for (const Density &density : densities) {
         const QString folder = u"res/mipmap-%1/"_s.arg(QStringView(density.name));
         plan.images.append({folder + u"ic_launcher.png"_s, density.legacy, Treatment::Opaque, SourceRole::Main, {}});
-        plan.images.append({folder + u"ic_launcher_round.png"_s, density.legacy, Treatment::Round, SourceRole::Main, {}});
+        plan.images.append(
+            {folder + u"ic_launcher_round.png"_s, density.legacy, Treatment::Round, SourceRole::Main, {}});
         if (readyForeground)
-            plan.images.append({folder + u"ic_launcher_foreground.png"_s, density.adaptive, Treatment::Plain,
-                                SourceRole::AndroidForeground, {}});
+            plan.images.append({folder + u"ic_launcher_foreground.png"_s,
+                                density.adaptive,
+                                Treatment::Plain,
+                                SourceRole::AndroidForeground,
+                                {}});
         else
-            plan.images.append({folder + u"ic_launcher_foreground.png"_s, density.adaptive, Treatment::SafeZone,
-                                SourceRole::Main, {}});
+            plan.images.append({folder + u"ic_launcher_foreground.png"_s,
+                                density.adaptive,
+                                Treatment::SafeZone,
+                                SourceRole::Main,
+                                {}});
         if (context.has(SourceRole::Monochrome))
-            plan.images.append({folder + u"ic_launcher_monochrome.png"_s, density.adaptive, Treatment::LayerShape,
-                                SourceRole::Monochrome, {}});
+            plan.images.append({folder + u"ic_launcher_monochrome.png"_s,
+                                density.adaptive,
+                                Treatment::LayerShape,
+                                SourceRole::Monochrome,
+                                {}});
         else if (readyForeground)
-            plan.images.append({folder + u"ic_launcher_monochrome.png"_s, density.adaptive, Treatment::LayerShape,
-                                SourceRole::AndroidForeground, {}});
+            plan.images.append({folder + u"ic_launcher_monochrome.png"_s,
+                                density.adaptive,
+                                Treatment::LayerShape,
+                                SourceRole::AndroidForeground,
+                                {}});
         else
-            plan.images.append({folder + u"ic_launcher_monochrome.png"_s, density.adaptive, Treatment::SafeZoneShape,
-                                SourceRole::Main, {}});
+            plan.images.append({folder + u"ic_launcher_monochrome.png"_s,
+                                density.adaptive,
+                                Treatment::SafeZoneShape,
+                                SourceRole::Main,
+                                {}});
         if (backgroundImage)
-            plan.images.append({folder + u"ic_launcher_background.png"_s, density.adaptive, Treatment::Opaque,
-                                SourceRole::AndroidBackground, {}});
+            plan.images.append({folder + u"ic_launcher_background.png"_s,
+                                density.adaptive,
+                                Treatment::Opaque,
+                                SourceRole::AndroidBackground,
+                                {}});
     }
     // Google Play masks and shadows the full square itself.
     plan.images.append({u"play-store-512.png"_s, 512, Treatment::Opaque, SourceRole::Main, {}});

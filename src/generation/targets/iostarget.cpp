@@ -32,7 +32,9 @@ TargetPlan IosTarget::plan(const TargetContext &context)
 
     if (context.has(SourceRole::Dark) || context.mainExtent.transparentMargin) {
         appearances.append({QStringLiteral("AppIcon-dark.png"), QStringLiteral("dark")});
-        plan.images.append({folder + appearances.last().file, 1024, Treatment::Plain,
+        plan.images.append({folder + appearances.last().file,
+                            1024,
+                            Treatment::Plain,
                             context.has(SourceRole::Dark) ? SourceRole::Dark : SourceRole::Main,
                             {}});
     } else {
@@ -40,7 +42,9 @@ TargetPlan IosTarget::plan(const TargetContext &context)
                          "backdrop; give one with --dark FILE.");
     }
     appearances.append({QStringLiteral("AppIcon-tinted.png"), QStringLiteral("tinted")});
-    plan.images.append({folder + appearances.last().file, 1024, Treatment::Tinted,
+    plan.images.append({folder + appearances.last().file,
+                        1024,
+                        Treatment::Tinted,
                         context.has(SourceRole::Tinted) ? SourceRole::Tinted : SourceRole::Main,
                         {}});
 

@@ -12,7 +12,8 @@ struct MacSlot
     int scale;
 };
 
-constexpr MacSlot slots[] = {{16, 1}, {16, 2}, {32, 1}, {32, 2}, {128, 1}, {128, 2}, {256, 1}, {256, 2}, {512, 1}, {512, 2}};
+constexpr MacSlot slots[] = {{16, 1},  {16, 2},  {32, 1},  {32, 2},  {128, 1},
+                             {128, 2}, {256, 1}, {256, 2}, {512, 1}, {512, 2}};
 
 // The .icns chunks iconutil writes, with their pixel sizes.
 struct IcnsChunk
@@ -21,7 +22,7 @@ struct IcnsChunk
     int pixels;
 };
 
-constexpr IcnsChunk chunks[] = {{"ic04", 16},  {"ic05", 32},  {"ic07", 128}, {"ic08", 256}, {"ic09", 512},
+constexpr IcnsChunk chunks[] = {{"ic04", 16},   {"ic05", 32}, {"ic07", 128}, {"ic08", 256}, {"ic09", 512},
                                 {"ic10", 1024}, {"ic11", 32}, {"ic12", 64},  {"ic13", 256}, {"ic14", 512}};
 
 QString slotFile(const MacSlot &slot)
@@ -37,7 +38,8 @@ TargetPlan MacTarget::plan(const TargetContext & /*context*/)
     TargetPlan plan;
     plan.name = QStringLiteral("macos");
     for (const MacSlot &slot : slots)
-        plan.images.append({folder + slotFile(slot), slot.points * slot.scale, Treatment::MacShape, SourceRole::Main, {}});
+        plan.images.append(
+            {folder + slotFile(slot), slot.points * slot.scale, Treatment::MacShape, SourceRole::Main, {}});
     for (const IcnsChunk &chunk : chunks)
         plan.images.append({icnsFile.toString(), chunk.pixels, Treatment::MacShape, SourceRole::Main,
                             QString::fromLatin1(chunk.type)});

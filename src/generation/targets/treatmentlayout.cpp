@@ -28,10 +28,10 @@ QRect TreatmentLayout::contentInCircle(const PictureFacts &picture, int canvas, 
     double longer = canvas;
     if (picture.extent.radius > 0)
         longer = std::min(radius * canvas / picture.extent.radius, largestEnlargement * canvas);
-    const QSize size = picture.size.isEmpty()
-                           ? QSize(int(std::lround(longer)), int(std::lround(longer)))
-                           : picture.size.scaled(QSize(int(std::lround(longer)), int(std::lround(longer))),
-                                                 Qt::KeepAspectRatio);
+    const QSize size =
+        picture.size.isEmpty()
+            ? QSize(int(std::lround(longer)), int(std::lround(longer)))
+            : picture.size.scaled(QSize(int(std::lround(longer)), int(std::lround(longer))), Qt::KeepAspectRatio);
     const QSize body = size.expandedTo(QSize(1, 1));
     return {(canvas - body.width()) / 2, (canvas - body.height()) / 2, body.width(), body.height()};
 }
@@ -47,8 +47,8 @@ RenderRequest TreatmentLayout::request(Treatment treatment, int pixels, const Pi
         const QRect body = fitted(picture.size, frame);
         return body == canvas ? QRect() : body;
     };
-    const double safeRadius = context.options.androidInset ? 0.5 - *context.options.androidInset / 100.0
-                                                           : adaptiveSafeRadius;
+    const double safeRadius =
+        context.options.androidInset ? 0.5 - *context.options.androidInset / 100.0 : adaptiveSafeRadius;
     const auto shapeOf = [&] {
         request.tone = Tone::Monochrome;
         if (!picture.extent.transparentMargin)

@@ -7,7 +7,8 @@ TargetPlan WindowsTarget::plan(const TargetContext & /*context*/)
     TargetPlan plan;
     plan.name = QStringLiteral("windows");
     for (const int size : sizes)
-        plan.images.append({QStringLiteral("app.ico"), size, Treatment::Plain, SourceRole::Main, QStringLiteral("ico")});
+        plan.images.append(
+            {QStringLiteral("app.ico"), size, Treatment::Plain, SourceRole::Main, QStringLiteral("ico")});
     return plan;
 }
 
