@@ -14,8 +14,11 @@ namespace iconsmith {
  * TaskPool's workers.
  *
  * A thread that waits for one of them runs the group's queued tasks meanwhile, never another
- * group's, so waiting can nest only as deep as groups nest in each other. The destructor waits
- * for every task of the group, so tasks may refer to what the group's owner holds.
+ * group's, so waiting can nest only as deep as groups nest in each other. A task may wait only
+ * for tasks of its group that never wait themselves: a waiting thread may pick up any queued
+ * task of the group, and one that waited for a task lower on the same thread's stack would
+ * wait for ever. The destructor waits for every task of the group, so tasks may refer to what
+ * the group's owner holds.
  */
 class TaskGroup
 {

@@ -1,6 +1,7 @@
 #include "generation/renderpipeline.h"
 
 #include <algorithm>
+#include <set>
 
 #include "codec/pngencoder.h"
 #include "imaging/iconrenderer.h"
@@ -28,6 +29,11 @@ void RenderPipeline::prefetch(const QList<RenderRequest> &requests, const QList<
     std::stable_sort(ordered.begin(), ordered.end(), [](const RenderRequest &a, const RenderRequest &b) {
         return qint64(a.pixels.width()) * a.pixels.height() > qint64(b.pixels.width()) * b.pixels.height();
     });
+    // Requests that differ only in how the picture is finished share one resampling of it.
+    std::set<RenderRequest> distinct(requests.begin(), requests.end());
+    distinct.insert(bitmaps.begin(), bitmaps.end());
+    for (const RenderRequest &request : distinct)
+        ++m_pictureUses[sizeKey(IconRenderer::pictureSize(request))];
     for (const RenderRequest &request : ordered)
         startPng(request);
     for (const RenderRequest &request : bitmaps)
@@ -92,7 +98,7 @@ std::shared_future<RenderPipeline::BitmapPtr> RenderPipeline::startBitmap(const 
     } else {
         std::shared_ptr<const Bitmap> master;
         try {
-            master = masterCovering(request.pixels);
+            master = masterCovering(request.pixels.expandedTo(IconRenderer::pictureSize(request)));
         } catch (...) {
             std::promise<BitmapPtr> failed;
             failed.set_exception(std::current_exception());
@@ -100,11 +106,37 @@ std::shared_future<RenderPipeline::BitmapPtr> RenderPipeline::startBitmap(const 
             m_bitmaps.emplace(request, job);
             return job;
         }
-        job = m_renders.submit(
-            [master, request] { return std::make_shared<const Bitmap>(IconRenderer::render(*master, request)); });
+        const QSize pictureSize = IconRenderer::pictureSize(request);
+        if (m_pictureUses[sizeKey(pictureSize)] > 1) {
+            job = m_renders.submit([picture = sharedPicture(master, pictureSize), request] {
+                return std::make_shared<const Bitmap>(IconRenderer::finish(picture->get(), request));
+            });
+        } else {
+            job = m_renders.submit(
+                [master, request] { return std::make_shared<const Bitmap>(IconRenderer::render(*master, request)); });
+        }
     }
     m_bitmaps.emplace(request, job);
     return job;
+}
+
+std::shared_ptr<RenderPipeline::SharedPicture> RenderPipeline::sharedPicture(const BitmapPtr &master, QSize size)
+{
+    std::shared_ptr<SharedPicture> &slot = m_pictures[sizeKey(size)];
+    if (!slot)
+        slot = std::make_shared<SharedPicture>(master, size);
+    return slot;
+}
+
+const PixelBuffer &RenderPipeline::SharedPicture::get()
+{
+    // The first render to need it makes it; the others block until it is there. They must not
+    // help with other tasks meanwhile, as a task waiting for a task could then wait for itself.
+    std::call_once(m_once, [this] {
+        m_picture = IconRenderer::resample(*m_master, m_size);
+        m_master.reset();
+    });
+    return m_picture;
 }
 
 std::shared_ptr<const Bitmap> RenderPipeline::masterCovering(QSize size)

@@ -8,12 +8,14 @@
 #include <future>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 #include "codec/sourceimage.h"
 #include "common/taskgroup.h"
 #include "imaging/bitmap.h"
 #include "imaging/contentextent.h"
+#include "imaging/pixelbuffer.h"
 #include "imaging/renderrequest.h"
 
 namespace iconsmith {
@@ -53,6 +55,22 @@ public:
 private:
     std::shared_future<QByteArray> startPng(const RenderRequest &request);
     std::shared_future<BitmapPtr> startBitmap(const RenderRequest &request);
+    // The master resampled to one size, made once for every request that places a picture of that size.
+    class SharedPicture
+    {
+    public:
+        SharedPicture(BitmapPtr master, QSize size) : m_master(std::move(master)), m_size(size) {}
+        const PixelBuffer &get();
+
+    private:
+        std::once_flag m_once;
+        BitmapPtr m_master;
+        QSize m_size;
+        PixelBuffer m_picture;
+    };
+    using SizeKey = std::pair<int, int>;
+    static SizeKey sizeKey(QSize size) { return {size.width(), size.height()}; }
+    std::shared_ptr<SharedPicture> sharedPicture(const BitmapPtr &master, QSize size);
     std::shared_ptr<const Bitmap> masterCovering(QSize size);
     void buildMaster(QSize covering);
 
@@ -64,6 +82,8 @@ private:
     std::exception_ptr m_masterError;
     std::map<RenderRequest, std::shared_future<BitmapPtr>> m_bitmaps;
     std::map<RenderRequest, std::shared_future<QByteArray>> m_pngs;
+    std::map<SizeKey, std::shared_ptr<SharedPicture>> m_pictures;
+    std::map<SizeKey, int> m_pictureUses;
     std::optional<ContentExtent> m_extent;
     std::atomic<bool> m_sourceTransparent{false};
     // Last, so that it is destroyed first: its destructor waits for every render, and the

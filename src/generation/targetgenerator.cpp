@@ -7,6 +7,7 @@
 #include <exception>
 #include <map>
 
+#include "codec/icnstype.h"
 #include "codec/icnswriter.h"
 #include "codec/icowriter.h"
 #include "codec/imageerror.h"
@@ -32,6 +33,15 @@ QString reasonOf(const std::exception_ptr &error)
     } catch (...) {
         return TargetGenerator::tr("The picture could not be made.");
     }
+}
+
+// Whether a container stores the entry as a PNG rather than as raw pixels.
+bool storesAsPng(const PlannedImage &image)
+{
+    if (image.entry == u"ico")
+        return IcoWriter::storesAsPng(QSize(image.pixels, image.pixels), IcoWriter::Storage::PngAt256);
+    const IcnsType *type = IcnsType::find(image.entry.toLatin1());
+    return type != nullptr && type->payload == IcnsType::Payload::Png;
 }
 
 // One target's images bound to their pictures, render requests and files.
@@ -114,11 +124,12 @@ void writeContainers(TargetWriter &writer, const QList<Output> &outputs)
             largest = std::max(largest, output.image.pixels);
             try {
                 const RenderPipeline::BitmapPtr bitmap = output.pipeline->bitmap(output.request);
-                if (output.image.entry == u"ico") {
-                    icoImages.append({*bitmap, {}});
-                } else {
-                    icnsImages.insert(output.image.entry.toLatin1(), {*bitmap, {}});
-                }
+                // The PNG a file of the same render already has is reused, not encoded again.
+                const QByteArray png = storesAsPng(output.image) ? output.pipeline->png(output.request) : QByteArray();
+                if (output.image.entry == u"ico")
+                    icoImages.append({*bitmap, png});
+                else
+                    icnsImages.insert(output.image.entry.toLatin1(), {*bitmap, png});
             } catch (...) {
                 problem = reasonOf(std::current_exception());
             }
@@ -182,7 +193,7 @@ GenerationReport TargetGenerator::generate(const TargetSources &sources, const T
             Output output{image, pipelines[image.source],
                           TreatmentLayout::request(image.treatment, image.pixels, facts[image.source], context)};
             auto &[pngs, bitmaps] = prefetch[output.pipeline];
-            (image.entry.isEmpty() ? pngs : bitmaps).append(output.request);
+            (image.entry.isEmpty() || storesAsPng(image) ? pngs : bitmaps).append(output.request);
             outputs.append(output);
         }
         run.report().notes << plan.notes;

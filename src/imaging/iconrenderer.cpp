@@ -58,6 +58,21 @@ template <typename Picture> Bitmap stretched(const Picture &picture, const Rende
 
 } // namespace
 
+PixelBuffer IconRenderer::resample(const Bitmap &rgba, QSize size)
+{
+    return resampled(rgba, size);
+}
+
+Bitmap IconRenderer::finish(const PixelBuffer &picture, const RenderRequest &request)
+{
+    if (!request.isStretchOnly())
+        return IconComposer::compose(picture, request);
+    IconFinisher finisher(request);
+    for (int y = 0; y < picture.height(); ++y)
+        finisher(y, picture.row(y));
+    return finisher.take();
+}
+
 QSize IconRenderer::pictureSize(const RenderRequest &request)
 {
     return request.body.isEmpty() ? request.pixels : request.body.size();

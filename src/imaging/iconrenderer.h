@@ -21,6 +21,10 @@ public:
     static Bitmap render(const PixelBuffer &picture, const RenderRequest &request);
     /** Renders from an 8-bit RGBA picture with straight alpha, of any size. */
     static Bitmap render(const Bitmap &rgba, const RenderRequest &request);
+    /** The picture resampled to @p size, in premultiplied floats. */
+    static PixelBuffer resample(const Bitmap &rgba, QSize size);
+    /** Makes @p request from a picture already resampled to pictureSize(request). */
+    static Bitmap finish(const PixelBuffer &picture, const RenderRequest &request);
     /** The size the picture is resampled to for @p request: its body's, or the whole canvas. */
     static QSize pictureSize(const RenderRequest &request);
 };

@@ -64,7 +64,10 @@ protected:
             sources.others.insert(it.key(), *SourceImage::load(it.value()));
         return TargetGenerator(m_host).generate(sources, {out(), targets, options});
     }
-    QString out(const QString &file = {}) const { return m_dir.filePath(u"out"_s) + (file.isEmpty() ? u""_s : u'/' + file); }
+    QString out(const QString &file = {}) const
+    {
+        return m_dir.filePath(u"out"_s) + (file.isEmpty() ? u""_s : u'/' + file);
+    }
 
     QTemporaryDir m_dir;
     test::RecordingHost m_host;
@@ -136,7 +139,8 @@ TEST_F(TargetGeneratorTest, AdaptiveAndMaskableContentSitsInsideTheSafeCircleWit
         TargetOptions options;
         options.androidInset = inset;
         ASSERT_TRUE(generate(disc(), {u"android"_s, u"web"_s}, options).succeeded());
-        const test::DecodedImage layer = test::readImage(out(u"android/res/mipmap-xxxhdpi/ic_launcher_foreground.png"_s));
+        const test::DecodedImage layer =
+            test::readImage(out(u"android/res/mipmap-xxxhdpi/ic_launcher_foreground.png"_s));
         const double safe = (inset ? 0.5 - *inset / 100 : TreatmentLayout::adaptiveSafeRadius) * 432;
         const double radius = contentRadius(layer);
         EXPECT_LE(radius, safe + 1.5);
@@ -156,7 +160,7 @@ TEST_F(TargetGeneratorTest, FullBleedArtworkTakesTheMacShapeUnlessToldNot)
     ASSERT_TRUE(generate(square, {u"macos"_s}).succeeded());
     const test::DecodedImage shaped = test::readImage(out(u"macos/AppIcon.appiconset/icon_512x512@2x.png"_s));
     ASSERT_EQ(shaped.bands, 4);
-    EXPECT_EQ(shaped.alpha(30, 30), 0);   // the margin around the body
+    EXPECT_EQ(shaped.alpha(30, 30), 0); // the margin around the body
     EXPECT_EQ(shaped.alpha(512, 512), 255);
     EXPECT_GT(shaped.alpha(512, 935), 0); // the shadow under the body
     EXPECT_LT(shaped.alpha(512, 935), 128);
