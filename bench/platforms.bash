@@ -113,7 +113,7 @@ measure_platform() {
     local tool=$1
     local out=$tmp/platform
     platform_command "$tool" "$source_dir/$platform_source" "$out"
-    measure_runs platform_prepare "$tool" "$out" "$platform_budget_seconds" || return
+    measure_runs platform_prepare "$tool" "$out" "$platform_budget_seconds" || return 0
     local list=$tmp/written
     written_files "$out" >"$list"
     result[files]=$(wc -l <"$list")
