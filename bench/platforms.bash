@@ -88,6 +88,7 @@ platform_features() {
     grep -qE '(^|/)favicon\.ico$' "$list" && favicon=yes
     grep -qE '\.icns$' "$list" && icns=yes
     grep -E '\.ico$' "$list" | grep -qvE '(^|/)favicon\.ico$' && ico=yes
+    grep -qiE 'maskable[^/]*\.png$' "$list" && maskable=yes
     for file in "${manifests[@]}"; do
         jq -e '[.icons[]? | select((.purpose // "") | split(" ") | map(select(. != "")) == ["maskable"])] | length > 0' \
             "$dir/$file" >/dev/null 2>&1 && maskable=yes
@@ -97,7 +98,7 @@ platform_features() {
     done < <(grep -E '\.xml$' "$list" || true)
     # One 1024-point iOS image with dark and tinted appearances, as Xcode 16 writes it.
     while IFS= read -r file; do
-        jq -e '[.images[]? | select(.platform == "ios")] as $ios
+        jq -e '[.images[]? | select(.platform == "ios" or (.platform == null and .idiom == "universal"))] as $ios
             | ($ios | length) > 0 and all($ios[]; .size == "1024x1024")
               and ([$ios[].appearances[]?.value] | index("dark") != null and index("tinted") != null)' \
             "$dir/$file" >/dev/null 2>&1 && ios=yes
@@ -190,7 +191,8 @@ platform_notes() {
         "\`capacitor-assets generate --iconBackgroundColor '#ffffff' --pwaManifestPath www/manifest.json" \
         "--pwaNoAppleFetch true\` inside the project; the peers from bench/peers/node_modules/.bin, not npx."
     echo "- Android mipmap PNG bytes: every \`mipmap-*/*.png\` written. Separate maskable: a web manifest icon whose" \
-        "purpose is \"maskable\" alone. Android monochrome: an adaptive-icon XML with \`<monochrome>\`. .ico: an" \
+        "purpose is \"maskable\" alone, or a PNG named maskable. Android monochrome: an adaptive-icon XML with" \
+        "\`<monochrome>\`. .ico: an" \
         "application .ico other than favicon.ico. One-size iOS: an AppIcon.appiconset whose iOS images are all" \
         "1024×1024 and include dark and tinted appearances."
 }
