@@ -6,6 +6,7 @@
 // bench/sources; bench/compare copies it beside these.
 
 #include "picture.h"
+#include "texture.h"
 
 #include <vips/vips8>
 
@@ -37,6 +38,8 @@ std::vector<Source> sources()
         {"photo-4096.png", [](int threads) { return makeLandscape(4096, true, threads); }},
         {"photo-8192.png", [](int threads) { return makeLandscape(8192, true, threads); }},
         {"zoneplate-1024.png", [](int) { return makeZonePlate(1024); }},
+        {"texture-1024.png", [](int) { return iconsmith::bench::makePinkNoise(1024); }},
+        {"hairlines-1024.png", [](int) { return iconsmith::bench::makeHairlines(1024); }},
     };
 }
 

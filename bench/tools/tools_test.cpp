@@ -3,10 +3,12 @@
 
 #include "metrics.h"
 #include "picture.h"
+#include "texture.h"
 
 #include <gtest/gtest.h>
 #include <vips/vips8>
 
+#include <array>
 #include <cmath>
 #include <filesystem>
 
@@ -134,6 +136,63 @@ TEST(Landscape, IsNotFlat)
     }
     const double n = double(photo.samples.size());
     EXPECT_GT(std::sqrt(sumSquares / n - (sum / n) * (sum / n)), 30.0);
+}
+
+double bandVariance(const Raster &raster, int band)
+{
+    double sum = 0;
+    double squares = 0;
+    for (int y = 0; y < raster.height; ++y) {
+        for (int x = 0; x < raster.width; ++x) {
+            const double value = raster.pixel(x, y)[band];
+            sum += value;
+            squares += value * value;
+        }
+    }
+    const double n = double(raster.width) * raster.height;
+    return squares / n - (sum / n) * (sum / n);
+}
+
+TEST(PinkNoise, KeepsTheSameShareOfItsDetailAtEveryScale)
+{
+    // With amplitude falling as 1/f every octave holds the same energy, so each halving removes
+    // the same share of what is left: white noise would keep a quarter, a smooth field nearly all.
+    Raster noise = toRgba(makePinkNoise(256));
+    EXPECT_GT(std::sqrt(bandVariance(noise, 1)), 35.0);
+    for (int halving = 0; halving < 3; ++halving) {
+        const Raster half = boxReduce(noise, 2);
+        for (int band = 0; band < 3; ++band) {
+            const double kept = bandVariance(half, band) / bandVariance(noise, band);
+            EXPECT_GT(kept, 0.75) << "halving " << halving << ", band " << band;
+            EXPECT_LT(kept, 0.93) << "halving " << halving << ", band " << band;
+        }
+        noise = half;
+    }
+    EXPECT_EQ(makePinkNoise(64).samples, makePinkNoise(64).samples);
+}
+
+TEST(Hairlines, AnAxialLineCoversExactlyOneRowOrColumn)
+{
+    // Lines are one pixel wide: the horizontal (light) and the vertical (dark) one each fill one
+    // whole row or column with their colour, wherever no other line crosses them.
+    const Raster picture = makeHairlines(256);
+    const auto lineColoured = [&](int x, int y, std::array<std::uint8_t, 3> colour) {
+        return std::equal(colour.begin(), colour.end(), picture.pixel(x, y));
+    };
+    int lightRows = 0;
+    int darkColumns = 0;
+    for (int i = 0; i < 256; ++i) {
+        int light = 0;
+        int dark = 0;
+        for (int j = 0; j < 256; ++j) {
+            light += lineColoured(j, i, {246, 242, 228}) ? 1 : 0;
+            dark += lineColoured(i, j, {14, 18, 28}) ? 1 : 0;
+        }
+        lightRows += light > 200 ? 1 : 0;
+        darkColumns += dark > 200 ? 1 : 0;
+    }
+    EXPECT_EQ(lightRows, 1);
+    EXPECT_EQ(darkColumns, 1);
 }
 
 TEST(AliasRms, FlatMidGreyIsHalfALevel)

@@ -18,16 +18,18 @@ struct CompressorDeleter
 };
 
 // One compressor per thread and level, kept from piece to piece: allocating one costs more
-// than compressing a small piece.
+// than compressing a small piece, and a thread may alternate between levels.
 libdeflate_compressor &compressorFor(int level)
 {
-    thread_local std::unique_ptr<libdeflate_compressor, CompressorDeleter> compressor;
-    thread_local int compressorLevel = -1;
-    if (!compressor || compressorLevel != level) {
+    constexpr int highestLevel = 12;
+    if (level < 0 || level > highestLevel)
+        throw std::invalid_argument("no such compression level");
+    thread_local std::array<std::unique_ptr<libdeflate_compressor, CompressorDeleter>, highestLevel + 1> compressors;
+    auto &compressor = compressors[std::size_t(level)];
+    if (!compressor) {
         compressor.reset(libdeflate_alloc_compressor(level));
         if (!compressor)
             throw std::bad_alloc();
-        compressorLevel = level;
     }
     return *compressor;
 }

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <future>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "codec/deflatejoin.h"
@@ -22,6 +23,14 @@ using Bytes = std::vector<std::uint8_t>;
 // Raw bytes per band: large enough that starting each band with an empty history costs almost
 // nothing, small enough that a 1024-pixel icon keeps both cores busy.
 constexpr std::size_t bandBytes = std::size_t{512} * 1024;
+
+// Above this many bits of information a byte, filtered rows look like noise (fine texture, grain)
+// rather than a photograph or a drawing, which stay well below it. Deflate finds few real matches
+// in noise, and libdeflate's lazy matcher (its levels from 2 up) still takes short ones that cost
+// more than the literals they replace, where its level-1 matcher takes fewer. Such bands are
+// compressed both ways and the smaller is kept, so no file grows; other bands pay nothing.
+constexpr double noiseBitsPerByte = 5.0;
+constexpr int noiseLevel = 1;
 
 // Chooses each row's filter by the entropy of its filtered bytes: the byte distribution that
 // Huffman coding will see. It beats libpng's smallest-sum-of-magnitudes rule by some 3 % on
@@ -39,6 +48,7 @@ public:
 
     // Filters one row five ways, each in a loop of its own so that the compiler can vectorise
     // it, and returns the index of the filter whose output carries the least information.
+    // That information is added to the tally takeInformationBits() returns.
     int choose(const std::uint8_t *row, const std::uint8_t *prior, std::size_t bpp)
     {
         const std::size_t length = m_candidates[0].size();
@@ -91,8 +101,13 @@ public:
                 bestCost = cost;
             }
         }
+        // The row's entropy in bits: N·log2(N) for its N bytes less Σ n·log2(n) over its byte counts.
+        m_informationBits += double(m_nLogN.back() + bestCost);
         return best;
     }
+
+    // The bits of information in the rows chosen since the last call, by their byte entropies.
+    double takeInformationBits() { return std::exchange(m_informationBits, 0.0); }
 
     [[nodiscard]] const Bytes &candidate(int filter) const { return m_candidates[std::size_t(filter)]; }
     [[nodiscard]] std::size_t rowLength() const { return m_candidates[0].size(); }
@@ -112,13 +127,16 @@ private:
 
     std::vector<float> m_nLogN;
     std::array<Bytes, 5> m_candidates;
+    double m_informationBits = 0;
 };
 
-// Filters rows [first, last) into @p filtered, each row as its filter byte and data.
-void filterRows(const Bitmap &bitmap, int first, int last, FilterChooser &chooser, Bytes &filtered)
+// Filters rows [first, last) into @p filtered, each row as its filter byte and data. Returns the
+// information the filtered rows carry, in bits a byte.
+double filterRows(const Bitmap &bitmap, int first, int last, FilterChooser &chooser, Bytes &filtered)
 {
     const std::size_t length = bitmap.bytesPerRow();
     filtered.resize(std::size_t(last - first) * (length + 1));
+    chooser.takeInformationBits();
     for (int y = first; y < last; ++y) {
         const std::uint8_t *prior = y > 0 ? bitmap.row(y - 1) : nullptr;
         const int best = chooser.choose(bitmap.row(y), prior, std::size_t(bitmap.channels()));
@@ -126,6 +144,7 @@ void filterRows(const Bitmap &bitmap, int first, int last, FilterChooser &choose
         out[0] = std::uint8_t(best);
         std::copy_n(chooser.candidate(best).begin(), length, out + 1);
     }
+    return chooser.takeInformationBits() / double(std::size_t(last - first) * length);
 }
 
 // Filtered rows of one thread, kept from band to band and file to file: fresh memory costs a
@@ -146,8 +165,19 @@ struct Workspace
 DeflateJoin::Piece compressBand(const Bitmap &bitmap, int first, int last, bool isLast)
 {
     thread_local Workspace space;
-    filterRows(bitmap, first, last, space.chooserFor(bitmap.bytesPerRow()), space.filtered);
-    return DeflateJoin::compress(space.filtered.data(), space.filtered.size(), PngEncoder::compressionLevel, isLast);
+    const double bitsPerByte = filterRows(bitmap, first, last, space.chooserFor(bitmap.bytesPerRow()), space.filtered);
+    const std::uint8_t *raw = space.filtered.data();
+    const std::size_t length = space.filtered.size();
+    // Compressed as if last, and made continuable afterwards, so that two candidates compare fairly.
+    DeflateJoin::Piece piece = DeflateJoin::compress(raw, length, PngEncoder::compressionLevel, true);
+    if (bitsPerByte > noiseBitsPerByte) {
+        DeflateJoin::Piece fast = DeflateJoin::compress(raw, length, noiseLevel, true);
+        if (fast.deflated.size() < piece.deflated.size())
+            piece = std::move(fast);
+    }
+    if (!isLast)
+        DeflateJoin::makeContinuable(piece.deflated);
+    return piece;
 }
 
 void appendBigEndian(QByteArray &out, quint32 value)

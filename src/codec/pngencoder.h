@@ -15,13 +15,15 @@ class TaskPool;
  * entropy, which compresses a few percent smaller than libpng's adaptive rule. The filtered rows are
  * deflated with libdeflate, which compresses smaller than zlib at the same level and several
  * times faster, in bands of fixed height that run on all cores at once and are then joined
- * into the one zlib stream a PNG holds. The band height depends only on the image, never on
- * the number of cores, so the bytes are the same on every machine.
+ * into the one zlib stream a PNG holds. A band whose filtered bytes look like noise is also
+ * compressed at libdeflate's level 1, whose matcher suits noise better, and the smaller kept.
+ * The band height depends only on the image, never on the number of cores, so the bytes are
+ * the same on every machine.
  */
 class PngEncoder
 {
 public:
-    /** The libdeflate compression level used for every file. */
+    /** The libdeflate compression level of every band (noise-like bands may end up at level 1). */
     static constexpr int compressionLevel = 6;
 
     /** Encodes @p bitmap; with a @p pool the bands are compressed in parallel. */
