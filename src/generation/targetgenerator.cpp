@@ -63,12 +63,12 @@ public:
         return created.ok();
     }
 
-    void write(const QString &file, const QByteArray &bytes, QSize pixels)
+    void write(const QString &file, const QByteArray &bytes, QSize pixels, bool alpha = false)
     {
         if (!prepareFolder(file))
             return;
         const qsizetype failures = m_run.report().failures.size();
-        m_run.writeFile(path(file), bytes, pixels);
+        m_run.writeFile(path(file), bytes, pixels, alpha);
         if (m_run.report().failures.size() == failures)
             m_written.insert(file);
     }
@@ -107,6 +107,7 @@ void writeContainers(TargetWriter &writer, const QList<Output> &outputs)
         QList<IcoWriter::Image> icoImages;
         QMap<QByteArray, IcnsWriter::Image> icnsImages;
         int largest = 0;
+        bool alpha = false;
         QString problem;
         for (const Output &output : outputs) {
             if (output.image.file != file)
@@ -114,6 +115,7 @@ void writeContainers(TargetWriter &writer, const QList<Output> &outputs)
             largest = std::max(largest, output.image.pixels);
             try {
                 const RenderPipeline::BitmapPtr bitmap = output.pipeline->bitmap(output.request);
+                alpha = alpha || bitmap->hasAlpha();
                 if (output.image.entry == u"ico") {
                     icoImages.append({*bitmap, {}});
                 } else {
@@ -130,7 +132,7 @@ void writeContainers(TargetWriter &writer, const QList<Output> &outputs)
         const Result<QByteArray> bytes =
             icoImages.isEmpty() ? IcnsWriter::write(icnsImages, &TaskPool::shared()) : IcoWriter::write(icoImages);
         if (bytes)
-            writer.write(file, *bytes, QSize(largest, largest));
+            writer.write(file, *bytes, QSize(largest, largest), alpha);
         else
             writer.fail(file, bytes.error());
     }
