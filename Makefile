@@ -2,11 +2,12 @@
 #   make run    install dependencies, build, and start Iconsmith (or, without a display, run the
 #               command-line tool on the bundled sample into ./out)
 #   make test   install dependencies, build, and run the whole test suite
+#   make package  build the Debian package build/package/iconsmith_<version>_<arch>.deb
 PRESET ?= $(if $(CI),ci,default)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BIN := build/$(PRESET)/bin
 
-.PHONY: all deps configure build run test test-asan test-tsan format format-check tidy bench clean
+.PHONY: all deps configure build run test test-asan test-tsan package format format-check tidy bench clean
 
 all: build
 
@@ -36,6 +37,12 @@ test-asan:
 # The library and the command-line tool under ThreadSanitizer (the desktop app is left out).
 test-tsan:
 	$(MAKE) test PRESET=tsan
+
+# A release build without tests, installed under /usr into a .deb by CPack.
+package: deps
+	cmake --preset package
+	cmake --build --preset package -j $(JOBS)
+	@ls build/package/*.deb
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -4,9 +4,12 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "cli/clihelp.h"
 #include "generation/targets/targetcatalog.h"
 
 namespace iconsmith {
+
+using namespace Qt::StringLiterals;
 
 int CliOptions::platformFromText(const QString &text)
 {
@@ -29,83 +32,7 @@ int CliOptions::platformFromText(const QString &text)
 std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QString *error)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        CliOptions::tr("Turns one source image into the icon files of an application project: an AppIcon.appiconset "
-                       "folder for iPhone, iPad and Apple Watch, or a scaled image set (Image.png, @2x, @3x)."));
-    parser.addPositionalArgument(QStringLiteral("SOURCE"),
-                                 CliOptions::tr("The source image (PNG, JPEG, WebP, TIFF, GIF, HEIF, SVG, PDF, ...)."));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    CliOptions::tr("The save folder (default: the current folder)."),
-                                    CliOptions::tr("FOLDER"), QStringLiteral("."));
-    const QCommandLineOption platform(
-        {QStringLiteral("p"), QStringLiteral("platform")},
-        CliOptions::tr(
-            "What to make: iphone, ipad, iphone+ipad (default), all (with Apple Watch), scaled (Image.png, @2x, @3x), "
-            "or a platform number 0 to 6."),
-        CliOptions::tr("PLATFORM"), QStringLiteral("iphone+ipad"));
-    const QCommandLineOption rounded(QStringLiteral("rounded"),
-                                     CliOptions::tr("Clip every image to a rounded rectangle."));
-    const QCommandLineOption zoom(
-        QStringLiteral("zoom"),
-        CliOptions::tr("For the scaled image set: \"in\" puts the source size at @1x (default), "
-                       "\"out\" at @3x."),
-        CliOptions::tr("in|out"), QStringLiteral("in"));
-    const QCommandLineOption sizeTable(QStringLiteral("size-table"),
-                                       CliOptions::tr("Read the sizes from this property list."),
-                                       CliOptions::tr("FILE"));
-    const QCommandLineOption background(
-        QStringLiteral("background"),
-        CliOptions::tr("Fill transparency with a colour (#rrggbb, #rgb or a name such as white); "
-                       "makes every image opaque."),
-        CliOptions::tr("COLOR"));
-    const QCommandLineOption strict(QStringLiteral("strict"),
-                                    CliOptions::tr("Treat warnings about the source as errors."));
-    const QCommandLineOption check(
-        QStringLiteral("check"), CliOptions::tr("Check an existing icon set as Xcode reads it, instead of generating."),
-        CliOptions::tr("FOLDER"));
-    const QCommandLineOption open(QStringLiteral("open"),
-                                  CliOptions::tr("Show the save folder in the file browser afterwards."));
-    const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
-                                   CliOptions::tr("Print nothing but warnings and errors."));
-    const QCommandLineOption target(
-        QStringLiteral("target"),
-        CliOptions::tr("Write these targets instead of the platform choice, each into FOLDER/<target>: a comma list of "
-                       "ios, macos, watchos, icon-composer, android, windows, web, linux; \"apple\" for the first "
-                       "four, \"everything\" for all."),
-        CliOptions::tr("LIST"));
-    const QCommandLineOption dark(QStringLiteral("dark"),
-                                  CliOptions::tr("The dark appearance's picture: the foreground on transparency."),
-                                  CliOptions::tr("FILE"));
-    const QCommandLineOption tinted(QStringLiteral("tinted"),
-                                    CliOptions::tr("The tinted appearance's picture (made greyscale)."),
-                                    CliOptions::tr("FILE"));
-    const QCommandLineOption noShape(QStringLiteral("no-shape"),
-                                     CliOptions::tr("macOS: use full-bleed artwork as it is, not fitted into the "
-                                                    "rounded body with its shadow."));
-    const QCommandLineOption androidInset(
-        QStringLiteral("android-inset"),
-        CliOptions::tr("Android: the margin between the adaptive layer's edge and the circle its content is fitted "
-                       "into, in percent of the layer (0 to 45; default 19.4, the 66 dp safe zone)."),
-        CliOptions::tr("PERCENT"));
-    const QCommandLineOption androidForeground(
-        QStringLiteral("android-foreground"),
-        CliOptions::tr("Android: a ready 108 dp adaptive foreground layer, used as it is."), CliOptions::tr("FILE"));
-    const QCommandLineOption androidBackground(
-        QStringLiteral("android-background"),
-        CliOptions::tr("Android: a background layer picture instead of the background colour."),
-        CliOptions::tr("FILE"));
-    const QCommandLineOption monochrome(
-        QStringLiteral("monochrome"),
-        CliOptions::tr("Android: a ready monochrome (themed icon) layer; its shape is used."), CliOptions::tr("FILE"));
-    const QCommandLineOption name(QStringLiteral("name"),
-                                  CliOptions::tr("The app's name for icon files and the web manifest (default: the "
-                                                 "source's base name)."),
-                                  CliOptions::tr("NAME"));
-    parser.addOptions({output, platform, rounded, zoom, sizeTable, background, strict, check, open, quiet, target, dark,
-                       tinted, noShape, androidInset, androidForeground, androidBackground, monochrome, name});
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-
+    CliHelp::describe(parser);
     const auto usage = [error](const QString &message) -> std::optional<CliOptions> {
         if (error != nullptr)
             *error = message;
@@ -115,96 +42,151 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QStrin
         return usage(parser.errorText());
 
     CliOptions options;
-    options.helpText = parser.helpText();
-    if (parser.isSet(help)) {
+    options.helpText = parser.helpText() + CliHelp::epilogue();
+    if (parser.isSet(u"help"_s)) {
         options.mode = Mode::Help;
         return options;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(u"version"_s)) {
         options.mode = Mode::Version;
         return options;
     }
+    const auto setRunOptions = [&parser](CliOptions &run) {
+        run.quiet = parser.isSet(u"quiet"_s);
+        run.strict = parser.isSet(u"strict"_s);
+        run.json = parser.isSet(u"json"_s);
+        run.open = parser.isSet(u"open"_s);
+    };
+    setRunOptions(options);
 
-    options.quiet = parser.isSet(quiet);
-    options.strict = parser.isSet(strict);
-    if (parser.isSet(check)) {
+    const QStringList positional = parser.positionalArguments();
+    if (parser.isSet(u"check"_s)) {
         options.mode = Mode::Check;
-        options.checkFolder = parser.value(check);
-        if (!parser.positionalArguments().isEmpty())
-            return usage(CliOptions::tr("--check takes a folder and no source image."));
+        options.checkFolder = parser.value(u"check"_s);
+        if (!positional.isEmpty())
+            return usage(tr("--check takes a folder and no source image."));
+        if (parser.isSet(u"config"_s))
+            return usage(tr("--check and --config cannot be combined."));
         return options;
     }
 
-    const QStringList positional = parser.positionalArguments();
-    if (positional.isEmpty())
-        return usage(CliOptions::tr("No source image was given."));
-    if (positional.size() > 1)
-        return usage(CliOptions::tr("Only one source image can be given; got %1.").arg(positional.size()));
-    options.source = positional.first();
-
-    options.output = parser.value(output);
-    if (options.output.isEmpty())
-        return usage(CliOptions::tr("The save folder is empty."));
-    options.platform = platformFromText(parser.value(platform));
-    if (options.platform < 0)
-        return usage(CliOptions::tr("Unknown platform \"%1\"; use iphone, ipad, iphone+ipad, all, scaled or 0 to 6.")
-                         .arg(parser.value(platform)));
-    const QString zoomText = parser.value(zoom).trimmed().toLower();
-    if (zoomText != u"in" && zoomText != u"out")
-        return usage(CliOptions::tr("--zoom takes \"in\" or \"out\", not \"%1\".").arg(parser.value(zoom)));
-    options.zoomIn = zoomText == u"in";
-    options.rounded = parser.isSet(rounded);
-    options.sizeTable = parser.value(sizeTable);
-    options.open = parser.isSet(open);
-    if (parser.isSet(background)) {
-        options.background = RgbColor::fromText(parser.value(background));
-        if (!options.background)
-            return usage(CliOptions::tr("\"%1\" is not a colour; use #rrggbb, #rgb or a name such as white.")
-                             .arg(parser.value(background)));
+    Values values;
+    for (const QString &name : CliHelp::recipeOptions()) {
+        if (parser.isSet(name))
+            values.insert(name, parser.value(name));
     }
-
-    const QList<std::pair<const QCommandLineOption *, SourceRole>> pictures{
-        {&dark, SourceRole::Dark},
-        {&tinted, SourceRole::Tinted},
-        {&androidForeground, SourceRole::AndroidForeground},
-        {&androidBackground, SourceRole::AndroidBackground},
-        {&monochrome, SourceRole::Monochrome}};
-    if (!parser.isSet(target)) {
-        for (const QCommandLineOption *option :
-             {&dark, &tinted, &noShape, &androidInset, &androidForeground, &androidBackground, &monochrome, &name}) {
-            if (parser.isSet(*option))
-                return usage(CliOptions::tr("--%1 goes with --target.").arg(option->names().constLast()));
+    const bool defaultProject = positional.isEmpty() && QFileInfo(projectFileName.toString()).isFile();
+    if (parser.isSet(u"config"_s) || defaultProject) {
+        options.mode = Mode::Project;
+        options.projectFile = parser.isSet(u"config"_s) ? parser.value(u"config"_s) : projectFileName.toString();
+        if (!positional.isEmpty())
+            return usage(tr("A source image and --config cannot be combined: the project file names the sources."));
+        if (!values.isEmpty())
+            return usage(tr("--%1 cannot be given with a project file (%2): the file says what to make, the command "
+                            "line only how to run it.")
+                             .arg(values.firstKey(), options.projectFile));
+        for (const QString &names : parser.values(u"only"_s)) {
+            for (const QString &name : names.split(u',', Qt::SkipEmptyParts))
+                options.only << name.trimmed();
         }
         return options;
     }
-    if (parser.isSet(platform))
-        return usage(CliOptions::tr("-p and --target cannot be combined: -p makes one of the classic sets, "
-                                    "--target the newer ones."));
-    if (parser.isSet(rounded) || parser.isSet(zoom) || parser.isSet(sizeTable))
-        return usage(CliOptions::tr("--rounded, --zoom and --size-table go with -p, not with --target."));
-    const Result<QStringList> targets = TargetCatalog::parse(parser.value(target));
+    if (parser.isSet(u"only"_s))
+        return usage(tr("--only goes with a project file (--config FILE)."));
+    if (positional.isEmpty())
+        return usage(tr("No source image was given, and the current folder has no %1.").arg(projectFileName));
+    if (positional.size() > 1)
+        return usage(tr("Only one source image can be given; got %1.").arg(positional.size()));
+    values.insert(u"source"_s, positional.first());
+
+    Problem problem;
+    std::optional<CliOptions> parsed = fromValues(values, &problem);
+    if (!parsed)
+        return usage(problem.message);
+    parsed->helpText = options.helpText;
+    setRunOptions(*parsed);
+    return parsed;
+}
+
+std::optional<CliOptions> CliOptions::fromValues(const Values &values, Problem *problem)
+{
+    const auto fail = [problem](const QString &option, const QString &message) -> std::optional<CliOptions> {
+        if (problem != nullptr)
+            *problem = {option, message};
+        return std::nullopt;
+    };
+    const auto isSet = [&values](const QString &name) { return values.contains(name); };
+
+    CliOptions options;
+    options.source = values.value(u"source"_s);
+    if (options.source.isEmpty())
+        return fail(u"source"_s, tr("No source image was given."));
+    options.output = values.value(u"output"_s, u"."_s);
+    if (options.output.isEmpty())
+        return fail(u"output"_s, tr("The save folder is empty."));
+    const QString platformText = values.value(u"platform"_s, u"iphone+ipad"_s);
+    options.platform = platformFromText(platformText);
+    if (options.platform < 0)
+        return fail(
+            u"platform"_s,
+            tr("Unknown platform \"%1\"; use iphone, ipad, iphone+ipad, all, scaled or 0 to 6.").arg(platformText));
+    const QString zoomText = values.value(u"zoom"_s, u"in"_s);
+    if (zoomText.trimmed().toLower() != u"in" && zoomText.trimmed().toLower() != u"out")
+        return fail(u"zoom"_s, tr("--zoom takes \"in\" or \"out\", not \"%1\".").arg(zoomText));
+    options.zoomIn = zoomText.trimmed().toLower() == u"in";
+    options.rounded = isSet(u"rounded"_s);
+    options.sizeTable = values.value(u"size-table"_s);
+    if (isSet(u"background"_s)) {
+        options.background = RgbColor::fromText(values.value(u"background"_s));
+        if (!options.background)
+            return fail(u"background"_s, tr("\"%1\" is not a colour; use #rrggbb, #rgb or a name such as white.")
+                                             .arg(values.value(u"background"_s)));
+    }
+
+    const QList<std::pair<QString, SourceRole>> pictures{{u"dark"_s, SourceRole::Dark},
+                                                         {u"tinted"_s, SourceRole::Tinted},
+                                                         {u"android-foreground"_s, SourceRole::AndroidForeground},
+                                                         {u"android-background"_s, SourceRole::AndroidBackground},
+                                                         {u"monochrome"_s, SourceRole::Monochrome}};
+    if (!isSet(u"target"_s)) {
+        for (const QString &name : {u"dark"_s, u"tinted"_s, u"no-shape"_s, u"android-inset"_s, u"android-foreground"_s,
+                                    u"android-background"_s, u"monochrome"_s, u"name"_s}) {
+            if (isSet(name))
+                return fail(name, tr("--%1 goes with --target.").arg(name));
+        }
+        return options;
+    }
+    if (isSet(u"platform"_s))
+        return fail(u"platform"_s, tr("-p and --target cannot be combined: -p makes one of the classic sets, "
+                                      "--target the newer ones."));
+    for (const QString &name : {u"rounded"_s, u"zoom"_s, u"size-table"_s}) {
+        if (isSet(name))
+            return fail(name, tr("--rounded, --zoom and --size-table go with -p, not with --target."));
+    }
+    const Result<QStringList> targets = TargetCatalog::parse(values.value(u"target"_s));
     if (!targets)
-        return usage(targets.error());
+        return fail(u"target"_s, targets.error());
     options.targets = *targets;
-    for (const auto &[option, role] : pictures) {
-        if (parser.isSet(*option))
-            options.otherSources.insert(role, parser.value(*option));
+    for (const auto &[name, role] : pictures) {
+        if (isSet(name))
+            options.otherSources.insert(role, values.value(name));
     }
     TargetOptions &shaping = options.targetOptions;
     shaping.background = options.background;
-    shaping.macShape = !parser.isSet(noShape);
-    if (parser.isSet(androidInset)) {
+    shaping.macShape = !isSet(u"no-shape"_s);
+    if (isSet(u"android-inset"_s)) {
+        const QString text = values.value(u"android-inset"_s);
         bool ok = false;
-        const double percent = parser.value(androidInset).trimmed().remove(u'%').toDouble(&ok);
+        const double percent = QString(text).trimmed().remove(u'%').toDouble(&ok);
         if (!ok || !(percent >= 0 && percent <= 45))
-            return usage(CliOptions::tr("--android-inset takes a percentage from 0 to 45, not \"%1\".")
-                             .arg(parser.value(androidInset)));
+            return fail(u"android-inset"_s,
+                        tr("--android-inset takes a percentage from 0 to 45, not \"%1\".").arg(text));
         shaping.androidInset = percent;
     }
-    shaping.name = parser.isSet(name) ? parser.value(name).trimmed() : QFileInfo(options.source).completeBaseName();
+    shaping.name = isSet(u"name"_s) ? values.value(u"name"_s).trimmed() : QFileInfo(options.source).completeBaseName();
     if (shaping.name.isEmpty() || shaping.name == u"." || shaping.name == u".." || shaping.name.contains(u'/') ||
         shaping.name.contains(u'\\') || shaping.name.contains(QChar(0)))
-        return usage(CliOptions::tr("\"%1\" cannot name a file; give --name NAME.").arg(shaping.name));
+        return fail(u"name"_s, tr("\"%1\" cannot name a file; give --name NAME.").arg(shaping.name));
     return options;
 }
 

@@ -7,6 +7,9 @@
 #include "catalog/iconsetcheck.h"
 #include "cli/clihost.h"
 #include "cli/clioptions.h"
+#include "cli/jsonreport.h"
+#include "cli/projectfile.h"
+#include "cli/runoutcome.h"
 #include "codec/sourceimage.h"
 #include "generation/icongenerator.h"
 #include "generation/outputpaths.h"
@@ -22,6 +25,13 @@ QString programName()
     return QStringLiteral("iconsmith-cli");
 }
 
+int statusOf(const RunOutcome &run, bool strict)
+{
+    if (!run.report.succeeded())
+        return CliRunner::Failure;
+    return strict && !run.warnings.isEmpty() ? CliRunner::StrictWarnings : CliRunner::Success;
+}
+
 } // namespace
 
 CliRunner::CliRunner(FILE *out, FILE *err) : m_out(out), m_err(err) {}
@@ -30,11 +40,8 @@ int CliRunner::run(const QStringList &arguments)
 {
     QString error;
     const std::optional<CliOptions> options = CliOptions::parse(arguments, &error);
-    if (!options) {
-        m_err << programName() << ": " << error << '\n'
-              << tr("Try \"%1 --help\" for more information.").arg(programName()) << Qt::endl;
-        return UsageError;
-    }
+    if (!options)
+        return usageError(error, arguments.contains(QStringLiteral("--json")));
     switch (options->mode) {
     case CliOptions::Mode::Help:
         m_out << options->helpText << Qt::flush;
@@ -44,74 +51,123 @@ int CliRunner::run(const QStringList &arguments)
         return Success;
     case CliOptions::Mode::Check:
         return check(*options);
+    case CliOptions::Mode::Project:
+        return runProject(*options);
     case CliOptions::Mode::Generate:
         break;
     }
-    return generate(*options);
+    return finish(*options, {generate(*options, {})});
 }
 
-int CliRunner::generate(const CliOptions &options)
+int CliRunner::usageError(const QString &message, bool json)
 {
+    m_err << programName() << ": " << message << '\n'
+          << tr("Try \"%1 --help\" for more information.").arg(programName()) << Qt::endl;
+    if (json)
+        m_out << JsonReport::usageError(message, UsageError) << Qt::flush;
+    return UsageError;
+}
+
+int CliRunner::runProject(const CliOptions &options)
+{
+    const Result<QList<ProjectFile::Recipe>> recipes = ProjectFile::read(options.projectFile, options.only);
+    if (!recipes)
+        return usageError(recipes.error(), options.json);
+    QList<RunOutcome> runs;
+    for (const ProjectFile::Recipe &recipe : *recipes) {
+        CliOptions run = recipe.options;
+        run.quiet = options.quiet;
+        run.json = options.json;
+        run.open = options.open;
+        run.strict = run.strict || options.strict;
+        runs.append(generate(run, recipe.name));
+        if (!options.json)
+            print(run, runs.last());
+    }
+    return finish(options, runs);
+}
+
+RunOutcome CliRunner::generate(const CliOptions &options, const QString &recipe)
+{
+    RunOutcome outcome;
+    outcome.recipe = recipe;
+    outcome.source = options.source;
+    outcome.report.folder = OutputPaths::expandHome(options.output);
     const Result<SourceImage> loaded = SourceImage::load(options.source);
     if (!loaded) {
-        m_err << programName() << ": " << loaded.error() << Qt::endl;
-        return Failure;
+        outcome.report.failures.append({options.source, loaded.error()});
+        outcome.status = Failure;
+        return outcome;
     }
+    outcome.started = true;
     const SourceImage &source = *loaded;
-    CliHost host(options);
-    if (!options.targets.isEmpty())
-        return generateTargets(options, source, host);
-
-    IconGenerator generator(host, options.sizeTable);
-    const GenerationReport report = generator.generate(source);
-    const QList<SourceWarning> warnings =
-        SourceCheck::check({source.size(), report.sourceHasTransparency, source.isVector()}, generator.outputPlan());
-    return finish(options, report, warnings, false);
+    if (!options.targets.isEmpty()) {
+        generateTargets(options, source, outcome);
+    } else {
+        CliHost host(options);
+        IconGenerator generator(host, options.sizeTable);
+        outcome.report = generator.generate(source);
+        outcome.warnings = SourceCheck::check({source.size(), outcome.report.sourceHasTransparency, source.isVector()},
+                                              generator.outputPlan());
+    }
+    outcome.status = statusOf(outcome, options.strict);
+    return outcome;
 }
 
-int CliRunner::generateTargets(const CliOptions &options, const SourceImage &source, CliHost &host)
+void CliRunner::generateTargets(const CliOptions &options, const SourceImage &source, RunOutcome &outcome)
 {
     TargetSources sources{source, {}};
     for (auto it = options.otherSources.begin(); it != options.otherSources.end(); ++it) {
         const Result<SourceImage> picture = SourceImage::load(it.value());
         if (!picture) {
-            m_err << programName() << ": " << picture.error() << Qt::endl;
-            return Failure;
+            outcome.report.failures.append({it.value(), picture.error()});
+            outcome.started = false;
+            return;
         }
         sources.others.insert(it.key(), *picture);
     }
-    const TargetJob job{OutputPaths::expandHome(options.output), options.targets, options.targetOptions};
-    const GenerationReport report = TargetGenerator(host).generate(sources, job);
+    CliHost host(options);
+    const TargetJob job{outcome.report.folder, options.targets, options.targetOptions};
+    outcome.report = TargetGenerator(host).generate(sources, job);
+    outcome.relativePaths = true;
     // Every target has a 1024-pixel image, and no image is stretched.
     OutputPlan plan;
     plan.outputs.append({QStringLiteral("AppIcon"), QSize(1024, 1024)});
     plan.stretched = false;
-    const QList<SourceWarning> warnings =
-        SourceCheck::check({source.size(), report.sourceHasTransparency, source.isVector()}, plan);
-    return finish(options, report, warnings, true);
+    outcome.warnings =
+        SourceCheck::check({source.size(), outcome.report.sourceHasTransparency, source.isVector()}, plan);
 }
 
-int CliRunner::finish(const CliOptions &options, const GenerationReport &report, const QList<SourceWarning> &warnings,
-                      bool relativePaths)
+void CliRunner::print(const CliOptions &options, const RunOutcome &run)
 {
-    const QList<GenerationReport::WrittenFile> written = report.distinctFiles();
-    const QDir folder(report.folder);
+    const QString prefix = run.recipe.isEmpty()
+                               ? programName() + QStringLiteral(": ")
+                               : programName() + QStringLiteral(": ") + run.recipe + QStringLiteral(": ");
+    if (!run.started) {
+        // The reason names the picture that could not be read.
+        for (const GenerationReport::Failure &failure : run.report.failures)
+            m_err << prefix << failure.reason << '\n';
+        m_err.flush();
+        return;
+    }
+    const QList<GenerationReport::WrittenFile> written = run.report.distinctFiles();
     for (const GenerationReport::WrittenFile &file : written) {
         if (options.quiet)
             continue;
-        const QString name = QDir::toNativeSeparators(relativePaths ? folder.relativeFilePath(file.path)
-                                                                    : QFileInfo(file.path).fileName());
+        const QString name =
+            QDir::toNativeSeparators(run.relativePaths ? run.relativePath(file.path) : QFileInfo(file.path).fileName());
         if (file.pixels.isEmpty())
             m_out << name << '\n';
         else
             m_out << name << "  " << file.pixels.width() << 'x' << file.pixels.height() << '\n';
     }
-    for (const GenerationReport::Failure &failure : report.failures)
-        m_err << programName() << ": " << QDir::toNativeSeparators(failure.path) << ": " << failure.reason << '\n';
-    for (const QString &note : report.notes)
-        m_err << programName() << ": " << tr("note:") << ' ' << note << '\n';
-    for (const SourceWarning &warning : warnings) {
-        m_err << programName() << ": " << tr("warning:") << ' ' << warning.message;
+    m_out.flush();
+    for (const GenerationReport::Failure &failure : run.report.failures)
+        m_err << prefix << QDir::toNativeSeparators(failure.path) << ": " << failure.reason << '\n';
+    for (const QString &note : run.report.notes)
+        m_err << prefix << tr("note:") << ' ' << note << '\n';
+    for (const SourceWarning &warning : run.warnings) {
+        m_err << prefix << tr("warning:") << ' ' << warning.message;
         if (warning.kind == SourceWarning::Kind::TransparentMarketingIcon)
             m_err << ' ' << tr("(--background COLOR)");
         m_err << '\n';
@@ -119,10 +175,12 @@ int CliRunner::finish(const CliOptions &options, const GenerationReport &report,
     m_err.flush();
 
     if (!options.quiet) {
+        if (!run.recipe.isEmpty())
+            m_out << run.recipe << ": ";
         const auto files = written.size();
-        const QString where = QDir::toNativeSeparators(report.folder);
+        const QString where = QDir::toNativeSeparators(run.report.folder);
         m_out << (files == 1 ? tr("Wrote 1 file to %1").arg(where) : tr("Wrote %1 files to %2").arg(files).arg(where));
-        const auto problems = report.failures.size();
+        const auto problems = run.report.failures.size();
         if (problems == 0)
             m_out << ".\n";
         else
@@ -131,14 +189,33 @@ int CliRunner::finish(const CliOptions &options, const GenerationReport &report,
                   << '\n';
     }
     m_out.flush();
-    if (!report.succeeded())
-        return Failure;
-    return options.strict && !warnings.isEmpty() ? StrictWarnings : Success;
+}
+
+int CliRunner::finish(const CliOptions &options, const QList<RunOutcome> &runs)
+{
+    // Any failure outweighs warnings under --strict.
+    int status = Success;
+    for (const RunOutcome &run : runs) {
+        if (run.status == Failure)
+            status = Failure;
+        else if (run.status == StrictWarnings && status == Success)
+            status = StrictWarnings;
+    }
+    if (options.json)
+        m_out << JsonReport::generation(runs, status) << Qt::flush;
+    else if (options.mode == CliOptions::Mode::Generate)
+        print(options, runs.constFirst());
+    return status;
 }
 
 int CliRunner::check(const CliOptions &options)
 {
     const IconSetCheck::Report result = IconSetCheck::check(options.checkFolder);
+    const int status = result.passed() ? Success : Failure;
+    if (options.json) {
+        m_out << JsonReport::check(options.checkFolder, result, status) << Qt::flush;
+        return status;
+    }
     for (const IconSetCheck::Problem &problem : result.problems)
         m_out << problem.file << ": " << problem.message << '\n';
     if (!options.quiet) {
@@ -151,7 +228,7 @@ int CliRunner::check(const CliOptions &options)
                   << '\n';
     }
     m_out.flush();
-    return result.passed() ? Success : Failure;
+    return status;
 }
 
 } // namespace iconsmith

@@ -8,13 +8,14 @@
 
 namespace iconsmith {
 
-class CliHost;
 class SourceImage;
 struct CliOptions;
-struct GenerationReport;
-struct SourceWarning;
+struct RunOutcome;
 
-/** The command-line tool: reads its arguments, runs the generation or the check, prints, and answers the exit status.
+/**
+ * The command-line tool: reads its arguments, runs the generation, the recipes of a project file
+ * or the check, prints (lines for people, or one JSON document), and answers the exit status.
+ * Nothing is ever coloured, so the output reads the same in a terminal, a log or a pipe.
  */
 class CliRunner
 {
@@ -30,10 +31,12 @@ public:
     int run(const QStringList &arguments);
 
 private:
-    int generate(const CliOptions &options);
-    int generateTargets(const CliOptions &options, const SourceImage &source, CliHost &host);
-    int finish(const CliOptions &options, const GenerationReport &report, const QList<SourceWarning> &warnings,
-               bool relativePaths);
+    int usageError(const QString &message, bool json);
+    int runProject(const CliOptions &options);
+    RunOutcome generate(const CliOptions &options, const QString &recipe);
+    void generateTargets(const CliOptions &options, const SourceImage &source, RunOutcome &outcome);
+    int finish(const CliOptions &options, const QList<RunOutcome> &runs);
+    void print(const CliOptions &options, const RunOutcome &run);
     int check(const CliOptions &options);
 
     QTextStream m_out;

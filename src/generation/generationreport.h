@@ -15,6 +15,11 @@ struct GenerationReport
         QString path;
         /** Pixel size; empty for a document such as Contents.json. */
         QSize pixels;
+        /**
+         * Whether the image keeps an alpha channel: a PNG's colour type says it; a container
+         * (.ico, .icns) has one when any picture in it does.
+         */
+        bool alpha = false;
     };
     struct Failure
     {

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "codec/pngheader.h"
 #include "common/taskpool.h"
 #include "generation/fileoutput.h"
 #include "generation/generationhost.h"
@@ -22,12 +23,17 @@ RenderPipeline &GenerationRun::pipeline(int key, const SourceImage &picture)
     return *slot;
 }
 
-void GenerationRun::writeFile(const QString &path, const QByteArray &bytes, QSize pixels)
+void GenerationRun::writeFile(const QString &path, const QByteArray &bytes, QSize pixels, bool alpha)
 {
-    if (const Result<void> written = FileOutput::writeAtomically(path, bytes); !written)
+    if (const Result<void> written = FileOutput::writeAtomically(path, bytes); !written) {
         fail(path, written.error());
-    else
-        m_report.written.append({path, pixels});
+        return;
+    }
+    if (PngHeader::isPng(bytes)) {
+        const Result<PngHeader> header = PngHeader::parse(bytes);
+        alpha = header && header->hasAlphaChannel();
+    }
+    m_report.written.append({path, pixels, alpha});
 }
 
 void GenerationRun::fail(const QString &path, const QString &reason)

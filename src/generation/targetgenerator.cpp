@@ -73,12 +73,12 @@ public:
         return created.ok();
     }
 
-    void write(const QString &file, const QByteArray &bytes, QSize pixels)
+    void write(const QString &file, const QByteArray &bytes, QSize pixels, bool alpha = false)
     {
         if (!prepareFolder(file))
             return;
         const qsizetype failures = m_run.report().failures.size();
-        m_run.writeFile(path(file), bytes, pixels);
+        m_run.writeFile(path(file), bytes, pixels, alpha);
         if (m_run.report().failures.size() == failures)
             m_written.insert(file);
     }
@@ -117,6 +117,7 @@ void writeContainers(TargetWriter &writer, const QList<Output> &outputs)
         QList<IcoWriter::Image> icoImages;
         QMap<QByteArray, IcnsWriter::Image> icnsImages;
         int largest = 0;
+        bool alpha = false;
         QString problem;
         for (const Output &output : outputs) {
             if (output.image.file != file)
@@ -125,6 +126,7 @@ void writeContainers(TargetWriter &writer, const QList<Output> &outputs)
             try {
                 const RenderPipeline::BitmapPtr bitmap = output.pipeline->bitmap(output.request);
                 // The PNG a file of the same render already has is reused, not encoded again.
+                alpha = alpha || bitmap->hasAlpha();
                 const QByteArray png = storesAsPng(output.image) ? output.pipeline->png(output.request) : QByteArray();
                 if (output.image.entry == u"ico")
                     icoImages.append({*bitmap, png});
@@ -141,7 +143,7 @@ void writeContainers(TargetWriter &writer, const QList<Output> &outputs)
         const Result<QByteArray> bytes =
             icoImages.isEmpty() ? IcnsWriter::write(icnsImages, &TaskPool::shared()) : IcoWriter::write(icoImages);
         if (bytes)
-            writer.write(file, *bytes, QSize(largest, largest));
+            writer.write(file, *bytes, QSize(largest, largest), alpha);
         else
             writer.fail(file, bytes.error());
     }

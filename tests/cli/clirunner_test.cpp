@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -127,6 +130,10 @@ TEST_F(CliRunnerTest, UsageErrorsExitWithTwo)
         {m_source, u"--dark"_s, m_source},
         {m_source, u"--target"_s, u"android"_s, u"--android-inset"_s, u"60"_s},
         {m_source, u"--target"_s, u"linux"_s, u"--name"_s, u"../x"_s},
+        {m_source, u"--only"_s, u"free"_s},
+        {u"--config"_s, m_dir.filePath(u"iconsmith.json"_s), m_source},
+        {u"--config"_s, m_dir.filePath(u"iconsmith.json"_s), u"-o"_s, m_output},
+        {u"--config"_s, m_dir.filePath(u"missing.json"_s)},
     };
     for (const QStringList &arguments : misuses) {
         const CliRun result = runCli(arguments);
@@ -228,6 +235,104 @@ TEST_F(CliRunnerTest, TheCheckListsOneLinePerProblemAndFails)
     ASSERT_EQ(lines.size(), 2) << checked.out.toStdString();
     EXPECT_EQ(lines[0], u"Icon-76.png: is listed but missing"_s);
     EXPECT_TRUE(lines[1].endsWith(u"1 problem."_s));
+
+    const CliRun json = runCli({u"--check"_s, set, u"--json"_s});
+    EXPECT_EQ(json.status, 1);
+    const QJsonObject document = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    EXPECT_EQ(document[u"status"_s].toInt(), 1);
+    EXPECT_EQ(document[u"command"_s].toString(), u"check"_s);
+    const QJsonArray problems = document[u"problems"_s].toArray();
+    ASSERT_EQ(problems.size(), 1) << json.out.toStdString();
+    EXPECT_EQ(problems[0][u"file"_s].toString(), u"Icon-76.png"_s);
+    EXPECT_EQ(problems[0][u"message"_s].toString(), u"is listed but missing"_s);
+}
+
+class CliProjectTest : public CliRunnerTest
+{
+protected:
+    void SetUp() override
+    {
+        CliRunnerTest::SetUp();
+        // One opaque 1024-pixel picture, one small and transparent one that earns warnings.
+        test::writeTestPicture(m_dir.filePath(u"clear.png"_s), QSize(128, 128), true);
+        m_config = m_dir.filePath(u"iconsmith.json"_s);
+        QFile file(m_config);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(R"({
+            "output": "out",
+            "recipes": {
+                "opaque": {"source": "source.png", "targets": ["ios", "windows"]},
+                "clear": {"source": "clear.png", "platform": "iphone", "output": "out/clear", "size-table": "%1"}
+            }
+        })"_ba.replace("%1", test::shippedSizeTable().toUtf8()));
+    }
+    QString m_config;
+};
+
+TEST_F(CliProjectTest, RecipesReportAsOneJsonDocumentAndNothingElse)
+{
+    const CliRun result = runCli({u"--config"_s, m_config, u"--json"_s, u"--strict"_s});
+    EXPECT_EQ(result.status, 3) << result.err.toStdString();
+    EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+    QJsonParseError error{};
+    const QJsonObject document = QJsonDocument::fromJson(result.out.toUtf8(), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << result.out.toStdString();
+    EXPECT_EQ(document[u"version"_s].toInt(), 1);
+    EXPECT_EQ(document[u"status"_s].toInt(), 3);
+    const QJsonArray runs = document[u"runs"_s].toArray();
+    ASSERT_EQ(runs.size(), 2);
+
+    const QJsonObject clear = runs[0].toObject();
+    EXPECT_EQ(clear[u"recipe"_s].toString(), u"clear"_s);
+    EXPECT_EQ(clear[u"status"_s].toInt(), 3);
+    QStringList kinds;
+    for (const QJsonValue warning : clear[u"warnings"_s].toArray())
+        kinds << warning[u"kind"_s].toString();
+    EXPECT_TRUE(kinds.contains(u"transparent-marketing-icon"_s)) << kinds.join(u' ').toStdString();
+    EXPECT_TRUE(kinds.contains(u"enlarged"_s)) << kinds.join(u' ').toStdString();
+    bool sawTransparentPng = false;
+    for (const QJsonValue file : clear[u"files"_s].toArray())
+        sawTransparentPng = sawTransparentPng || (file[u"width"_s].toInt() > 0 && file[u"alpha"_s].toBool());
+    EXPECT_TRUE(sawTransparentPng);
+
+    const QJsonObject opaque = runs[1].toObject();
+    EXPECT_EQ(opaque[u"status"_s].toInt(), 0);
+    EXPECT_EQ(opaque[u"folder"_s].toString(), QDir::cleanPath(m_dir.filePath(u"out"_s)));
+    QMap<QString, QJsonObject> files;
+    for (const QJsonValue file : opaque[u"files"_s].toArray())
+        files.insert(file[u"file"_s].toString(), file.toObject());
+    const QJsonObject icon = files.value(u"ios/AppIcon.appiconset/AppIcon.png"_s);
+    ASSERT_FALSE(icon.isEmpty()) << QStringList(files.keys()).join(u' ').toStdString();
+    EXPECT_EQ(icon[u"width"_s].toInt(), 1024);
+    EXPECT_FALSE(icon[u"alpha"_s].toBool());
+    EXPECT_EQ(icon[u"bytes"_s].toInteger(), QFileInfo(icon[u"path"_s].toString()).size());
+    const QJsonObject contents = files.value(u"ios/AppIcon.appiconset/Contents.json"_s);
+    EXPECT_TRUE(contents[u"width"_s].isNull());
+    EXPECT_TRUE(contents[u"alpha"_s].isNull());
+    EXPECT_TRUE(files.contains(u"windows/app.ico"_s));
+}
+
+TEST_F(CliProjectTest, TheFileInTheCurrentFolderRunsWhenNoSourceIsGivenAndABadOneIsAUsageError)
+{
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+    const CliRun only = runCli({u"--only"_s, u"opaque"_s});
+    QDir::setCurrent(previous);
+    EXPECT_EQ(only.status, 0) << only.err.toStdString();
+    EXPECT_TRUE(only.out.contains(u"opaque: Wrote "_s)) << only.out.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(m_dir.filePath(u"out/windows/app.ico"_s)));
+    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(u"out/clear"_s)));
+
+    QFile file(m_config);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"recipes": {"pro": {"source": "source.png", "targets": ["ios", "amiga"]}}})");
+    file.close();
+    const CliRun bad = runCli({u"--config"_s, m_config, u"--json"_s});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_TRUE(bad.err.contains(u"recipes.pro.targets[1]: Unknown target \"amiga\""_s)) << bad.err.toStdString();
+    const QJsonObject document = QJsonDocument::fromJson(bad.out.toUtf8()).object();
+    EXPECT_EQ(document[u"status"_s].toInt(), 2);
+    EXPECT_TRUE(document[u"error"_s].toString().contains(u"recipes.pro.targets[1]"_s)) << bad.out.toStdString();
 }
 
 TEST(CliOptions, PlatformNamesAndNumbers)

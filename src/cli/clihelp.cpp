@@ -1,0 +1,134 @@
+#include "cli/clihelp.h"
+
+#include <QCommandLineParser>
+
+#include "generation/targets/targetcatalog.h"
+
+namespace iconsmith {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The options that say how to run rather than what to make.
+QList<QCommandLineOption> runOptions()
+{
+    return {
+        {u"strict"_s, CliHelp::tr("Treat warnings about the source as errors (exit status 3).")},
+        {u"check"_s, CliHelp::tr("Check an existing icon set as Xcode reads it, instead of generating."),
+         CliHelp::tr("FOLDER")},
+        {u"config"_s,
+         CliHelp::tr("Run the recipes of a project file (default: iconsmith.json in the current folder when no "
+                     "source is given). The file says what to make; only --only, --json, --strict, --quiet and "
+                     "--open go with it."),
+         CliHelp::tr("FILE")},
+        {u"only"_s, CliHelp::tr("Run only these recipes of the project file (a comma list)."), CliHelp::tr("NAMES")},
+        {u"json"_s,
+         CliHelp::tr("Print one JSON document on standard output (the files written, warnings, notes, failures; or "
+                     "the check's problems) and nothing else.")},
+        {u"open"_s, CliHelp::tr("Show the save folder in the file browser afterwards.")},
+        {{u"q"_s, u"quiet"_s}, CliHelp::tr("Print nothing but warnings and errors.")},
+    };
+}
+
+// The options that say what to make: the command line's or a project file's recipe.
+QList<QCommandLineOption> recipeOptionList()
+{
+    return {
+        {{u"o"_s, u"output"_s}, CliHelp::tr("The save folder (default: the current folder)."), CliHelp::tr("FOLDER")},
+        {{u"p"_s, u"platform"_s},
+         CliHelp::tr("What to make: iphone, ipad, iphone+ipad (default), all (with Apple Watch), scaled (Image.png, "
+                     "@2x, @3x), or a platform number 0 to 6."),
+         CliHelp::tr("PLATFORM")},
+        {u"rounded"_s, CliHelp::tr("Clip every image to a rounded rectangle.")},
+        {u"zoom"_s,
+         CliHelp::tr("For the scaled image set: \"in\" puts the source size at @1x (default), \"out\" at @3x."),
+         CliHelp::tr("in|out")},
+        {u"size-table"_s, CliHelp::tr("Read the sizes from this property list."), CliHelp::tr("FILE")},
+        {u"background"_s,
+         CliHelp::tr("Fill transparency with a colour (#rrggbb, #rgb or a name such as white); makes every image "
+                     "opaque."),
+         CliHelp::tr("COLOR")},
+        {u"target"_s,
+         CliHelp::tr("Write these targets instead of the platform choice, each into FOLDER/<target>: a comma list of "
+                     "the targets below; \"apple\" for the first four, \"everything\" for all."),
+         CliHelp::tr("LIST")},
+        {u"dark"_s, CliHelp::tr("The dark appearance's picture: the foreground on transparency."), CliHelp::tr("FILE")},
+        {u"tinted"_s, CliHelp::tr("The tinted appearance's picture (made greyscale)."), CliHelp::tr("FILE")},
+        {u"no-shape"_s,
+         CliHelp::tr("macOS: use full-bleed artwork as it is, not fitted into the rounded body with its shadow.")},
+        {u"android-inset"_s,
+         CliHelp::tr("Android: the margin between the adaptive layer's edge and the circle its content is fitted "
+                     "into, in percent of the layer (0 to 45; default 19.4, the 66 dp safe zone)."),
+         CliHelp::tr("PERCENT")},
+        {u"android-foreground"_s, CliHelp::tr("Android: a ready 108 dp adaptive foreground layer, used as it is."),
+         CliHelp::tr("FILE")},
+        {u"android-background"_s, CliHelp::tr("Android: a background layer picture instead of the background colour."),
+         CliHelp::tr("FILE")},
+        {u"monochrome"_s, CliHelp::tr("Android: a ready monochrome (themed icon) layer; its shape is used."),
+         CliHelp::tr("FILE")},
+        {u"name"_s,
+         CliHelp::tr("The app's name for icon files and the web manifest (default: the source's base name)."),
+         CliHelp::tr("NAME")},
+    };
+}
+
+} // namespace
+
+void CliHelp::describe(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        tr("Turns one source image into the icon files of an application project: an AppIcon.appiconset folder for "
+           "iPhone, iPad and Apple Watch, a scaled image set (Image.png, @2x, @3x), or with --target the icons of "
+           "iOS, macOS, watchOS, Icon Composer, Android, Windows, the web and Linux."));
+    parser.addPositionalArgument(u"SOURCE"_s, tr("The source image (PNG, JPEG, WebP, TIFF, GIF, HEIF, SVG, PDF, ...)."),
+                                 u"[SOURCE]"_s);
+    parser.addOptions(recipeOptionList());
+    parser.addOptions(runOptions());
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+const QStringList &CliHelp::recipeOptions()
+{
+    static const QStringList names = [] {
+        QStringList list;
+        for (const QCommandLineOption &option : recipeOptionList())
+            list << option.names().constLast();
+        return list;
+    }();
+    return names;
+}
+
+QString CliHelp::epilogue()
+{
+    QString text = u"\n"_s + tr("Targets:") + u'\n';
+    const auto line = [&text](const QString &name, const QString &description) {
+        text += u"  "_s + name.leftJustified(16) + description + u'\n';
+    };
+    for (const TargetCatalog::Entry &entry : TargetCatalog::all())
+        line(entry.name, entry.description);
+    line(u"apple"_s, TargetCatalog::apple().join(u", "_s));
+    line(u"everything"_s, tr("every target above"));
+
+    text += u'\n' + tr("Examples:") + u'\n';
+    const auto example = [&text](const QString &command, const QString &comment) {
+        text += u"  "_s + command + u'\n' + u"      "_s + comment + u'\n';
+    };
+    example(u"iconsmith-cli logo.png -o MyApp/Assets.xcassets"_s,
+            tr("MyApp/Assets.xcassets/AppIcon.appiconset for iPhone and iPad"));
+    example(u"iconsmith-cli logo.svg -o icons --target apple,android --dark logo-dark.svg"_s,
+            tr("icons/ios, icons/macos, icons/watchos, icons/icon-composer and icons/android"));
+    example(u"iconsmith-cli --config iconsmith.json --only pro --json"_s,
+            tr("the project file's \"pro\" recipe, reported as JSON"));
+    example(u"iconsmith-cli --check icons/ios/AppIcon.appiconset"_s, tr("checks a set as Xcode reads it"));
+
+    text += u'\n' + tr("Exit status:") + u'\n';
+    line(u"0"_s, tr("success"));
+    line(u"1"_s, tr("a picture could not be read, a file could not be written, or --check found a problem"));
+    line(u"2"_s, tr("a usage error, such as an unknown option or a project file that cannot be used"));
+    line(u"3"_s, tr("warnings about the source under --strict"));
+    return text;
+}
+
+} // namespace iconsmith

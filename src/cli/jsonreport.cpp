@@ -1,0 +1,112 @@
+#include "cli/jsonreport.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace iconsmith {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int schemaVersion = 1;
+
+QJsonValue textOrNull(const QString &text)
+{
+    return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
+}
+
+QString warningKind(SourceWarning::Kind kind)
+{
+    switch (kind) {
+    case SourceWarning::Kind::TransparentMarketingIcon:
+        return u"transparent-marketing-icon"_s;
+    case SourceWarning::Kind::Enlarged:
+        return u"enlarged"_s;
+    case SourceWarning::Kind::NotSquare:
+        return u"not-square"_s;
+    }
+    return u"other"_s;
+}
+
+QJsonObject fileObject(const GenerationReport::WrittenFile &file, const RunOutcome &run)
+{
+    const bool image = !file.pixels.isEmpty();
+    const QJsonValue none(QJsonValue::Null);
+    return {
+        {u"path"_s, file.path},
+        {u"file"_s, run.relativePath(file.path)},
+        {u"width"_s, image ? QJsonValue(file.pixels.width()) : none},
+        {u"height"_s, image ? QJsonValue(file.pixels.height()) : none},
+        {u"alpha"_s, image ? QJsonValue(file.alpha) : none},
+        // The file as it is now; it was renamed into place a moment ago.
+        {u"bytes"_s, QJsonValue(double(QFileInfo(file.path).size()))},
+    };
+}
+
+QJsonObject runObject(const RunOutcome &run)
+{
+    QJsonArray files;
+    for (const GenerationReport::WrittenFile &file : run.report.distinctFiles())
+        files.append(fileObject(file, run));
+    QJsonArray warnings;
+    for (const SourceWarning &warning : run.warnings)
+        warnings.append(QJsonObject{{u"kind"_s, warningKind(warning.kind)}, {u"message"_s, warning.message}});
+    QJsonArray notes;
+    for (const QString &note : run.report.notes)
+        notes.append(QJsonObject{{u"message"_s, note}});
+    QJsonArray failures;
+    for (const GenerationReport::Failure &failure : run.report.failures)
+        failures.append(QJsonObject{{u"path"_s, failure.path}, {u"message"_s, failure.reason}});
+    return {
+        {u"recipe"_s, textOrNull(run.recipe)},
+        {u"source"_s, run.source},
+        {u"folder"_s, run.report.folder},
+        {u"status"_s, run.status},
+        {u"files"_s, files},
+        {u"warnings"_s, warnings},
+        {u"notes"_s, notes},
+        {u"failures"_s, failures},
+    };
+}
+
+QByteArray toBytes(const QJsonObject &object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+} // namespace
+
+QByteArray JsonReport::generation(const QList<RunOutcome> &runs, int status)
+{
+    QJsonArray list;
+    for (const RunOutcome &run : runs)
+        list.append(runObject(run));
+    return toBytes(
+        {{u"version"_s, schemaVersion}, {u"command"_s, u"generate"_s}, {u"status"_s, status}, {u"runs"_s, list}});
+}
+
+QByteArray JsonReport::check(const QString &folder, const IconSetCheck::Report &report, int status)
+{
+    QJsonArray problems;
+    for (const IconSetCheck::Problem &problem : report.problems)
+        problems.append(QJsonObject{{u"file"_s, problem.file}, {u"message"_s, problem.message}});
+    return toBytes({{u"version"_s, schemaVersion},
+                    {u"command"_s, u"check"_s},
+                    {u"status"_s, status},
+                    {u"folder"_s, folder},
+                    {u"imagesChecked"_s, report.imagesChecked},
+                    {u"problems"_s, problems}});
+}
+
+QByteArray JsonReport::usageError(const QString &message, int status)
+{
+    return toBytes({{u"version"_s, schemaVersion},
+                    {u"command"_s, QJsonValue(QJsonValue::Null)},
+                    {u"status"_s, status},
+                    {u"error"_s, message}});
+}
+
+} // namespace iconsmith

@@ -1,0 +1,147 @@
+#include "cli/projectfile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace iconsmith {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class ProjectFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        ASSERT_TRUE(QDir(m_dir.path()).mkpath(u"art"_s));
+        // The recipes are only read here, never rendered: any bytes will do.
+        for (const QString &name : {u"art/free.png"_s, u"art/pro.png"_s, u"art/pro-dark.png"_s}) {
+            QFile file(m_dir.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("picture");
+        }
+    }
+    Result<QList<ProjectFile::Recipe>> parse(const QByteArray &json, const QStringList &only = {}) const
+    {
+        return ProjectFile::parse(json, u"iconsmith.json"_s, m_dir.path(), only);
+    }
+    QString path(const QString &relative) const { return QDir::cleanPath(m_dir.filePath(relative)); }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(ProjectFileTest, RecipesTakeTheSharedDefaultsAndPathsFromTheFilesFolder)
+{
+    const QByteArray json = R"({
+        "targets": ["ios", "android"],
+        "background": "#336699",
+        "strict": true,
+        "recipes": {
+            "pro": {"source": "art/pro.png", "output": "out/pro", "platform": "iphone", "background": "white",
+                    "strict": false},
+            "free": {"source": "art/free.png", "android-inset": 10},
+            "night": {"source": "art/pro.png", "targets": "apple", "dark": "art/pro-dark.png", "no-shape": true,
+                      "name": "Night App"}
+        }
+    })";
+    const Result<QList<ProjectFile::Recipe>> recipes = parse(json);
+    ASSERT_TRUE(recipes) << recipes.error().toStdString();
+    ASSERT_EQ(recipes->size(), 3);
+
+    const CliOptions &free = (*recipes)[0].options;
+    EXPECT_EQ((*recipes)[0].name, u"free"_s);
+    EXPECT_EQ(free.source, path(u"art/free.png"_s));
+    // Without an output of its own a recipe writes into a folder named after it.
+    EXPECT_EQ(free.output, path(u"free"_s));
+    EXPECT_EQ(free.targets, (QStringList{u"ios"_s, u"android"_s}));
+    EXPECT_EQ(free.background, RgbColor::fromText(u"#336699"_s));
+    EXPECT_EQ(free.targetOptions.androidInset, 10.0);
+    EXPECT_EQ(free.targetOptions.name, u"free"_s);
+    EXPECT_TRUE(free.strict);
+
+    const CliOptions &night = (*recipes)[1].options;
+    EXPECT_EQ(night.targets, (QStringList{u"ios"_s, u"macos"_s, u"watchos"_s, u"icon-composer"_s}));
+    EXPECT_EQ(night.otherSources.value(SourceRole::Dark), path(u"art/pro-dark.png"_s));
+    EXPECT_FALSE(night.targetOptions.macShape);
+    EXPECT_EQ(night.targetOptions.name, u"Night App"_s);
+
+    // The recipe's platform replaces the shared targets; its own values win.
+    const CliOptions &pro = (*recipes)[2].options;
+    EXPECT_TRUE(pro.targets.isEmpty());
+    EXPECT_EQ(pro.platform, 0);
+    EXPECT_EQ(pro.output, path(u"out/pro"_s));
+    EXPECT_EQ(pro.background, RgbColor::fromText(u"white"_s));
+    EXPECT_FALSE(pro.strict);
+
+    const Result<QList<ProjectFile::Recipe>> only = parse(json, {u"pro"_s});
+    ASSERT_TRUE(only) << only.error().toStdString();
+    ASSERT_EQ(only->size(), 1);
+    EXPECT_EQ(only->first().name, u"pro"_s);
+}
+
+TEST_F(ProjectFileTest, AFileThatIsOneRecipeWritesBesideItself)
+{
+    const Result<QList<ProjectFile::Recipe>> recipes = parse(R"({"source": "art/free.png", "platform": 6})");
+    ASSERT_TRUE(recipes) << recipes.error().toStdString();
+    ASSERT_EQ(recipes->size(), 1);
+    EXPECT_TRUE(recipes->first().name.isEmpty());
+    EXPECT_EQ(recipes->first().options.platform, 6);
+    EXPECT_EQ(recipes->first().options.output, QDir::cleanPath(m_dir.path()));
+}
+
+TEST_F(ProjectFileTest, EveryMistakeNamesTheFileAndTheKey)
+{
+    const QList<std::pair<QByteArray, QString>> mistakes{
+        {R"({"source": 5})", u"iconsmith.json: source: expected a string, not a number"_s},
+        {R"({"source": "art/free.png", "colour": "red"})", u"iconsmith.json: colour: unknown key"_s},
+        {R"({"source": "art/free.png", "targets": ["ios", "amiga"]})",
+         u"iconsmith.json: targets[1]: Unknown target \"amiga\""_s},
+        {R"({"recipes": {"pro": {"source": "art/pro.png", "targets": ["ios", "amiga"]}}})",
+         u"iconsmith.json: recipes.pro.targets[1]: Unknown target \"amiga\""_s},
+        {R"({"recipes": {"pro": {"source": "art/missing.png", "targets": "ios"}}})",
+         u"iconsmith.json: recipes.pro.source: there is no file "_s},
+        {R"({"recipes": {"pro": {"source": "art", "targets": "ios"}}})", u"iconsmith.json: recipes.pro.source: "_s},
+        {R"({"recipes": {"pro": {"targets": "ios"}}})", u"iconsmith.json: recipes.pro: no \"source\""_s},
+        {R"({"source": "art/free.png", "targets": "ios", "android-inset": "10"})",
+         u"iconsmith.json: android-inset: expected a number, not a string"_s},
+        {R"({"source": "art/free.png", "targets": "ios", "android-inset": 60})",
+         u"iconsmith.json: android-inset: --android-inset takes a percentage"_s},
+        {R"({"source": "art/free.png", "no-shape": "yes"})", u"iconsmith.json: no-shape: expected true or false"_s},
+        {R"({"source": "art/free.png", "platform": "iphone", "targets": "ios"})",
+         u"iconsmith.json: platform: \"platform\" and \"targets\" cannot be combined"_s},
+        {R"({"source": "art/free.png", "platform": "android"})", u"iconsmith.json: platform: Unknown platform"_s},
+        {R"({"android-inset": 10, "recipes": {"pro": {"source": "art/pro.png", "platform": "iphone"}}})",
+         u"iconsmith.json: android-inset: --android-inset goes with --target. (in recipes.pro)"_s},
+        {R"({"recipes": {}})", u"iconsmith.json: recipes: expected an object of named recipes"_s},
+        {R"({"recipes": {"pro": "art/pro.png"}})", u"iconsmith.json: recipes.pro: expected an object"_s},
+        {R"(["art/free.png"])", u"iconsmith.json: expected a JSON object"_s},
+        {"{\n  \"source\": \"art/free.png\",\n}", u"iconsmith.json:3:"_s},
+    };
+    for (const auto &[json, expected] : mistakes) {
+        const Result<QList<ProjectFile::Recipe>> recipes = parse(json);
+        ASSERT_FALSE(recipes) << json.toStdString();
+        EXPECT_TRUE(recipes.error().startsWith(expected))
+            << json.toStdString() << "\n  gave: " << recipes.error().toStdString();
+    }
+    // Two recipes writing the same folder would overwrite each other's files.
+    const Result<QList<ProjectFile::Recipe>> clash = parse(
+        R"({"targets": "ios", "output": "icons", "recipes": {"free": {"source": "art/free.png"},
+            "pro": {"source": "art/pro.png"}}})");
+    EXPECT_TRUE(clash.error().startsWith(u"iconsmith.json: output: "_s)) << clash.error().toStdString();
+    EXPECT_TRUE(clash.error().contains(u"is written by recipes.free too"_s)) << clash.error().toStdString();
+
+    const QByteArray twoRecipes = R"({"recipes": {"free": {"source": "art/free.png"},
+                                      "pro": {"source": "art/missing.png"}}})";
+    const Result<QList<ProjectFile::Recipe>> unknown = parse(twoRecipes, {u"gold"_s});
+    EXPECT_TRUE(unknown.error().contains(u"there is no recipe \"gold\"; the recipes are free, pro"_s))
+        << unknown.error().toStdString();
+    // Only the pictures of the recipes that run must exist (a flavour's art may be elsewhere).
+    EXPECT_TRUE(parse(twoRecipes, {u"free"_s}));
+}
+
+} // namespace
+} // namespace iconsmith
