@@ -3,6 +3,9 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
+#include <new>
+#include <optional>
+#include <string>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -21,6 +24,21 @@ struct Strip
     int firstRow = 0;
     int rows = 0;
     std::vector<std::uint8_t> pixels;
+};
+
+// Why the decoding worker stopped. It crosses threads as a copy of the message, never as the
+// worker's own exception object, so each thread only ever touches exceptions it threw itself.
+struct DecodeFailure
+{
+    std::string message;
+    bool outOfMemory = false;
+
+    [[noreturn]] void raise() const
+    {
+        if (outOfMemory)
+            throw std::bad_alloc();
+        throw vips::VError(message);
+    }
 };
 
 // Strips handed from the decoding worker to the consumer, a few at a time.
@@ -67,11 +85,11 @@ public:
         m_changed.notify_all();
         return true;
     }
-    void finish(std::exception_ptr error)
+    void finish(std::optional<DecodeFailure> failure)
     {
         const std::lock_guard lock(m_mutex);
         m_finished = true;
-        m_error = std::move(error);
+        m_failure = std::move(failure);
         m_changed.notify_all();
     }
     void abandon()
@@ -81,10 +99,10 @@ public:
         m_strips.clear();
         m_changed.notify_all();
     }
-    [[nodiscard]] std::exception_ptr error()
+    [[nodiscard]] std::optional<DecodeFailure> failure()
     {
         const std::lock_guard lock(m_mutex);
-        return m_error;
+        return m_failure;
     }
 
 private:
@@ -95,7 +113,7 @@ private:
     std::vector<std::vector<std::uint8_t>> m_spare;
     bool m_finished = false;
     bool m_abandoned = false;
-    std::exception_ptr m_error;
+    std::optional<DecodeFailure> m_failure;
 };
 
 // Decodes every strip of @p image into a buffer from @p take and hands it to @p deliver, until
@@ -141,15 +159,17 @@ void StripDecoder::run(const vips::VImage &image, const RowSink &sink, TaskPool 
     auto shared = std::make_shared<Shared>();
     shared->image = image;
     const bool beside = pool.tryStartNow([shared] {
-        std::exception_ptr error;
+        std::optional<DecodeFailure> failure;
         try {
             decodeStrips(
                 shared->image, [&](std::size_t size) { return shared->queue.takeBuffer(size); },
                 [&](Strip strip) { return shared->queue.push(std::move(strip)); });
-        } catch (...) {
-            error = std::current_exception();
+        } catch (const std::bad_alloc &) {
+            failure = DecodeFailure{{}, true};
+        } catch (const std::exception &error) {
+            failure = DecodeFailure{error.what()};
         }
-        shared->queue.finish(error);
+        shared->queue.finish(std::move(failure));
     });
 
     if (!beside) {
@@ -182,8 +202,8 @@ void StripDecoder::run(const vips::VImage &image, const RowSink &sink, TaskPool 
         }
         throw;
     }
-    if (const std::exception_ptr error = shared->queue.error())
-        std::rethrow_exception(error);
+    if (const std::optional<DecodeFailure> failure = shared->queue.failure())
+        failure->raise();
 }
 
 } // namespace iconsmith
