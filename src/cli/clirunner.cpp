@@ -20,6 +20,21 @@ QString programName()
     return QStringLiteral("iconsmith-cli");
 }
 
+// Names from a size table or a Contents.json can hold any character; printed as they are, a NUL
+// or an escape sequence would garble the terminal or rewrite what it shows.
+QString printable(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
 } // namespace
 
 CliRunner::CliRunner(FILE *out, FILE *err) : m_out(out), m_err(err) {}
@@ -52,7 +67,7 @@ int CliRunner::generate(const CliOptions &options)
 {
     const Result<SourceImage> loaded = SourceImage::load(options.source);
     if (!loaded) {
-        m_err << programName() << ": " << loaded.error() << Qt::endl;
+        m_err << programName() << ": " << printable(loaded.error()) << Qt::endl;
         return Failure;
     }
     const SourceImage &source = *loaded;
@@ -66,14 +81,15 @@ int CliRunner::generate(const CliOptions &options)
     for (const GenerationReport::WrittenFile &file : written) {
         if (options.quiet)
             continue;
-        const QString name = QDir::toNativeSeparators(QFileInfo(file.path).fileName());
+        const QString name = printable(QDir::toNativeSeparators(QFileInfo(file.path).fileName()));
         if (file.pixels.isEmpty())
             m_out << name << '\n';
         else
             m_out << name << "  " << file.pixels.width() << 'x' << file.pixels.height() << '\n';
     }
     for (const GenerationReport::Failure &failure : report.failures)
-        m_err << programName() << ": " << QDir::toNativeSeparators(failure.path) << ": " << failure.reason << '\n';
+        m_err << programName() << ": " << printable(QDir::toNativeSeparators(failure.path)) << ": "
+              << printable(failure.reason) << '\n';
     const QList<SourceWarning> warnings =
         SourceCheck::check({source.size(), report.sourceHasTransparency, source.isVector()}, generator.outputPlan());
     for (const SourceWarning &warning : warnings) {
@@ -106,7 +122,7 @@ int CliRunner::check(const CliOptions &options)
 {
     const IconSetCheck::Report result = IconSetCheck::check(options.checkFolder);
     for (const IconSetCheck::Problem &problem : result.problems)
-        m_out << problem.file << ": " << problem.message << '\n';
+        m_out << printable(problem.file) << ": " << printable(problem.message) << '\n';
     if (!options.quiet) {
         const QString folder = QDir::toNativeSeparators(options.checkFolder);
         if (result.passed())

@@ -113,7 +113,8 @@ void decodeStrips(const vips::VImage &image, const std::function<std::vector<std
         region.prepare(0, top, width, rows);
         Strip strip{top, rows, take(rowBytes * std::size_t(rows))};
         for (int r = 0; r < rows; ++r)
-            VipsRows::copyAsRgba(region.addr(0, top + r), width, bands, strip.pixels.data() + std::size_t(r) * rowBytes);
+            VipsRows::copyAsRgba(region.addr(0, top + r), width, bands,
+                                 strip.pixels.data() + std::size_t(r) * rowBytes);
         if (!deliver(std::move(strip)))
             return;
     }

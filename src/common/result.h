@@ -24,8 +24,9 @@ struct Failure
 template <typename T> class [[nodiscard]] Result
 {
 public:
-    Result(T value) : m_state(std::in_place_index<0>, std::move(value)) {}         // NOLINT(google-explicit-constructor)
-    Result(Failure failure) : m_state(std::in_place_index<1>, std::move(failure)) {} // NOLINT(google-explicit-constructor)
+    Result(T value) : m_state(std::in_place_index<0>, std::move(value)) {} // NOLINT(google-explicit-constructor)
+    Result(Failure failure)
+        : m_state(std::in_place_index<1>, std::move(failure)) {} // NOLINT(google-explicit-constructor)
 
     [[nodiscard]] bool ok() const { return m_state.index() == 0; }
     explicit operator bool() const { return ok(); }
@@ -63,7 +64,8 @@ template <> class [[nodiscard]] Result<void>
 {
 public:
     Result() = default;
-    Result(Failure failure) : m_failed(true), m_reason(std::move(failure.reason)) {} // NOLINT(google-explicit-constructor)
+    Result(Failure failure)
+        : m_failed(true), m_reason(std::move(failure.reason)) {} // NOLINT(google-explicit-constructor)
 
     [[nodiscard]] bool ok() const { return !m_failed; }
     explicit operator bool() const { return ok(); }

@@ -14,12 +14,14 @@ GenerationRun::GenerationRun(const SourceImage &source, const QString &folder, G
     m_report.folder = folder;
 }
 
-void GenerationRun::writeFile(const QString &path, const QByteArray &bytes, QSize pixels)
+bool GenerationRun::writeFile(const QString &path, const QByteArray &bytes, QSize pixels)
 {
-    if (const Result<void> written = FileOutput::writeAtomically(path, bytes); !written)
+    if (const Result<void> written = FileOutput::writeAtomically(path, bytes); !written) {
         fail(path, written.error());
-    else
-        m_report.written.append({path, pixels});
+        return false;
+    }
+    m_report.written.append({path, pixels});
+    return true;
 }
 
 void GenerationRun::fail(const QString &path, const QString &reason)

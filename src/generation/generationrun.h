@@ -26,8 +26,9 @@ public:
 
     [[nodiscard]] RenderPipeline &pipeline() { return m_pipeline; }
 
-    /** Writes @p bytes to @p path atomically and records it, or records why it could not be. */
-    void writeFile(const QString &path, const QByteArray &bytes, QSize pixels);
+    /** Writes @p bytes to @p path atomically and records it, or records why it could not be; returns whether it was
+     * written. */
+    bool writeFile(const QString &path, const QByteArray &bytes, QSize pixels);
     /** Records that @p path could not be made, and why. */
     void fail(const QString &path, const QString &reason);
     /** Shows @p folder in the file browser, once per run however often asked, and only when it is a folder. */
