@@ -49,7 +49,7 @@ public:
     }
 
 private:
-    Failure failure() const
+    [[nodiscard]] Failure failure() const
     {
         return Failure{m_tooLarge ? BinaryPropertyList::tr("it nests deeper or holds more values than Iconsmith reads")
                                   : BinaryPropertyList::tr("it is not a readable binary property list")};
@@ -98,7 +98,7 @@ private:
         const std::uint64_t offset = number(m_table + qsizetype(index) * m_offsetSize, m_offsetSize);
         if (offset >= std::uint64_t(m_table) || !inObjects(qsizetype(offset), 1))
             return false;
-        qsizetype at = qsizetype(offset);
+        auto at = qsizetype(offset);
         const std::uint8_t marker = byte(at++);
         switch (marker >> 4) {
         case AsciiString:

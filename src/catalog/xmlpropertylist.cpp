@@ -26,7 +26,7 @@ public:
     }
 
 private:
-    Failure failure() const
+    [[nodiscard]] Failure failure() const
     {
         if (m_tooLarge)
             return Failure{XmlPropertyList::tr("it nests deeper or holds more values than Iconsmith reads")};

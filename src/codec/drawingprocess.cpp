@@ -13,9 +13,9 @@
 #include "codec/inputlimits.h"
 
 #if defined(Q_OS_UNIX)
+#include <csignal>
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
 #include <spawn.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -166,6 +166,8 @@ std::unique_ptr<DrawingProcess> DrawingProcess::start(const QByteArray &bytes, b
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, helperEnd, helperSocket);
+    // Whatever a format library prints must not end up in the program's own output.
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     sigset_t none;

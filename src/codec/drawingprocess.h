@@ -20,8 +20,8 @@ namespace iconsmith {
  *
  * The helper is given the file once and then answers requests, one at a time, over a socket:
  * the natural size, or the picture at a scale. A request not answered by its deadline kills
- * the helper; so does its own limit on memory (8 GiB of address space) and on processor time.
- * It dies with the process that started it.
+ * the helper; so do its own limits on memory and processor time (InputLimits). It dies with the
+ * process that started it, and its standard output goes nowhere.
  */
 class DrawingProcess
 {

@@ -53,13 +53,13 @@ void logMessage(const gchar *domain, GLogLevelFlags level, const gchar *message)
         qCDebug(lcImageLibrary).noquote() << text;
 }
 
-void logHandler(const gchar *domain, GLogLevelFlags level, const gchar *message, gpointer)
+void logHandler(const gchar *domain, GLogLevelFlags level, const gchar *message, gpointer /*data*/)
 {
     logMessage(domain, level, message);
 }
 
 // Libraries that log through GLib's structured interface.
-GLogWriterOutput logWriter(GLogLevelFlags level, const GLogField *fields, gsize count, gpointer)
+GLogWriterOutput logWriter(GLogLevelFlags level, const GLogField *fields, gsize count, gpointer /*data*/)
 {
     const gchar *domain = nullptr;
     const gchar *message = nullptr;

@@ -36,11 +36,18 @@ struct InputLimits
     static constexpr int maxOutputSide = 16384;
 
     /**
-     * The wall-clock time one drawing of a vector source may take (15 s). Drawing runs in tiles
-     * and is stopped between two of them once the time is up; a source that ran out of time once
-     * is not drawn again.
+     * The wall-clock time reading or drawing a vector source once may take (15 s). Its drawing
+     * process (DrawingProcess) is killed when the time is up, and a source that ran out of time
+     * once is not drawn again.
      */
     static constexpr int maxVectorDrawMilliseconds = 15000;
+    /**
+     * The address space of a drawing process (8 GiB): far above any drawing within maxPixels,
+     * far below a runaway allocation. Not applied under sanitizers, which reserve terabytes.
+     */
+    static constexpr qint64 maxDrawingProcessBytes = qint64(8) << 30;
+    /** The processor time of a drawing process, in case nothing else stopped it (120 s). */
+    static constexpr int maxDrawingProcessSeconds = 120;
 
     /** The deepest nesting of arrays and dictionaries in a property list. */
     static constexpr int maxDocumentDepth = 64;

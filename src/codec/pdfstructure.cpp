@@ -32,7 +32,7 @@ QByteArray inflateBounded(const QByteArray &in, qsizetype limit)
         return out;
     stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(in.constData()));
     stream.avail_in = uInt(in.size());
-    constexpr qsizetype chunk = 64 * 1024;
+    constexpr qsizetype chunk = qsizetype(64) * 1024;
     int status = Z_OK;
     while (status == Z_OK && out.size() < limit) {
         const qsizetype filled = out.size();
@@ -313,7 +313,7 @@ private:
         const PdfValue *parameters = dictionary.find("DecodeParms");
         if (parameters != nullptr && parameters->is(PdfValue::Kind::Array) && parameters->items.size() == 1)
             parameters = &parameters->items.front();
-        const qsizetype bound = qsizetype(std::min<qint64>(maxXrefStreamBytes, limit));
+        const auto bound = qsizetype(std::min<qint64>(maxXrefStreamBytes, limit));
         if (filter == nullptr)
             return raw.left(bound);
         if (!filter->is(PdfValue::Kind::Name) || filter->text != "FlateDecode") {

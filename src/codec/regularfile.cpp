@@ -94,7 +94,7 @@ Result<QByteArray> RegularFile::readBounded(const QString &path, qint64 maxBytes
         if (filled == bytes.size()) {
             if (filled >= wanted)
                 break;
-            bytes.resize(qsizetype(std::min<qint64>(wanted, std::max<qint64>(filled * 2, 64 * 1024))));
+            bytes.resize(qsizetype(std::min<qint64>(wanted, std::max<qint64>(filled * 2, qint64(64) * 1024))));
         }
         const ssize_t got = ::read(fd.get(), bytes.data() + filled, std::size_t(bytes.size() - filled));
         if (got < 0) {

@@ -55,7 +55,7 @@ struct DrawingClock
     QDeadlineTimer deadline{InputLimits::maxVectorDrawMilliseconds};
     std::atomic<bool> expired{false};
 
-    static void onEval(VipsImage *image, VipsProgress *, void *clock)
+    static void onEval(VipsImage *image, VipsProgress * /*progress*/, void *clock)
     {
         auto *self = static_cast<DrawingClock *>(clock);
         if (self->deadline.hasExpired()) {

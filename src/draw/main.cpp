@@ -8,6 +8,7 @@
 
 #include "codec/drawingprocess.h"
 #include "codec/imagelibrary.h"
+#include "codec/inputlimits.h"
 
 #if defined(Q_OS_LINUX)
 #include <sys/prctl.h>
@@ -34,13 +35,14 @@ void limitResources()
 {
 #if defined(Q_OS_UNIX)
 #if !defined(ICONSMITH_SANITIZED)
-    // Sanitizers reserve terabytes of address space for their shadow memory; elsewhere 8 GiB
-    // is far above any drawing within the pixel limit, and far below a runaway allocation.
-    const rlimit memory = {rlim_t(8) << 30, rlim_t(8) << 30};
+    // Sanitizers reserve terabytes of address space for their shadow memory.
+    const rlimit memory = {rlim_t(iconsmith::InputLimits::maxDrawingProcessBytes),
+                           rlim_t(iconsmith::InputLimits::maxDrawingProcessBytes)};
     setrlimit(RLIMIT_AS, &memory);
 #endif
     // Processor time, in case the parent could not stop it (its clock counts wall time).
-    const rlimit processor = {120, 130};
+    const rlimit processor = {rlim_t(iconsmith::InputLimits::maxDrawingProcessSeconds),
+                              rlim_t(iconsmith::InputLimits::maxDrawingProcessSeconds + 10)};
     setrlimit(RLIMIT_CPU, &processor);
     const rlimit noCore = {0, 0};
     setrlimit(RLIMIT_CORE, &noCore);
