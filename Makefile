@@ -7,7 +7,7 @@ PRESET ?= $(if $(CI),ci,default)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BIN := build/$(PRESET)/bin
 
-.PHONY: all deps configure build run test test-asan test-tsan package format format-check tidy bench clean
+.PHONY: all deps configure build run test test-asan test-tsan package fuzz fuzz-ci format format-check tidy bench clean
 
 all: build
 
@@ -43,6 +43,17 @@ package: deps
 	cmake --preset package
 	cmake --build --preset package -j $(JOBS)
 	@ls build/package/*.deb
+
+# The libFuzzer targets (tests/fuzz), built with clang under ASan and UBSan. fuzz-ci gives each
+# target FUZZ_SECONDS (40 s by default, as in CI); for a long hunt: make fuzz FUZZ_SECONDS=14400
+FUZZ_SECONDS ?= 40
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	tests/fuzz/run $(FUZZ_SECONDS)
+
+fuzz-ci:
+	$(MAKE) fuzz FUZZ_SECONDS=40
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -21,6 +21,15 @@ add_library(iconsmith::sanitizers ALIAS iconsmith_sanitizers)
 if(ICONSMITH_SANITIZE AND ICONSMITH_SANITIZE_THREADS)
     message(FATAL_ERROR "ICONSMITH_SANITIZE and ICONSMITH_SANITIZE_THREADS cannot be combined")
 endif()
+if(ICONSMITH_FUZZ AND (ICONSMITH_SANITIZE OR ICONSMITH_SANITIZE_THREADS))
+    message(FATAL_ERROR "ICONSMITH_FUZZ brings its own sanitizers")
+endif()
+if(ICONSMITH_FUZZ)
+    # Coverage for libFuzzer in every library target; the fuzz targets add libFuzzer's main.
+    target_compile_options(iconsmith_sanitizers INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(iconsmith_sanitizers INTERFACE -fsanitize=address,undefined)
+endif()
 if(ICONSMITH_SANITIZE)
     target_compile_options(iconsmith_sanitizers INTERFACE
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)

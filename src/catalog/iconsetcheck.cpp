@@ -1,7 +1,6 @@
 #include "catalog/iconsetcheck.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,6 +12,8 @@
 #include "catalog/catalogentry.h"
 #include "catalog/contentsdocument.h"
 #include "codec/imageheader.h"
+#include "codec/inputlimits.h"
+#include "codec/regularfile.h"
 
 namespace iconsmith {
 
@@ -28,25 +29,59 @@ int IconSetCheck::pixelsFor(const QString &points, const QString &scale)
     return std::abs(pixels - std::round(pixels)) < 1e-9 ? int(std::lround(pixels)) : -1;
 }
 
+namespace {
+
+// A name that stays inside the folder: no separator, no parent, nothing absolute, no NUL.
+bool isPlainName(const QString &name)
+{
+    return !name.isEmpty() && name != u"." && !name.contains(u'/') && !name.contains(u'\\') && !name.contains(u"..") &&
+           !name.contains(QChar(0));
+}
+
+} // namespace
+
+Result<QString> IconSetCheck::fileInSet(const QString &canonicalFolder, const QString &name)
+{
+    if (!isPlainName(name))
+        return Failure{tr("is not the name of a file inside the set; it was not opened")};
+    const QString path = canonicalFolder + u'/' + name;
+    const QFileInfo info(path);
+    if (info.isSymLink()) {
+        // Followed only to a file of the set itself: a link could otherwise make the check
+        // read, or reveal the existence of, any file on the system.
+        const QString target = info.canonicalFilePath();
+        if (target.isEmpty() || !target.startsWith(canonicalFolder + u'/'))
+            return Failure{tr("is a link that leads outside the set; it was not opened")};
+        return target;
+    }
+    return path;
+}
+
 IconSetCheck::Report IconSetCheck::check(const QString &folder)
 {
     Report result;
     const auto problem = [&result](const QString &file, const QString &message) {
         result.problems.append({file, message});
     };
-    const QDir dir(folder);
     const QString contentsName = ContentsDocument::fileName.toString();
-    if (!QFileInfo(folder).isDir()) {
+    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
+    if (!QFileInfo(folder).isDir() || canonicalFolder.isEmpty()) {
         problem(QDir::toNativeSeparators(folder), tr("is not a folder"));
         return result;
     }
-    QFile contents(dir.filePath(contentsName));
-    if (!contents.open(QIODevice::ReadOnly)) {
-        problem(contentsName, tr("cannot be read: %1").arg(contents.errorString()));
+    const QDir dir(canonicalFolder);
+    const Result<QString> contentsPath = fileInSet(canonicalFolder, contentsName);
+    if (!contentsPath) {
+        problem(contentsName, contentsPath.error());
+        return result;
+    }
+    const Result<QByteArray> contents = RegularFile::read(*contentsPath, InputLimits::maxDocumentBytes);
+    if (!contents) {
+        problem(contentsName, tr("cannot be read: %1").arg(contents.error()));
         return result;
     }
     QJsonParseError parseError{};
-    const QJsonDocument document = QJsonDocument::fromJson(contents.readAll(), &parseError);
+    const QJsonDocument document = QJsonDocument::fromJson(*contents, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject() ||
         !document.object().value(u"images").isArray()) {
         problem(contentsName, parseError.error != QJsonParseError::NoError
@@ -76,12 +111,16 @@ IconSetCheck::Report IconSetCheck::check(const QString &folder)
             problem(file, tr("fills a slot that another entry fills too (%1, %2, %3)").arg(idiom, size, scale));
         slots.insert(slot);
 
-        const QString path = dir.filePath(file);
-        if (!QFileInfo::exists(path)) {
+        const Result<QString> path = fileInSet(canonicalFolder, file);
+        if (!path) {
+            problem(file, path.error());
+            continue;
+        }
+        if (!QFileInfo::exists(*path)) {
             problem(file, tr("is listed but missing"));
             continue;
         }
-        const Result<ImageHeader> header = ImageHeader::read(path);
+        const Result<ImageHeader> header = ImageHeader::read(*path);
         if (!header) {
             problem(file, tr("cannot be read as an image: %1").arg(header.error()));
             continue;

@@ -4,12 +4,20 @@
 #include <QList>
 #include <QString>
 
+#include "common/result.h"
+
 namespace iconsmith {
 
 /**
  * Checks an existing icon set the way Xcode reads it: every listed file exists and measures
  * its size times its scale, no idiom, size and scale is listed twice, a marketing icon has no
  * alpha channel, and no PNG file in the folder is left unlisted ("unassigned").
+ *
+ * The set may come from anywhere, so the check opens nothing but regular files inside the
+ * folder: a listed name with a separator, "..", a NUL or an absolute path, and a link leading
+ * out of the folder, is a problem and is never opened; a FIFO or a device is refused unread.
+ * Of each PNG file only the header is read (ImageHeader), of Contents.json at most
+ * InputLimits::maxDocumentBytes.
  */
 class IconSetCheck
 {
@@ -31,6 +39,13 @@ public:
 
     /** Checks the icon set in @p folder (the .appiconset folder itself). */
     static Report check(const QString &folder);
+
+    /**
+     * The path of the file @p name of the set in @p canonicalFolder (a canonical path), which
+     * may not exist, or the problem that keeps it from being opened: not a plain name, or a link
+     * leading out of the folder.
+     */
+    static Result<QString> fileInSet(const QString &canonicalFolder, const QString &name);
 
     /** The pixel length of a point length at a scale ("83.5" at "2x" is 167); -1 when either does not read or the
      * product is not whole. */

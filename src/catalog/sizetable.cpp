@@ -2,40 +2,22 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <plist/plist.h>
+#include <algorithm>
 
-#include <cstdlib>
-#include <limits>
-#include <memory>
+#include "catalog/propertylist.h"
+#include "codec/inputlimits.h"
+#include "codec/regularfile.h"
 
 namespace iconsmith {
 
 namespace {
 
-struct PlistDeleter
+QString stringValue(const PropertyList *node)
 {
-    void operator()(plist_t node) const { plist_free(node); }
-};
-using PlistPtr = std::unique_ptr<void, PlistDeleter>;
-
-struct MallocDeleter
-{
-    void operator()(void *p) const { std::free(p); }
-};
-
-QString stringValue(plist_t node)
-{
-    if (node == nullptr || plist_get_node_type(node) != PLIST_STRING)
-        return {};
-    uint64_t length = 0;
-    const char *text = plist_get_string_ptr(node, &length);
-    if (text == nullptr || length > uint64_t(std::numeric_limits<qsizetype>::max()))
-        return {};
-    return QString::fromUtf8(text, qsizetype(length));
+    return node != nullptr && node->kind == PropertyList::Kind::String ? node->text : QString();
 }
 
 const char16_t *idiomName(int index)
@@ -63,48 +45,38 @@ QString SizeTable::locate()
 
 Result<SizeTable> SizeTable::read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const Result<QByteArray> bytes = RegularFile::read(path, InputLimits::maxDocumentBytes);
+    if (!bytes)
         return Failure{SizeTable::tr("The size table %1 could not be read: %2.")
-                           .arg(QDir::toNativeSeparators(path), file.errorString())};
-    return fromData(file.readAll(), path);
+                           .arg(QDir::toNativeSeparators(path), bytes.error())};
+    return fromData(*bytes, path);
 }
 
 Result<SizeTable> SizeTable::fromData(const QByteArray &data, const QString &origin)
 {
     SizeTable table;
     const QString where = QDir::toNativeSeparators(origin);
-    plist_t rootNode = nullptr;
-    if (!data.isEmpty() && data.size() < qsizetype(std::numeric_limits<uint32_t>::max()))
-        plist_from_memory(data.constData(), uint32_t(data.size()), &rootNode);
-    const PlistPtr root(rootNode);
-    if (!root || plist_get_node_type(root.get()) != PLIST_ARRAY)
+    const Result<PropertyList> root = PropertyList::fromData(data);
+    if (!root)
+        return Failure{
+            SizeTable::tr("The size table %1 cannot be read as a property list: %2.").arg(where, root.error())};
+    if (root->kind != PropertyList::Kind::Array)
         return Failure{SizeTable::tr("The size table %1 is not a property list whose root is an array.").arg(where)};
 
-    const uint32_t count = plist_array_get_size(root.get());
     for (int index = 0; index < IdiomCount; ++index) {
-        plist_t dict = uint32_t(index) < count ? plist_array_get_item(root.get(), uint32_t(index)) : nullptr;
-        if (dict == nullptr || plist_get_node_type(dict) != PLIST_DICT) {
+        const PropertyList *dict = std::size_t(index) < root->items.size() ? &root->items[std::size_t(index)] : nullptr;
+        if (dict == nullptr || dict->kind != PropertyList::Kind::Dictionary) {
             table.m_problems << SizeTable::tr("The size table %1 has no %2 dictionary.")
                                     .arg(where, QString::fromUtf16(idiomName(index)));
             continue;
         }
-        plist_dict_iter rawIter = nullptr;
-        plist_dict_new_iter(dict, &rawIter);
-        const std::unique_ptr<void, MallocDeleter> iter(rawIter);
-        for (;;) {
-            char *rawKey = nullptr;
-            plist_t value = nullptr;
-            plist_dict_next_item(dict, iter.get(), &rawKey, &value);
-            const std::unique_ptr<char, MallocDeleter> key(rawKey);
-            if (value == nullptr)
-                break;
+        QList<SizeEntry> &rows = table.m_dictionaries[index].entries;
+        for (qsizetype row = 0; row < dict->keys.size(); ++row) {
+            const PropertyList &value = dict->items[std::size_t(row)];
             SizeEntry entry;
-            entry.key = QString::fromUtf8(key.get());
-            const bool isDict = plist_get_node_type(value) == PLIST_DICT;
-            entry.name = isDict ? stringValue(plist_dict_get_item(value, "Name")) : QString();
-            const QString dimensionsText = isDict ? stringValue(plist_dict_get_item(value, "Dimensions")) : QString();
-            entry.dimensions = parseDimensions(dimensionsText);
+            entry.key = dict->keys.at(row);
+            entry.name = stringValue(value.value(u"Name"));
+            entry.dimensions = parseDimensions(stringValue(value.value(u"Dimensions")));
             if (entry.name.isEmpty() || entry.dimensions.isEmpty()) {
                 table.m_problems << QCoreApplication::translate("SizeTable",
                                                                 "The size table %1 has a row \"%2\" without a usable "
@@ -112,7 +84,18 @@ Result<SizeTable> SizeTable::fromData(const QByteArray &data, const QString &ori
                                         .arg(where, entry.key);
                 continue;
             }
-            table.m_dictionaries[index].entries.append(entry);
+            // Two rows of one name would write one file twice, the later over the earlier:
+            // the first row keeps the name.
+            const auto same = std::find_if(rows.cbegin(), rows.cend(),
+                                           [&entry](const SizeEntry &earlier) { return earlier.name == entry.name; });
+            if (same != rows.cend()) {
+                table.m_problems << SizeTable::tr("The size table %1 has a second row named \"%2\" (\"%3\") in the %4 "
+                                                  "dictionary; the first (\"%5\") is used and the second was left out.")
+                                        .arg(where, entry.name, entry.key, QString::fromUtf16(idiomName(index)),
+                                             same->key);
+                continue;
+            }
+            rows.append(entry);
         }
     }
     return table;

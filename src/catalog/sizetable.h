@@ -29,7 +29,9 @@ struct SizeDictionary
  * from a property list (XML or binary) whose root is an array of at least three dictionaries.
  *
  * A file that cannot be read as such a table is a failure; a row without a usable "Name" or
- * "Dimensions" is left out of a table that can, and reported through problems().
+ * "Dimensions", and a second row of a name the dictionary already has, is left out of a table
+ * that can, and reported through problems(). The file is read by Iconsmith's own bounded
+ * property-list readers (PropertyList), never more than InputLimits::maxDocumentBytes of it.
  */
 class SizeTable
 {
@@ -48,7 +50,7 @@ public:
      * read it names a sensible place.
      */
     static QString locate();
-    /** Reads a table afresh. */
+    /** Reads a table afresh from a regular file. */
     static Result<SizeTable> read(const QString &path);
     /** Reads a table from the bytes of a property list; @p origin names it in messages. */
     static Result<SizeTable> fromData(const QByteArray &data, const QString &origin);

@@ -32,6 +32,21 @@ int statusOf(const RunOutcome &run, bool strict)
     return strict && !run.warnings.isEmpty() ? CliRunner::StrictWarnings : CliRunner::Success;
 }
 
+// Names from a size table or a Contents.json can hold any character; printed as they are, a NUL
+// or an escape sequence would garble the terminal or rewrite what it shows.
+QString printable(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
 } // namespace
 
 CliRunner::CliRunner(FILE *out, FILE *err) : m_out(out), m_err(err) {}
@@ -146,7 +161,7 @@ void CliRunner::print(const CliOptions &options, const RunOutcome &run)
     if (!run.started) {
         // The reason names the picture that could not be read.
         for (const GenerationReport::Failure &failure : run.report.failures)
-            m_err << prefix << failure.reason << '\n';
+            m_err << prefix << printable(failure.reason) << '\n';
         m_err.flush();
         return;
     }
@@ -155,7 +170,8 @@ void CliRunner::print(const CliOptions &options, const RunOutcome &run)
         if (options.quiet)
             continue;
         const QString name =
-            QDir::toNativeSeparators(run.relativePaths ? run.relativePath(file.path) : QFileInfo(file.path).fileName());
+            printable(
+            QDir::toNativeSeparators(run.relativePaths ? run.relativePath(file.path) : QFileInfo(file.path).fileName()));
         if (file.pixels.isEmpty())
             m_out << name << '\n';
         else
@@ -163,7 +179,7 @@ void CliRunner::print(const CliOptions &options, const RunOutcome &run)
     }
     m_out.flush();
     for (const GenerationReport::Failure &failure : run.report.failures)
-        m_err << prefix << QDir::toNativeSeparators(failure.path) << ": " << failure.reason << '\n';
+        m_err << prefix << printable(QDir::toNativeSeparators(failure.path)) << ": " << printable(failure.reason) << '\n';
     for (const QString &note : run.report.notes)
         m_err << prefix << tr("note:") << ' ' << note << '\n';
     for (const SourceWarning &warning : run.warnings) {
@@ -217,7 +233,7 @@ int CliRunner::check(const CliOptions &options)
         return status;
     }
     for (const IconSetCheck::Problem &problem : result.problems)
-        m_out << problem.file << ": " << problem.message << '\n';
+        m_out << printable(problem.file) << ": " << printable(problem.message) << '\n';
     if (!options.quiet) {
         const QString folder = QDir::toNativeSeparators(options.checkFolder);
         if (result.passed())

@@ -16,6 +16,8 @@
 
 namespace iconsmith {
 
+Q_LOGGING_CATEGORY(lcImageLibrary, "iconsmith.imagelibrary", QtCriticalMsg)
+
 namespace {
 
 bool g_modulesDeferred = false;
@@ -40,12 +42,55 @@ QString moduleFolder()
     return libraryFolder + QStringLiteral("/vips-modules-%1.%2").arg(vips_version(0)).arg(vips_version(1));
 }
 
+void logMessage(const gchar *domain, GLogLevelFlags level, const gchar *message)
+{
+    const QString text = QStringLiteral("%1: %2").arg(QString::fromUtf8(domain != nullptr ? domain : "GLib"),
+                                                      QString::fromUtf8(message != nullptr ? message : ""));
+    // Never above warning, so that the category stays silent unless asked for.
+    if ((level & (G_LOG_LEVEL_ERROR | G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING)) != 0)
+        qCWarning(lcImageLibrary).noquote() << text;
+    else
+        qCDebug(lcImageLibrary).noquote() << text;
+}
+
+void logHandler(const gchar *domain, GLogLevelFlags level, const gchar *message, gpointer /*data*/)
+{
+    logMessage(domain, level, message);
+}
+
+// Libraries that log through GLib's structured interface.
+GLogWriterOutput logWriter(GLogLevelFlags level, const GLogField *fields, gsize count, gpointer /*data*/)
+{
+    const gchar *domain = nullptr;
+    const gchar *message = nullptr;
+    for (gsize i = 0; i < count; ++i) {
+        if (g_strcmp0(fields[i].key, "GLIB_DOMAIN") == 0 && fields[i].length < 0)
+            domain = static_cast<const gchar *>(fields[i].value);
+        else if (g_strcmp0(fields[i].key, "MESSAGE") == 0 && fields[i].length < 0)
+            message = static_cast<const gchar *>(fields[i].value);
+    }
+    logMessage(domain, level, message);
+    return G_LOG_WRITER_HANDLED;
+}
+
+// Messages that would go to standard error (VIPS-WARNING, GLib-GObject-WARNING, a format
+// library's complaint about a damaged file) go to lcImageLibrary instead.
+void routeLibraryMessages()
+{
+    const auto levels = GLogLevelFlags(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION);
+    for (const char *domain : {"VIPS", "GLib", "GLib-GObject", "GLib-GIO", "GModule", "Poppler"})
+        g_log_set_handler(domain, levels, logHandler, nullptr);
+    g_log_set_default_handler(logHandler, nullptr);
+    g_log_set_writer_func(logWriter, nullptr, nullptr);
+}
+
 } // namespace
 
 void ImageLibrary::ensureStarted()
 {
     static std::once_flag once;
     std::call_once(once, [] {
+        routeLibraryMessages();
         g_modulesDeferred = !qEnvironmentVariableIsSet(prefixVariable) && g_module_supported();
         if (g_modulesDeferred)
             qputenv(prefixVariable, prefixWithoutModules);

@@ -1,8 +1,17 @@
 #pragma once
 
+#include <QLoggingCategory>
 #include <QString>
 
 namespace iconsmith {
+
+/**
+ * The category of what the imaging library and the libraries under it (GLib, the format
+ * libraries) would otherwise print on standard error: warnings about damaged files, mostly.
+ * Off by default, since every such problem also fails the call that met it with a reason;
+ * QT_LOGGING_RULES="iconsmith.imagelibrary.debug=true" shows the lines.
+ */
+Q_DECLARE_LOGGING_CATEGORY(lcImageLibrary)
 
 /** Start-up of the imaging library, shared by every part that decodes pictures. */
 class ImageLibrary
@@ -11,6 +20,7 @@ public:
     /**
      * Starts the imaging library once per process; safe to call any number of times. Call it
      * early in main(), before other threads exist: it briefly sets an environment variable.
+     * It routes the messages of the imaging library and GLib into lcImageLibrary.
      *
      * The library's optional format modules (HEIF/AVIF, PDF, JPEG XL, ImageMagick's formats)
      * pull in dozens of shared libraries, which costs more than a whole small generation; they

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "codec/inputlimits.h"
 #include "common/result.h"
 #include "imaging/bitmap.h"
 #include "imaging/pixelbuffer.h"
@@ -41,7 +42,10 @@ public:
 
     SourceImage() = default;
 
-    /** Loads an image file. */
+    /**
+     * Loads an image file: a regular file of at most InputLimits::maxSourceFileBytes (a FIFO or
+     * a device is refused unread).
+     */
     static Result<SourceImage> load(const QString &path);
     /** Loads an image from the bytes of a file; @p origin names it in messages. */
     static Result<SourceImage> fromData(const QByteArray &bytes, const QString &origin);
@@ -86,7 +90,7 @@ public:
     [[nodiscard]] Result<Preview> preview(int maxEdge) const;
 
     /** Sources larger than this many pixels are refused rather than risk exhausting memory. */
-    static constexpr qint64 maxPixels = qint64(1) << 28;
+    static constexpr qint64 maxPixels = InputLimits::maxPixels;
 
     /** The shared, immutable state; opaque outside the implementation. */
     struct Data;

@@ -5,13 +5,17 @@
 #include <QRandomGenerator>
 #include <QSaveFile>
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <system_error>
 
 #if defined(Q_OS_UNIX)
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -29,6 +33,7 @@ Result<void> FileOutput::createFolder(const QString &path)
         return Failure{QString::fromLocal8Bit(error.message())};
     if (!std::filesystem::is_directory(folder, error))
         return Failure{QStringLiteral("A file of that name is in the way")};
+    removeStaleTemporaries(path);
     return {};
 }
 
@@ -57,7 +62,55 @@ bool writeAll(int fd, const char *data, std::size_t length)
     return true;
 }
 
+// The names writeAtomically() gives its temporary files: "." + the target's name + "." + eight
+// lower-case hex digits + ".tmp".
+bool isTemporaryName(const char *name)
+{
+    const std::size_t length = std::strlen(name);
+    constexpr std::size_t suffix = 1 + 8 + 4; // ".xxxxxxxx.tmp"
+    if (length < 2 + suffix || name[0] != '.' || std::strcmp(name + length - 4, ".tmp") != 0 ||
+        name[length - suffix] != '.')
+        return false;
+    for (std::size_t i = length - suffix + 1; i < length - 4; ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(name[i])) && (name[i] < 'a' || name[i] > 'f'))
+            return false;
+    }
+    return true;
+}
+
+// Old enough that no writer is still at it: a file is written in one go right after its
+// temporary is created.
+constexpr time_t staleSeconds = 60;
+
 } // namespace
+
+void FileOutput::removeStaleTemporaries(const QString &folder)
+{
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (dir == nullptr)
+        return;
+    const int folderFd = ::dirfd(dir);
+    const time_t now = ::time(nullptr);
+    while (const dirent *entry = ::readdir(dir)) {
+        if (!isTemporaryName(entry->d_name))
+            continue;
+        // Never through a link, never blocking on a FIFO: only a regular file of this user's.
+        const int fd = ::openat(folderFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat opened = {};
+        struct stat named = {};
+        // A writer that is still running holds the lock; the name must still be the file that
+        // was judged when it is removed.
+        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_uid == ::geteuid() &&
+            now - opened.st_mtime >= staleSeconds && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::fstatat(folderFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_ino == opened.st_ino &&
+            named.st_dev == opened.st_dev)
+            ::unlinkat(folderFd, entry->d_name, 0);
+        ::close(fd);
+    }
+    ::closedir(dir);
+}
 
 Result<void> FileOutput::writeAtomically(const QString &path, const QByteArray &bytes)
 {
@@ -76,9 +129,15 @@ Result<void> FileOutput::writeAtomically(const QString &path, const QByteArray &
     const int fd = ::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
         return Failure{systemError(errno)};
+    // Only a regular file passes its mode on: a link being replaced must not lend the
+    // permissions of whatever it points to.
     struct stat existing = {};
-    if (::stat(targetName.constData(), &existing) == 0)
+    if (::lstat(targetName.constData(), &existing) == 0 && S_ISREG(existing.st_mode))
         ::fchmod(fd, existing.st_mode & 07777);
+    // Held while the file is written: a run cleaning up stale temporary files leaves alone one
+    // whose writer still holds the lock, however long it stalls (its age alone spares it only
+    // for a minute).
+    (void)::flock(fd, LOCK_EX | LOCK_NB);
     const bool written = writeAll(fd, bytes.constData(), std::size_t(bytes.size()));
     const int writeError = errno;
     const bool closed = ::close(fd) == 0;
@@ -99,6 +158,11 @@ Result<void> FileOutput::writeAtomically(const QString &path, const QByteArray &
 }
 
 #else
+
+void FileOutput::removeStaleTemporaries(const QString &)
+{
+    // QSaveFile names and removes its own temporary files.
+}
 
 Result<void> FileOutput::writeAtomically(const QString &path, const QByteArray &bytes)
 {

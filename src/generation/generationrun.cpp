@@ -23,17 +23,18 @@ RenderPipeline &GenerationRun::pipeline(int key, const SourceImage &picture)
     return *slot;
 }
 
-void GenerationRun::writeFile(const QString &path, const QByteArray &bytes, QSize pixels, bool alpha)
+bool GenerationRun::writeFile(const QString &path, const QByteArray &bytes, QSize pixels, bool alpha)
 {
     if (const Result<void> written = FileOutput::writeAtomically(path, bytes); !written) {
         fail(path, written.error());
-        return;
+        return false;
     }
     if (PngHeader::isPng(bytes)) {
         const Result<PngHeader> header = PngHeader::parse(bytes);
         alpha = header && header->hasAlphaChannel();
     }
     m_report.written.append({path, pixels, alpha});
+    return true;
 }
 
 void GenerationRun::fail(const QString &path, const QString &reason)

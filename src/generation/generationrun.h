@@ -33,10 +33,11 @@ public:
     [[nodiscard]] RenderPipeline &pipeline(int key, const SourceImage &picture);
 
     /**
-     * Writes @p bytes to @p path atomically and records it, or records why it could not be. A PNG's
-     * alpha channel is read from its header; @p alpha says it for any other image (a container).
+     * Writes @p bytes to @p path atomically and records it, or records why it could not be; returns
+     * whether it was written. A PNG's alpha channel is read from its header; @p alpha says it for
+     * any other image (a container).
      */
-    void writeFile(const QString &path, const QByteArray &bytes, QSize pixels, bool alpha = false);
+    bool writeFile(const QString &path, const QByteArray &bytes, QSize pixels, bool alpha = false);
     /** Records that @p path could not be made, and why. */
     void fail(const QString &path, const QString &reason);
     /** Shows @p folder in the file browser, once per run however often asked, and only when it is a folder. */

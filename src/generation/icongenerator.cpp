@@ -1,6 +1,7 @@
 #include "generation/icongenerator.h"
 
 #include <QCoreApplication>
+#include <QHash>
 
 #include <cmath>
 
@@ -79,17 +80,20 @@ GenerationReport IconGenerator::generateIconsWithImage(const SourceImage &image)
     for (const QString &problem : rows.problems())
         run.fail(sizeTablePath(), problem);
 
-    if (const Result<void> created = FileOutput::createFolder(appiconsetPathString()); !created)
-        run.fail(appiconsetPathString(), created.error());
-
     m_contents = ContentsDocument();
     m_images.clear();
+    // Nothing can be written into a folder that is not there: one failure says so.
+    if (const Result<void> created = FileOutput::createFolder(appiconsetPathString()); !created) {
+        run.fail(appiconsetPathString(), created.error());
+        return run.finish();
+    }
 
     const std::optional<Platform> chosen = platform();
     const QList<IdiomPass> passes = chosen ? chosen->passes() : QList<IdiomPass>();
-    prefetchIconSet(run, rows, passes);
-    for (const IdiomPass &pass : passes) {
-        outputImage(run, rows.dictionary(pass.table), pass.idiom);
+    const QList<SizeDictionary> rowsByPass = rowsToWrite(run, rows, passes);
+    prefetchIconSet(run, rowsByPass);
+    for (qsizetype i = 0; i < passes.size(); ++i) {
+        outputImage(run, rowsByPass.at(i), passes.at(i).idiom);
         run.showFolder(encodingPathString());
     }
 
@@ -103,8 +107,10 @@ GenerationReport IconGenerator::generateScaleImage(const SourceImage &image)
     GenerationRun run(image, appiconsetPathString(), m_host);
     const QList<QSize> pixels = scaledImageSizes(image.size());
 
-    if (const Result<void> created = FileOutput::createFolder(appiconsetPathString()); !created)
+    if (const Result<void> created = FileOutput::createFolder(appiconsetPathString()); !created) {
         run.fail(appiconsetPathString(), created.error());
+        return run.finish();
+    }
 
     // The renderer multiplies the drawing size by the screen's factor again, so dividing by it
     // here makes the files measure exactly the sizes above on any screen.
@@ -154,12 +160,44 @@ OutputPlan IconGenerator::outputPlan() const
     return plan;
 }
 
-void IconGenerator::prefetchIconSet(GenerationRun &run, const SizeTable &table, const QList<IdiomPass> &passes)
+QList<SizeDictionary> IconGenerator::rowsToWrite(GenerationRun &run, const SizeTable &table,
+                                                 const QList<IdiomPass> &passes) const
+{
+    // Passes share one folder: a name an earlier row gave another size would be overwritten
+    // with it, leaving the file and the catalog disagreeing. The first row keeps the name; one
+    // of the same size (the marketing icon of iPhone and iPad) is simply the same file.
+    QList<SizeDictionary> result;
+    QHash<QString, QSize> pixelsOfName;
+    for (const IdiomPass &pass : passes) {
+        SizeDictionary rows;
+        for (const SizeEntry &entry : table.dictionary(pass.table).entries) {
+            const QSize pixels = requestFor(entry.dimensions / measuredScaleFactor()).pixels;
+            const auto earlier = pixelsOfName.constFind(entry.name);
+            if (earlier != pixelsOfName.cend() && *earlier != pixels) {
+                run.fail(appiconsetPathString() + u'/' + entry.name + QStringLiteral(".png"),
+                         IconGenerator::tr("the size table's %1 row \"%2\" makes it %3 × %4 pixels, but an earlier "
+                                           "row made it %5 × %6; the earlier row is used")
+                             .arg(pass.idiom, entry.key)
+                             .arg(pixels.width())
+                             .arg(pixels.height())
+                             .arg(earlier->width())
+                             .arg(earlier->height()));
+                continue;
+            }
+            pixelsOfName.insert(entry.name, pixels);
+            rows.entries.append(entry);
+        }
+        result.append(rows);
+    }
+    return result;
+}
+
+void IconGenerator::prefetchIconSet(GenerationRun &run, const QList<SizeDictionary> &rowsByPass)
 {
     QList<RenderRequest> requests;
-    for (const IdiomPass &pass : passes) {
-        const double factor = measuredScaleFactor();
-        for (const SizeEntry &entry : table.dictionary(pass.table).entries) {
+    const double factor = measuredScaleFactor();
+    for (const SizeDictionary &rows : rowsByPass) {
+        for (const SizeEntry &entry : rows.entries) {
             if (isPlainFileName(entry.name))
                 requests.append(requestFor(entry.dimensions / factor));
         }
@@ -178,19 +216,23 @@ void IconGenerator::outputImage(GenerationRun &run, const SizeDictionary &sizes,
 void IconGenerator::outputImage(GenerationRun &run, QSizeF size, const QString &name, const QString &idiom)
 {
     const QString path = appiconsetPathString() + u'/' + name + QStringLiteral(".png");
+    bool written = false;
     if (!isPlainFileName(name)) {
         run.fail(path, IconGenerator::tr("\"%1\" is not a file name that can be written inside the folder").arg(name));
     } else {
         const RenderRequest request = requestFor(size);
         try {
-            run.writeFile(path, drawImage(run, request), request.pixels);
+            written = run.writeFile(path, drawImage(run, request), request.pixels);
         } catch (const ImageError &error) {
             run.fail(path, error.reason());
         } catch (const std::exception &error) {
             run.fail(path, QString::fromLocal8Bit(error.what()));
         }
     }
-    appendCatalogEntry(name, idiom);
+    // Contents.json lists only files that are there: Xcode reports a listed file that is
+    // missing, while an unfilled slot is simply empty.
+    if (written)
+        appendCatalogEntry(name, idiom);
 }
 
 QByteArray IconGenerator::drawImage(GenerationRun &run, const RenderRequest &request)

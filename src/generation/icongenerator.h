@@ -11,6 +11,7 @@
 #include "catalog/catalogentry.h"
 #include "catalog/contentsdocument.h"
 #include "catalog/sizetable.h"
+#include "codec/inputlimits.h"
 #include "generation/generationreport.h"
 #include "generation/platform.h"
 #include "generation/sourcecheck.h"
@@ -28,8 +29,9 @@ class SourceImage;
  *
  * An icon set is one PNG file per row of the size table for each idiom the platform choice
  * asks for, plus Contents.json; the scaled image set is Image.png, Image@2x.png and
- * Image@3x.png in the save folder. Every step runs even when an earlier one failed; each
- * failure is collected with its reason in the report that the action returns.
+ * Image@3x.png in the save folder. Every step runs even when an earlier one failed, except
+ * that nothing is drawn when the folder cannot be created; each failure is collected with its
+ * reason in the report that the action returns. Contents.json lists the files that were written.
  */
 class IconGenerator
 {
@@ -71,7 +73,7 @@ public:
     [[nodiscard]] QUrl appiconsetPath() const;
 
     /** Outputs larger than this on either side are refused. */
-    static constexpr int maxOutputSide = 16384;
+    static constexpr int maxOutputSide = InputLimits::maxOutputSide;
 
 private:
     [[nodiscard]] std::optional<Platform> platform() const;
@@ -84,7 +86,9 @@ private:
 
     [[nodiscard]] double measuredScaleFactor() const;
     [[nodiscard]] RenderRequest requestFor(QSizeF size) const;
-    void prefetchIconSet(GenerationRun &run, const SizeTable &table, const QList<IdiomPass> &passes);
+    [[nodiscard]] QList<SizeDictionary> rowsToWrite(GenerationRun &run, const SizeTable &table,
+                                                    const QList<IdiomPass> &passes) const;
+    void prefetchIconSet(GenerationRun &run, const QList<SizeDictionary> &rowsByPass);
     void log(const QString &line);
 
     GenerationHost &m_host;

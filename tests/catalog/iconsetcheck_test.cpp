@@ -10,6 +10,8 @@
 #include "generation/icongenerator.h"
 #include "support/testsupport.h"
 
+#include <sys/stat.h>
+
 namespace iconsmith {
 namespace {
 
@@ -98,6 +100,47 @@ TEST_F(IconSetCheckTest, AnUnreadableCatalogOrFolderIsOneProblem)
     rewriteContents([](QByteArray &json) { json.truncate(json.size() / 2); });
     ASSERT_EQ(IconSetCheck::check(m_set).problems.size(), 1);
     EXPECT_EQ(IconSetCheck::check(m_dir.filePath(u"nowhere"_s)).problems.size(), 1);
+}
+
+TEST_F(IconSetCheckTest, NamesLeadingOutOfTheSetAreNeverOpened)
+{
+    // A picture beside the set, and a link inside the set that leads to it.
+    test::writeTestPicture(m_dir.filePath(u"beside.png"_s), QSize(20, 20), false);
+    ASSERT_TRUE(QFile::link(m_dir.filePath(u"beside.png"_s), m_set + u"/link.png"_s));
+    rewriteContents([](QByteArray &json) {
+        QByteArray extra;
+        for (const char *name : {"../beside.png", "/etc/shadow", "sub/x.png", "a\\\\b.png", "x\\u0000.png", "link.png"})
+            extra += QByteArray(R"({"filename":")") + name + R"(","idiom":"iphone","scale":"1x","size":"20x20"},)";
+        json.replace("\"images\" : [", "\"images\" : [" + extra);
+    });
+    QStringList outside;
+    for (const QString &line : problemsAbout()) {
+        if (line.contains(u"not opened"_s))
+            outside << line.section(u':', 0, 0);
+        // Whether a file outside the set exists is none of the check's business.
+        EXPECT_FALSE(line.contains(u"missing"_s)) << line.toStdString();
+    }
+    EXPECT_EQ(outside.size(), 6) << problemsAbout().join(u'\n').toStdString();
+}
+
+TEST_F(IconSetCheckTest, FifosAndDevicesNeitherBlockNorAreRead)
+{
+    ASSERT_TRUE(QFile::remove(m_set + u"/Icon-76.png"_s));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(m_set + u"/Icon-76.png"_s).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::remove(m_set + u"/Icon-40.png"_s));
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, m_set + u"/Icon-40.png"_s));
+    const QStringList problems = problemsAbout();
+    ASSERT_EQ(problems.size(), 2) << problems.join(u'\n').toStdString();
+    EXPECT_TRUE(problems.filter(u"Icon-76.png: "_s).first().contains(u"not a regular file"_s));
+    EXPECT_TRUE(problems.filter(u"Icon-40.png: "_s).first().contains(u"leads outside"_s));
+
+    // A Contents.json that is a FIFO is one problem too, not a wait for a writer.
+    const QString fifoSet = m_dir.filePath(u"Fifo.appiconset"_s);
+    ASSERT_TRUE(QDir().mkpath(fifoSet));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifoSet + u"/Contents.json"_s).constData(), 0600), 0);
+    const IconSetCheck::Report report = IconSetCheck::check(fifoSet);
+    ASSERT_EQ(report.problems.size(), 1);
+    EXPECT_TRUE(report.problems.first().message.contains(u"not a regular file"_s));
 }
 
 TEST(IconSetCheck, PixelsAreSizeTimesScale)

@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 
+#include "catalog/binarypropertylist.h"
 #include "support/testsupport.h"
 
 namespace iconsmith {
@@ -91,6 +92,49 @@ TEST(SizeTable, AMissingOrMalformedTableIsAFailureThatNamesTheFile)
     }
     const Result<SizeTable> missing = SizeTable::read(u"/nonexistent/SizeFile.plist"_s);
     EXPECT_TRUE(missing.error().contains(u"/nonexistent/SizeFile.plist"_s));
+}
+
+TEST(SizeTable, HostileBinaryListsEndInAFailureNotACrashOrAHang)
+{
+    // A dictionary key with a NUL in it once made the property-list library abort.
+    const Result<SizeTable> nulKey = SizeTable::read(test::testData(u"nul-key.bplist"_s));
+    ASSERT_TRUE(nulKey) << nulKey.error().toStdString();
+    EXPECT_FALSE(nulKey->problems().isEmpty());
+
+    // Forty arrays, each naming the next one twice: a few hundred bytes that unfold into 2^40 values.
+    constexpr int levels = 40;
+    QByteArray bytes = BinaryPropertyList::magic;
+    QByteArray offsets;
+    for (int i = 0; i <= levels; ++i) {
+        offsets += char(bytes.size() >> 8);
+        offsets += char(bytes.size() & 0xFF);
+        bytes += i < levels ? QByteArray{"\xA2"} + char(i + 1) + char(i + 1) : QByteArray("\x51x");
+    }
+    const qsizetype table = bytes.size();
+    bytes += offsets;
+    const auto bigEndian64 = [&bytes](quint64 value) {
+        for (int shift = 56; shift >= 0; shift -= 8)
+            bytes += char(value >> shift);
+    };
+    bytes += QByteArray(6, '\0') + char(2) + char(1);
+    bigEndian64(levels + 1);
+    bigEndian64(0);
+    bigEndian64(quint64(table));
+    const Result<SizeTable> bomb = SizeTable::fromData(bytes, u"bomb.plist"_s);
+    EXPECT_TRUE(bomb.error().contains(u"more values"_s)) << bomb.error().toStdString();
+}
+
+TEST(SizeTable, ASecondRowOfANameIsLeftOutAndReported)
+{
+    QTemporaryDir dir;
+    const SizeTable table = *SizeTable::read(test::writeSizeTable(
+        dir.path(),
+        {{{u"Same"_s, u"{10, 10}"_s}, {u"Icon-20@2x"_s, u"{40, 40}"_s}, {u"Same"_s, u"{30, 30}"_s}}, {}, {}}));
+    const SizeDictionary &iphone = table.dictionary(SizeTable::IPhone);
+    EXPECT_EQ(namesOf(iphone), (QStringList{u"Same"_s, u"Icon-20@2x"_s}));
+    EXPECT_EQ(iphone.entries.first().dimensions, QSizeF(10, 10));
+    EXPECT_TRUE(table.problems().first().contains(u"second row named \"Same\""_s))
+        << table.problems().join(u'\n').toStdString();
 }
 
 TEST(SizeTable, UnusableRowsAndMissingDictionariesAreLeftOutAndReported)

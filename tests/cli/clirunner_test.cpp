@@ -181,15 +181,15 @@ TEST_F(CliRunnerTest, AnUnreadableSizeTableFailsAndSaysWhich)
     EXPECT_TRUE(result.err.contains(u"missing.plist"_s)) << result.err.toStdString();
 }
 
-TEST_F(CliRunnerTest, EveryFileThatCouldNotBeWrittenIsListed)
+TEST_F(CliRunnerTest, AFolderThatCannotBeMadeIsOneError)
 {
     QFile blocker(m_output);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     const CliRun result = runCli(generateArgs({u"-p"_s, u"iphone"_s}));
     EXPECT_EQ(result.status, 1);
-    // The folder, nine PNG files and Contents.json.
-    EXPECT_EQ(result.err.count(u'\n'), 11) << result.err.toStdString();
+    EXPECT_EQ(result.err.count(u'\n'), 1) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(m_output)) << result.err.toStdString();
     EXPECT_TRUE(result.out.contains(u"Wrote 0 files"_s)) << result.out.toStdString();
 }
 
@@ -333,6 +333,22 @@ TEST_F(CliProjectTest, TheFileInTheCurrentFolderRunsWhenNoSourceIsGivenAndABadOn
     const QJsonObject document = QJsonDocument::fromJson(bad.out.toUtf8()).object();
     EXPECT_EQ(document[u"status"_s].toInt(), 2);
     EXPECT_TRUE(document[u"error"_s].toString().contains(u"recipes.pro.targets[1]"_s)) << bad.out.toStdString();
+}
+
+TEST_F(CliRunnerTest, NamesArePrintedWithoutTheirControlCharacters)
+{
+    // Listed names come from the file: an escape sequence in one must not reach the terminal.
+    ASSERT_EQ(runCli(generateArgs({u"-q"_s, u"-p"_s, u"iphone"_s})).status, 0);
+    const QString contents = m_output + u"/AppIcon.appiconset/Contents.json"_s;
+    QFile file(contents);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray json = file.readAll();
+    file.close();
+    json.replace("Icon-20@2x.png", "\\u001b[2JIcon.png");
+    test::writeBytes(contents, json);
+    const CliRun checked = runCli({u"--check"_s, m_output + u"/AppIcon.appiconset"_s});
+    EXPECT_FALSE(checked.out.contains(QChar(0x1b))) << checked.out.toStdString();
+    EXPECT_TRUE(checked.out.contains(u"\\x1b[2JIcon.png: is listed but missing"_s)) << checked.out.toStdString();
 }
 
 TEST(CliOptions, PlatformNamesAndNumbers)

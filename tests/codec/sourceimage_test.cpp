@@ -10,9 +10,14 @@
 #include <vips/vips8>
 
 #include <array>
+#include <cstdio>
 #include <zlib.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "codec/imageerror.h"
+#include "codec/inputlimits.h"
 #include "imaging/iconrenderer.h"
 #include "support/testsupport.h"
 
@@ -184,13 +189,51 @@ TEST_F(SourceImageTest, DamagedFilesNeverCrashTheLoader)
     // Most damaged files are recognised as such, one way or the other.
     EXPECT_GT(refused + failedLater, 60);
 
-    // Pure noise is not an image at all.
+    // Pure noise is not an image at all; behind a PNG signature it is refused with a reason.
     for (int trial = 0; trial < 50; ++trial) {
         QByteArray noise(qsizetype(random.bounded(1, 4096)), Qt::Uninitialized);
         for (char &c : noise)
             c = char(random.bounded(256));
         EXPECT_FALSE(SourceImage::fromData(noise, u"noise"_s));
+        const QString error = SourceImage::fromData("\x89PNG\r\n\x1a\n" + noise, u"noise.png"_s).error();
+        EXPECT_FALSE(error.isEmpty() || error.trimmed().endsWith(u':')) << error.toStdString();
     }
+}
+
+TEST_F(SourceImageTest, OnlyRegularFilesWithinTheLimitAreRead)
+{
+    // A FIFO without a writer would block a plain open forever; /dev/zero never ends.
+    const QString fifo = m_dir.filePath(u"fifo.png"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString &path : {fifo, u"/dev/zero"_s}) {
+        const QString error = SourceImage::load(path).error();
+        EXPECT_TRUE(error.contains(u"not a regular file"_s)) << error.toStdString();
+    }
+    QFile huge(m_dir.filePath(u"huge.png"_s));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(InputLimits::maxSourceFileBytes + 1));
+    huge.close();
+    const QString error = SourceImage::load(huge.fileName()).error();
+    EXPECT_TRUE(error.contains(u"larger than 256 MiB"_s)) << error.toStdString();
+}
+
+TEST(SourceImageLibrary, LibraryWarningsStayOffStandardError)
+{
+    // The imaging library warns through GLib about a damaged file as it reads it (here an SVG
+    // size it cannot hold); the reason reaches the caller, the warning must not reach the terminal.
+    const QByteArray svg = R"(<svg xmlns="http://www.w3.org/2000/svg" width="1e9" height="1e9"/>)";
+    std::fflush(stderr);
+    const int saved = ::dup(2);
+    FILE *captured = std::tmpfile();
+    ::dup2(::fileno(captured), 2);
+    (void)SourceImage::fromData(svg, u"huge.svg"_s);
+    std::fflush(stderr);
+    ::dup2(saved, 2);
+    ::close(saved);
+    std::rewind(captured);
+    char text[4096] = {};
+    const std::size_t length = std::fread(text, 1, sizeof text - 1, captured);
+    std::fclose(captured);
+    EXPECT_EQ(length, 0U) << text;
 }
 
 TEST_F(SourceImageTest, APreviewFitsTheRequestedEdge)
@@ -202,6 +245,35 @@ TEST_F(SourceImageTest, APreviewFitsTheRequestedEdge)
     EXPECT_EQ(preview->bitmap.size(), QSize(100, 50));
     EXPECT_EQ(preview->bitmap.channels(), 3);
     EXPECT_FALSE(preview->transparent);
+}
+
+TEST(SourceImageVector, SizesBeyondWhatCanBeDrawnAreRefused)
+{
+    // The imaging library makes each of these 1 × 1 (with a warning) and would draw a flat colour.
+    for (const char *side : {"1e9", "3e9", "0.001"}) {
+        const QByteArray svg = QByteArray(R"(<svg xmlns="http://www.w3.org/2000/svg" width=")") + side +
+                               R"(" height="10"><rect width="10" height="10" fill="red"/></svg>)";
+        const Result<SourceImage> image = SourceImage::fromData(svg, u"odd.svg"_s);
+        EXPECT_TRUE(image.error().contains(u"cannot be used"_s)) << side << ": " << image.error().toStdString();
+    }
+    // A sliver: drawn to cover a square icon it would need hundreds of millions of pixels.
+    const Result<SourceImage> sliver = SourceImage::fromData(
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="4" height="100000"><rect width="4" height="100000"/></svg>)",
+        u"sliver.svg"_s);
+    ASSERT_TRUE(sliver) << sliver.error().toStdString();
+    try {
+        (void)sliver->renderVector(QSize(1024, 1024));
+        ADD_FAILURE() << "the sliver was drawn";
+    } catch (const ImageError &error) {
+        EXPECT_TRUE(error.reason().contains(u"more than Iconsmith draws"_s)) << error.reason().toStdString();
+    }
+}
+
+TEST(SourceImageVector, APdfWhoseCrossReferencePointsPastItsEndIsRefusedUnread)
+{
+    // The PDF library, sent past the end of this file, parses without end and without bound on memory.
+    const Result<SourceImage> pdf = SourceImage::load(test::testData(u"xref-past-end.pdf"_s));
+    EXPECT_TRUE(pdf.error().contains(u"outside the file"_s)) << pdf.error().toStdString();
 }
 
 TEST(SourceImageVector, IsDrawnAtTheTargetSizeNotResampled)

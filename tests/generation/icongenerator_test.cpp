@@ -241,22 +241,28 @@ TEST_F(IconGeneratorTest, AFileInTheWayFailsAloneAndTheRestIsWritten)
     EXPECT_FALSE(report.failures[0].reason.isEmpty());
     EXPECT_TRUE(QFileInfo::exists(iconSetFile(u"Icon-29@2x.png"_s)));
     EXPECT_TRUE(QFileInfo::exists(iconSetFile(u"ios-marketing.png"_s)));
-    // The catalog is written all the same and still lists the entry.
-    EXPECT_EQ(readContents().images.size(), 3);
+    // The catalog is written all the same and lists the files that are there.
+    const ContentsDocument contents = readContents();
+    ASSERT_EQ(contents.images.size(), 2);
+    EXPECT_EQ(contents.images[0].filename, u"Icon-29@2x.png"_s);
+    EXPECT_EQ(contents.images[1].filename, u"ios-marketing.png"_s);
 }
 
-TEST_F(IconGeneratorTest, AnUnwritableSaveFolderReportsEveryFailure)
+TEST_F(IconGeneratorTest, AnUnwritableSaveFolderIsOneFailureAndNothingIsDrawn)
 {
     // A plain file where the save folder should be: no folder can be made inside it, even by root.
     QFile blocker(m_host.folder);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    m_host.choice = 0;
-    const GenerationReport report = generate(table(workedExample));
-    EXPECT_FALSE(report.succeeded());
-    // The folder, three PNG files and Contents.json.
-    EXPECT_EQ(report.failures.size(), 5);
-    EXPECT_TRUE(report.written.isEmpty());
+    for (const int choice : {0, 6}) {
+        m_host.choice = choice;
+        IconGenerator generator(m_host, table(workedExample));
+        const GenerationReport report = generator.generate(m_source);
+        ASSERT_EQ(report.failures.size(), 1) << choice;
+        EXPECT_TRUE(report.failures[0].path.startsWith(m_host.folder));
+        EXPECT_TRUE(report.written.isEmpty());
+        EXPECT_TRUE(generator.images().isEmpty());
+    }
     // A file is never handed to the desktop to "show": that would open it.
     EXPECT_TRUE(m_host.shownFolders.isEmpty());
 }
@@ -328,12 +334,34 @@ TEST_F(IconGeneratorTest, ThePlanListsWhatTheChoiceWouldMake)
     EXPECT_FALSE(generator.outputPlan().stretched);
 }
 
+TEST_F(IconGeneratorTest, ANameGivenTwoSizesKeepsItsFirstRowAndEachRepeatIsReported)
+{
+    // Twice in the iPhone dictionary, and again at another size in the iPad pass of the same run.
+    m_host.choice = 2;
+    const GenerationReport report = generate(table({{{u"Same"_s, u"{10, 10}"_s}, {u"Same"_s, u"{30, 30}"_s}},
+                                                    {{u"Same"_s, u"{20, 20}"_s}, {u"Icon-76"_s, u"{76, 76}"_s}},
+                                                    {}}));
+    EXPECT_EQ(test::readImage(iconSetFile(u"Same.png"_s)).size(), QSize(10, 10));
+    ASSERT_EQ(report.failures.size(), 2);
+    EXPECT_TRUE(report.failures[0].reason.contains(u"second row named \"Same\""_s));
+    EXPECT_TRUE(report.failures[1].path.endsWith(u"/Same.png"_s));
+    EXPECT_TRUE(report.failures[1].reason.contains(u"ipad row \"Same\""_s)) << report.failures[1].reason.toStdString();
+    const QList<GenerationReport::WrittenFile> written = report.distinctFiles();
+    EXPECT_EQ(written.first().pixels, QSize(10, 10));
+    int listed = 0;
+    for (const CatalogEntry &entry : readContents().images)
+        listed += entry.filename == u"Same.png" ? 1 : 0;
+    EXPECT_EQ(listed, 1);
+}
+
 TEST_F(IconGeneratorTest, NamesThatWouldLeaveTheFolderAreRefused)
 {
     m_host.choice = 0;
     const GenerationReport report = generate(table({{{u"../escape"_s, u"{40, 40}"_s}}, {}, {}}));
     ASSERT_EQ(report.failures.size(), 1);
     EXPECT_FALSE(QFileInfo::exists(m_host.folder + u"/escape.png"_s));
+    // Nor is it listed: the catalog names only files that are there.
+    EXPECT_TRUE(readContents().images.isEmpty());
 }
 
 } // namespace

@@ -125,4 +125,16 @@ QString shippedSizeTable()
     return QStringLiteral(ICONSMITH_SOURCE_DIR "/resources/SizeFile.plist");
 }
 
+QString testData(const QString &name)
+{
+    return QStringLiteral(ICONSMITH_SOURCE_DIR "/tests/data/") + name;
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("could not write a test file");
+}
+
 } // namespace iconsmith::test

@@ -83,4 +83,10 @@ QString writeSizeTable(const QString &folder, const QList<QList<std::pair<QStrin
 /** The size table shipped with the program. */
 QString shippedSizeTable();
 
+/** A file of tests/data: inputs that once made Iconsmith fail. */
+QString testData(const QString &name);
+
+/** Writes @p bytes to @p path, replacing any file there. */
+void writeBytes(const QString &path, const QByteArray &bytes);
+
 } // namespace iconsmith::test
