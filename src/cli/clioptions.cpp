@@ -57,6 +57,10 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QStrin
         CliOptions::tr("COLOR"));
     const QCommandLineOption strict(QStringLiteral("strict"),
                                     CliOptions::tr("Treat warnings about the source as errors."));
+    const QCommandLineOption replace(
+        QStringLiteral("replace"),
+        CliOptions::tr("Replace an existing AppIcon.appiconset folder whole: the old one goes to the trash, so no "
+                       "file of it is left behind unlisted."));
     const QCommandLineOption check(
         QStringLiteral("check"), CliOptions::tr("Check an existing icon set as Xcode reads it, instead of generating."),
         CliOptions::tr("FOLDER"));
@@ -64,7 +68,7 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QStrin
                                   CliOptions::tr("Show the save folder in the file browser afterwards."));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
                                    CliOptions::tr("Print nothing but warnings and errors."));
-    parser.addOptions({output, platform, rounded, zoom, sizeTable, background, strict, check, open, quiet});
+    parser.addOptions({output, platform, rounded, zoom, sizeTable, background, strict, replace, check, open, quiet});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
@@ -118,6 +122,7 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QStrin
     options.rounded = parser.isSet(rounded);
     options.sizeTable = parser.value(sizeTable);
     options.open = parser.isSet(open);
+    options.replace = parser.isSet(replace);
     if (parser.isSet(background)) {
         options.background = RgbColor::fromText(parser.value(background));
         if (!options.background)

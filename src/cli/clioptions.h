@@ -27,6 +27,7 @@ public:
     bool open = false;
     bool quiet = false;
     bool strict = false;
+    bool replace = false;
     std::optional<RgbColor> background;
     QString checkFolder;
     QString helpText;

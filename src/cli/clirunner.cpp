@@ -8,7 +8,10 @@
 #include "cli/clihost.h"
 #include "cli/clioptions.h"
 #include "codec/sourceimage.h"
+#include "generation/existingset.h"
 #include "generation/icongenerator.h"
+#include "generation/platform.h"
+#include "generation/runcontrol.h"
 #include "generation/sourcecheck.h"
 
 namespace iconsmith {
@@ -59,6 +62,28 @@ int CliRunner::generate(const CliOptions &options)
 
     CliHost host(options);
     IconGenerator generator(host, options.sizeTable);
+    const OutputPlan plan = generator.outputPlan(source.size());
+    // Sizes that cannot be made fail before anything is written, not halfway through.
+    for (const SourceWarning &warning : SourceCheck::check({source.size(), false, source.isVector()}, plan)) {
+        if (warning.kind == SourceWarning::Kind::TooLarge) {
+            m_err << programName() << ": " << warning.message << Qt::endl;
+            return Failure;
+        }
+    }
+
+    RunControl control;
+    bool existingSetWarned = false;
+    if (const std::optional<Platform> platform = Platform::fromChoice(options.platform);
+        platform && !platform->isScaledImageSet()) {
+        const ExistingSet existing = ExistingSet::read(generator.appiconsetPathString());
+        control.setReplaceExistingSet(options.replace && existing.exists());
+        const ExistingSet::Conflict conflict = existing.conflictWith(ExistingSet::fileNames(plan));
+        if (conflict.any() && !options.replace) {
+            warnAboutExistingSet(existing.folder(), conflict.leftOvers, conflict.listedImagesLost);
+            existingSetWarned = true;
+        }
+    }
+    generator.setRunControl(&control);
     const GenerationReport report = generator.generate(source);
 
     const QList<GenerationReport::WrittenFile> written = report.distinctFiles();
@@ -99,7 +124,22 @@ int CliRunner::generate(const CliOptions &options)
     m_out.flush();
     if (!report.succeeded())
         return Failure;
-    return options.strict && !warnings.isEmpty() ? StrictWarnings : Success;
+    return options.strict && (!warnings.isEmpty() || existingSetWarned) ? StrictWarnings : Success;
+}
+
+void CliRunner::warnAboutExistingSet(const QString &folder, const QStringList &leftOvers, int listedImagesLost)
+{
+    const QString where = QDir::toNativeSeparators(folder);
+    if (!leftOvers.isEmpty())
+        m_err << programName() << ": " << tr("warning:") << ' '
+              << tr("%1 already holds %n file(s) the new set does not list; they stay unassigned: %2.", nullptr,
+                    int(leftOvers.size()))
+                     .arg(where, leftOvers.join(QStringLiteral(", ")));
+    else
+        m_err
+            << programName() << ": " << tr("warning:") << ' '
+            << tr("%1/Contents.json lists %n image(s); the new one lists none.", nullptr, listedImagesLost).arg(where);
+    m_err << ' ' << tr("(--replace writes a fresh set and moves the old one to the trash)") << Qt::endl;
 }
 
 int CliRunner::check(const CliOptions &options)

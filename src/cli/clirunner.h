@@ -28,6 +28,7 @@ public:
 private:
     int generate(const CliOptions &options);
     int check(const CliOptions &options);
+    void warnAboutExistingSet(const QString &folder, const QStringList &leftOvers, int listedImagesLost);
 
     QTextStream m_out;
     QTextStream m_err;

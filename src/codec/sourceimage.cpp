@@ -16,6 +16,7 @@
 #include "codec/imagelibrary.h"
 #include "codec/stripdecoder.h"
 #include "codec/vipsrows.h"
+#include "common/cancelled.h"
 #include "common/taskpool.h"
 #include "imaging/iconfinisher.h"
 
@@ -249,7 +250,7 @@ bool SourceImage::reduce(QSize target, const Resampler::RowSink &sink) const
     return transparent;
 }
 
-Result<SourceImage::Preview> SourceImage::preview(int maxEdge) const
+Result<SourceImage::Preview> SourceImage::preview(int maxEdge, const std::stop_token &stop) const
 {
     if (!d)
         return Failure{SourceImage::tr("There is no image to show.")};
@@ -258,7 +259,10 @@ Result<SourceImage::Preview> SourceImage::preview(int maxEdge) const
     try {
         IconFinisher finisher({fitted, false, std::nullopt});
         Preview preview;
-        preview.transparent = reduce(fitted, std::ref(finisher));
+        preview.transparent = reduce(fitted, [&finisher, &stop](int y, const Float4 *row) {
+            Cancelled::throwIfRequested(stop);
+            finisher(y, row);
+        });
         preview.bitmap = finisher.take();
         return preview;
     } catch (const ImageError &error) {

@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "codec/pngencoder.h"
+#include "common/cancelled.h"
 #include "imaging/iconrenderer.h"
 
 namespace iconsmith {
 
-RenderPipeline::RenderPipeline(SourceImage source, TaskPool &pool)
-    : m_source(std::move(source)), m_pool(pool), m_renders(pool)
+RenderPipeline::RenderPipeline(SourceImage source, TaskPool &pool, std::stop_token stop)
+    : m_source(std::move(source)), m_pool(pool), m_stop(std::move(stop)), m_renders(pool)
 {}
 
 void RenderPipeline::prefetch(const QList<RenderRequest> &requests)
@@ -34,6 +35,7 @@ void RenderPipeline::prefetch(const QList<RenderRequest> &requests)
 
 QByteArray RenderPipeline::png(const RenderRequest &request)
 {
+    Cancelled::throwIfRequested(m_stop);
     const std::shared_future<QByteArray> job = start(request);
     m_renders.wait(job);
     return job.get();
@@ -46,11 +48,13 @@ std::shared_future<QByteArray> RenderPipeline::start(const RenderRequest &reques
 
     std::shared_future<QByteArray> job;
     if (m_source.isVector()) {
-        job = m_renders.submit([this, source = m_source, request, pool = &m_pool] {
+        job = m_renders.submit([this, source = m_source, request, pool = &m_pool, stop = m_stop] {
+            // A queued render that a stop overtook ends before it begins.
+            Cancelled::throwIfRequested(stop);
             const PixelBuffer picture = source.renderVector(request.pixels);
             if (picture.hasTransparency())
                 m_sourceTransparent = true;
-            return PngEncoder::encode(IconRenderer::render(picture, request), pool);
+            return PngEncoder::encode(IconRenderer::render(picture, request, stop), pool, stop);
         });
     } else {
         std::shared_ptr<const Bitmap> master;
@@ -63,8 +67,9 @@ std::shared_future<QByteArray> RenderPipeline::start(const RenderRequest &reques
             m_jobs.emplace(request, job);
             return job;
         }
-        job = m_renders.submit([master, request, pool = &m_pool] {
-            return PngEncoder::encode(IconRenderer::render(*master, request), pool);
+        job = m_renders.submit([master, request, pool = &m_pool, stop = m_stop] {
+            Cancelled::throwIfRequested(stop);
+            return PngEncoder::encode(IconRenderer::render(*master, request, stop), pool, stop);
         });
     }
     m_jobs.emplace(request, job);
@@ -98,8 +103,10 @@ void RenderPipeline::buildMaster(QSize covering)
     bool transparent = false;
     const std::size_t rowBytes = master->bytesPerRow();
     if (masterSize == m_decodedSize) {
-        m_source.decode(covering,
-                        [&](int y, const std::uint8_t *rgba) { std::copy_n(rgba, rowBytes, master->row(y)); });
+        m_source.decode(covering, [&](int y, const std::uint8_t *rgba) {
+            Cancelled::throwIfRequested(m_stop);
+            std::copy_n(rgba, rowBytes, master->row(y));
+        });
         for (int y = 0; y < masterSize.height() && !transparent; ++y) {
             const std::uint8_t *row = master->row(y);
             for (std::size_t x = 3; x < rowBytes; x += 4)
@@ -107,7 +114,8 @@ void RenderPipeline::buildMaster(QSize covering)
         }
     } else {
         // A source much larger than anything asked for is reduced while it streams in.
-        transparent = m_source.reduce(masterSize, [&master](int y, const Float4 *row) {
+        transparent = m_source.reduce(masterSize, [this, &master](int y, const Float4 *row) {
+            Cancelled::throwIfRequested(m_stop);
             PixelBuffer::unpremultiplyRow(row, master->width(), master->row(y));
         });
     }

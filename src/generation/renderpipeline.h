@@ -8,6 +8,7 @@
 #include <future>
 #include <map>
 #include <memory>
+#include <stop_token>
 
 #include "codec/sourceimage.h"
 #include "common/taskgroup.h"
@@ -23,18 +24,24 @@ namespace iconsmith {
  * while it streams in to the largest size needed (the master), and every other size is
  * rendered from that. Each distinct request is rendered and encoded once, however many files
  * ask for it, so the files that share a size share one render.
+ *
+ * Once a stop is requested through the pipeline's token no further render starts, the renders
+ * and decodes in progress end at their next row or band, and every request answers Cancelled.
  */
 class RenderPipeline
 {
 public:
-    RenderPipeline(SourceImage source, TaskPool &pool);
+    RenderPipeline(SourceImage source, TaskPool &pool, std::stop_token stop = {});
     ~RenderPipeline() = default;
     RenderPipeline(const RenderPipeline &) = delete;
     RenderPipeline &operator=(const RenderPipeline &) = delete;
 
     /** Starts every request of the action at once, so the work overlaps. */
     void prefetch(const QList<RenderRequest> &requests);
-    /** The PNG bytes of one request; waits for it. Throws ImageError when the source cannot be read. */
+    /**
+     * The PNG bytes of one request; waits for it. Throws ImageError when the source cannot be
+     * read, Cancelled once a stop was requested.
+     */
     QByteArray png(const RenderRequest &request);
     /** Whether the source, as decoded or drawn so far, has any pixel that is less than opaque. */
     [[nodiscard]] bool sourceHasTransparency() const { return m_sourceTransparent.load(); }
@@ -46,6 +53,7 @@ private:
 
     SourceImage m_source;
     TaskPool &m_pool;
+    std::stop_token m_stop;
     // The decoded source, or its reduction, as 8-bit RGBA: a quarter of the memory of floats.
     std::shared_ptr<const Bitmap> m_master;
     QSize m_decodedSize;

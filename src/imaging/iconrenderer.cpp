@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "common/cancelled.h"
 #include "imaging/iconfinisher.h"
 #include "imaging/resampler.h"
 
@@ -35,23 +36,27 @@ Bitmap copyOf(const Bitmap &rgba)
 
 } // namespace
 
-Bitmap IconRenderer::render(const PixelBuffer &picture, const RenderRequest &request)
+Bitmap IconRenderer::render(const PixelBuffer &picture, const RenderRequest &request, const std::stop_token &stop)
 {
     IconFinisher finisher(request);
     Resampler resampler(picture.size(), request.pixels, std::ref(finisher));
-    for (int y = 0; y < picture.height(); ++y)
+    for (int y = 0; y < picture.height(); ++y) {
+        Cancelled::throwIfRequested(stop);
         resampler.pushRow(picture.row(y));
+    }
     return finisher.take();
 }
 
-Bitmap IconRenderer::render(const Bitmap &rgba, const RenderRequest &request)
+Bitmap IconRenderer::render(const Bitmap &rgba, const RenderRequest &request, const std::stop_token &stop)
 {
     if (rgba.size() == request.pixels && !request.rounded && !request.background)
         return copyOf(rgba);
     IconFinisher finisher(request);
     Resampler resampler(rgba.size(), request.pixels, std::ref(finisher));
-    for (int y = 0; y < rgba.height(); ++y)
+    for (int y = 0; y < rgba.height(); ++y) {
+        Cancelled::throwIfRequested(stop);
         resampler.pushRow(rgba.row(y));
+    }
     return finisher.take();
 }
 
