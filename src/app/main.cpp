@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/diagnostics.h"
 #include "app/launcher.h"
 #include "codec/imagelibrary.h"
 #include "common/allocatortuning.h"
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     iconsmith::tuneAllocatorForLargeBuffers();
     iconsmith::ImageLibrary::ensureStarted();
     QApplication application(argc, argv);
+    iconsmith::Diagnostics::apply(iconsmith::Diagnostics::requested(QCoreApplication::arguments()));
     iconsmith::Launcher::configure(application);
     iconsmith::Launcher launcher;
     launcher.launch(QCoreApplication::arguments());

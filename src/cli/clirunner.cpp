@@ -79,7 +79,7 @@ int CliRunner::generate(const CliOptions &options)
         control.setReplaceExistingSet(options.replace && existing.exists());
         const ExistingSet::Conflict conflict = existing.conflictWith(ExistingSet::fileNames(plan));
         if (conflict.any() && !options.replace) {
-            warnAboutExistingSet(existing.folder(), conflict.leftOvers, conflict.listedImagesLost);
+            warnAboutExistingSet(existing.folder(), conflict.leftOvers);
             existingSetWarned = true;
         }
     }
@@ -127,18 +127,17 @@ int CliRunner::generate(const CliOptions &options)
     return options.strict && (!warnings.isEmpty() || existingSetWarned) ? StrictWarnings : Success;
 }
 
-void CliRunner::warnAboutExistingSet(const QString &folder, const QStringList &leftOvers, int listedImagesLost)
+void CliRunner::warnAboutExistingSet(const QString &folder, const QStringList &leftOvers)
 {
     const QString where = QDir::toNativeSeparators(folder);
+    m_err << programName() << ": " << tr("warning:") << ' ';
     if (!leftOvers.isEmpty())
-        m_err << programName() << ": " << tr("warning:") << ' '
-              << tr("%1 already holds %n file(s) the new set does not list; they stay unassigned: %2.", nullptr,
-                    int(leftOvers.size()))
+        m_err << (leftOvers.size() == 1
+                      ? tr("%1 already holds a file the new set does not list; it stays unassigned: %2.")
+                      : tr("%1 already holds files the new set does not list; they stay unassigned: %2."))
                      .arg(where, leftOvers.join(QStringLiteral(", ")));
     else
-        m_err
-            << programName() << ": " << tr("warning:") << ' '
-            << tr("%1/Contents.json lists %n image(s); the new one lists none.", nullptr, listedImagesLost).arg(where);
+        m_err << tr("%1/Contents.json lists images; the new one lists none.").arg(where);
     m_err << ' ' << tr("(--replace writes a fresh set and moves the old one to the trash)") << Qt::endl;
 }
 

@@ -28,7 +28,7 @@ public:
 private:
     int generate(const CliOptions &options);
     int check(const CliOptions &options);
-    void warnAboutExistingSet(const QString &folder, const QStringList &leftOvers, int listedImagesLost);
+    void warnAboutExistingSet(const QString &folder, const QStringList &leftOvers);
 
     QTextStream m_out;
     QTextStream m_err;

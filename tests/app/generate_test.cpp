@@ -88,7 +88,7 @@ TEST_F(Generate, MissingInputShowsTheAlertAndWritesNothing)
         window().platformSelection()->setCurrentIndex(c.choice);
         window().pathFiled()->setText(c.folder);
 
-        window().generateButton()->click();
+        pressGenerate();
 
         expectOneAlert(missing);
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -103,7 +103,7 @@ TEST_F(Generate, MissingInputShowsTheAlertAndWritesNothing)
 
 TEST_F(Generate, TheAlertTextComesFromTheStringTable)
 {
-    window().generateButton()->click();
+    pressGenerate();
     const QString translated = visibleTopLevel<QMessageBox>()->text();
     EXPECT_NE(translated, QStringLiteral("Alert"));
     EXPECT_FALSE(translated.isEmpty());
@@ -118,7 +118,7 @@ TEST_F(Generate, TheAlertTextComesFromTheStringTable)
         }
     }
     ASSERT_FALSE(own.isEmpty());
-    window().generateButton()->click();
+    pressGenerate();
     EXPECT_EQ(visibleTopLevel<QMessageBox>()->text(), QStringLiteral("Alert"));
     for (QTranslator *translator : own)
         QCoreApplication::installTranslator(translator);
@@ -127,7 +127,7 @@ TEST_F(Generate, TheAlertTextComesFromTheStringTable)
 TEST_F(Generate, IPhoneAndIPadIconSetHasEverySizeAndItsCatalog)
 {
     prepare(2);
-    window().generateButton()->click();
+    pressGenerate();
 
     EXPECT_EQ(visibleTopLevel<QMessageBox>(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -188,7 +188,7 @@ TEST_F(Generate, DiagnosticLinesGoToTheLogNotToTheUser)
     loggedLines.clear();
     QLoggingCategory::setFilterRules(QStringLiteral("iconsmith.generation.info=true"));
     const QtMessageHandler previous = qInstallMessageHandler(recordLine);
-    window().generateButton()->click();
+    pressGenerate();
     qInstallMessageHandler(previous);
     QLoggingCategory::setFilterRules(QStringLiteral("iconsmith.generation.info=false"));
 
@@ -209,7 +209,7 @@ TEST_F(Generate, ScaledImageSetFollowsTheZoomChoice)
     window().platformSelection()->setCurrentIndex(6);
     delegate().platformSelected();
 
-    window().generateButton()->click();
+    pressGenerate();
     EXPECT_EQ(pngSize(m_output + QStringLiteral("/Image.png")), source);
     EXPECT_EQ(pngSize(m_output + QStringLiteral("/Image@2x.png")), source * 2);
     EXPECT_EQ(pngSize(m_output + QStringLiteral("/Image@3x.png")), source * 3);
@@ -217,7 +217,7 @@ TEST_F(Generate, ScaledImageSetFollowsTheZoomChoice)
     EXPECT_EQ(m_shownFolders, QStringList{m_output});
 
     window().zoomOutCheckButton()->click();
-    window().generateButton()->click();
+    pressGenerate();
     EXPECT_EQ(pngSize(m_output + QStringLiteral("/Image.png")), QSize(10, 7));
     EXPECT_EQ(pngSize(m_output + QStringLiteral("/Image@2x.png")), QSize(20, 14));
     EXPECT_EQ(pngSize(m_output + QStringLiteral("/Image@3x.png")), source);
@@ -240,7 +240,7 @@ TEST_F(Generate, FailuresAreReportedInOneAlert)
         prepare(choice, {12, 12});
         window().pathFiled()->setText(QDir::toNativeSeparators(blocker));
 
-        window().generateButton()->click();
+        pressGenerate();
 
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_EQ(visibleTopLevelCount<QMessageBox>(), 1);
