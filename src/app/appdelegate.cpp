@@ -125,6 +125,8 @@ void AppDelegate::connectOutlets(MainWindow &window)
     // whether the user or the code made it.
     connect(m_BigIcon, &RedBorderImageView::imageChanged, this, &AppDelegate::showSourceWarnings);
     connect(m_platformSelection, &QComboBox::currentIndexChanged, this, &AppDelegate::showSourceWarnings);
+    connect(m_platformSelection, &QComboBox::currentIndexChanged, this, &AppDelegate::updateWellShape);
+    updateWellShape();
     connect(m_roundedCheckButton, &QCheckBox::toggled, this, &AppDelegate::showSourceWarnings);
     connect(m_zoomInCheckButton, &QCheckBox::toggled, this, &AppDelegate::showSourceWarnings);
     // The result line speaks of the last Generate; once what it would make changes, it is old news.
@@ -270,11 +272,8 @@ void AppDelegate::platformSelected()
         m_roundedCheckButton->setVisible(platform && platform->offersRoundedCorners());
         m_roundedCheckButton->setChecked(false);
     }
-    if (m_BigIcon) {
+    if (m_BigIcon)
         m_BigIcon->setCornerRadius(0);
-        // The icons of an icon set are squares, whatever the image; the well shows them so.
-        m_BigIcon->setStretchToSquare(platform && !platform->passes().isEmpty());
-    }
     const bool scaled = platform && platform->offersZoom();
     // Only shown or hidden: the zoom choice is kept across platform changes.
     if (m_zoomInCheckButton)
@@ -595,6 +594,15 @@ void AppDelegate::wellLoaded()
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (origin.isFile() && !origin.absolutePath().startsWith(cache))
         Preferences::setImageFolder(origin.absolutePath());
+}
+
+void AppDelegate::updateWellShape()
+{
+    // The icons of an icon set are squares whatever the image; the well shows the picture as
+    // they will be. The scaled image set keeps the image's proportions.
+    const std::optional<Platform> platform = Platform::fromChoice(platformChoice());
+    if (m_BigIcon)
+        m_BigIcon->setStretchToSquare(platform && !platform->passes().isEmpty());
 }
 
 } // namespace iconsmith

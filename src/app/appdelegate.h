@@ -142,6 +142,7 @@ private:
     void setBackgroundColor(const std::optional<RgbColor> &color);
     void showSourceWarnings();
     void wellLoaded();
+    void updateWellShape();
     void showInFiles(const QString &folder);
 
     static bool openInFileBrowser(const QString &folder);

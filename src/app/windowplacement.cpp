@@ -40,6 +40,9 @@ void WindowPlacement::keepOnScreen()
     if (screen == nullptr || m_window.isMaximized() || m_window.isFullScreen())
         return;
     const QRect frame = m_window.frameGeometry();
+    // Once the window manager's frame is known, the window has settled where it will stay.
+    if (frame != m_window.geometry())
+        m_settling = false;
     const QRect target = fitted(frame, screen->availableGeometry());
     if (target == frame)
         return;
@@ -54,7 +57,11 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
     if (watched == &m_window) {
         if (event->type() == QEvent::Show && !m_shown) {
             m_shown = true;
-            // After the window manager has framed the window.
+            m_settling = true;
+            QTimer::singleShot(0, this, &WindowPlacement::keepOnScreen);
+        } else if (m_settling && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+            // The window manager frames and places a new window after it is shown; each step
+            // arrives as a move or a resize.
             QTimer::singleShot(0, this, &WindowPlacement::keepOnScreen);
         } else if (event->type() == QEvent::Close) {
             Preferences::setWindowGeometry(m_window.saveGeometry());

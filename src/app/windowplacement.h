@@ -31,6 +31,7 @@ protected:
 private:
     QWidget &m_window;
     bool m_shown = false;
+    bool m_settling = false;
 };
 
 } // namespace iconsmith

@@ -32,6 +32,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_ui(std::make_un
     m_ui->resultsSplitter->setStretchFactor(0, 0);
     m_ui->resultsSplitter->setStretchFactor(1, 1);
     m_ui->resultsSplitter->setCollapsible(0, false);
+    QSizePolicy panelPolicy = m_ui->resultsPanel->sizePolicy();
+    panelPolicy.setVerticalPolicy(QSizePolicy::Ignored);
+    m_ui->resultsPanel->setSizePolicy(panelPolicy);
 }
 
 void MainWindow::revealResultsPanel()
@@ -47,6 +50,13 @@ void MainWindow::revealResultsPanel()
         resize(width(), height() + std::clamp(wanted, 0, std::max(0, room)));
     }
     m_ui->resultsSplitter->setSizes({form, std::max(wanted, m_ui->resultsSplitter->height() - form)});
+    // Whatever the panel would like, the window never reaches past the bottom of the screen:
+    // the panel has no minimum height, so on a small screen it gets what is left.
+    if (const QScreen *shown = screen(); shown != nullptr && !isMaximized() && !isFullScreen()) {
+        const int overflow = frameGeometry().bottom() - shown->availableGeometry().bottom();
+        if (overflow > 0)
+            resize(width(), std::max(minimumSizeHint().height(), height() - overflow));
+    }
 }
 
 MainWindow::~MainWindow() = default;

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStyle>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -49,14 +48,16 @@ ResultsPanel::ResultsPanel(QWidget *parent)
     m_files->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_files->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_files->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    m_files->setMinimumHeight(0);
 
     auto *scroller = new QScrollArea(this);
     scroller->setWidget(m_strip);
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroller->setMinimumHeight(m_strip->minimumSizeHint().height() +
-                               scroller->horizontalScrollBar()->sizeHint().height());
+    // No minimum height of its own: on a small screen the panel shrinks (or collapses in its
+    // splitter) before the window would grow past the screen.
+    scroller->setMinimumHeight(0);
 
     auto *header = new QHBoxLayout;
     header->addWidget(m_summary, 1);

@@ -19,6 +19,7 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <functional>
 
 #include "app/apptestsupport.h"
 #include "catalog/sizetable.h"
@@ -91,6 +92,11 @@ TEST_F(Generate, MissingInputShowsTheAlertAndWritesNothing)
         pressGenerate();
 
         expectOneAlert(missing);
+        // The alert names each missing input, and only those.
+        const QString named = visibleTopLevel<QMessageBox>()->informativeText();
+        EXPECT_EQ(named.contains(QStringLiteral("image")), !c.image) << qPrintable(named);
+        EXPECT_EQ(named.contains(QStringLiteral("Make")), c.choice == -1) << qPrintable(named);
+        EXPECT_EQ(named.contains(QStringLiteral("save folder")), c.folder.trimmed().isEmpty()) << qPrintable(named);
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         QStringList after = filesBelow(m_temp.path());
         after.removeAll(QStringLiteral("in.png"));
@@ -167,6 +173,23 @@ TEST_F(Generate, IPhoneAndIPadIconSetHasEverySizeAndItsCatalog)
     EXPECT_EQ(QRegularExpression(QStringLiteral("(\\d+)")).match(result).captured(1), QString::number(files))
         << qPrintable(result);
     EXPECT_TRUE(result.contains(QDir::toNativeSeparators(iconSet))) << qPrintable(result);
+
+    // The line speaks of that Generate only: it clears once the image, the choice or the folder changes.
+    const std::function<void()> changes[] = {
+        [this] { window().pathFiled()->setText(m_output + QStringLiteral("2")); },
+        [this] { window().platformSelection()->setCurrentIndex(1); },
+        [this] {
+            ASSERT_TRUE(window().BigIcon()->loadFile(writeImage(QStringLiteral("other.png"), {64, 64})));
+        },
+    };
+    for (const auto &change : changes) {
+        window().pathFiled()->setText(m_output);
+        window().platformSelection()->setCurrentIndex(2);
+        pressGenerate();
+        ASSERT_FALSE(window().resultLabel()->text().isEmpty());
+        change();
+        EXPECT_TRUE(window().resultLabel()->text().isEmpty());
+    }
 }
 
 struct LoggedLine
@@ -253,6 +276,9 @@ TEST_F(Generate, FailuresAreReportedInOneAlert)
         ASSERT_TRUE(count.hasMatch()) << qPrintable(alert->informativeText());
         EXPECT_GE(count.captured(1).toInt(), 3);
         EXPECT_TRUE(alert->informativeText().contains(QDir::toNativeSeparators(blocker)));
+        // Every failure is listed under Details, and the alert says plainly that nothing was written.
+        EXPECT_EQ(alert->detailedText().split(u'\n').size(), count.captured(1).toInt());
+        EXPECT_TRUE(alert->text().startsWith(QStringLiteral("Nothing was written"))) << qPrintable(alert->text());
         // The desktop would open the file in the way with its default program.
         EXPECT_TRUE(m_shownFolders.isEmpty()) << qPrintable(m_shownFolders.join(u' '));
         delete alert;
