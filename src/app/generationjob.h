@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <memory>
+#include <utility>
 
 #include "app/hostsnapshot.h"
 #include "catalog/catalogentry.h"
@@ -65,7 +66,7 @@ Q_SIGNALS:
 private:
     struct Work
     {
-        Work(const SourceImage &source, const HostSnapshot &snapshot) : image(source), host(snapshot) {}
+        Work(SourceImage source, HostSnapshot snapshot) : image(std::move(source)), host(std::move(snapshot)) {}
         SourceImage image;
         HostSnapshot host;
         RunControl control;

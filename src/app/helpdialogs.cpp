@@ -33,7 +33,7 @@ QString HelpDialogs::readmePath()
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/doc/iconsmith/README.md"));
     if (QFileInfo(installed).isFile())
         return QDir::cleanPath(installed);
-    const QString sourceTree = QStringLiteral(ICONSMITH_SOURCE_DIR "/README.md");
+    QString sourceTree = QStringLiteral(ICONSMITH_SOURCE_DIR "/README.md");
     if (QFileInfo(sourceTree).isFile())
         return sourceTree;
     return {};

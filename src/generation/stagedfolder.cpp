@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -54,7 +55,7 @@ Result<void> StagedFolder::create()
     QStringList missing;
     for (QFileInfo ancestor(parent); !ancestor.exists() && !ancestor.isRoot(); ancestor.setFile(ancestor.path()))
         missing.prepend(ancestor.absoluteFilePath());
-    if (const Result<void> made = FileOutput::createFolder(parent); !made)
+    if (Result<void> made = FileOutput::createFolder(parent); !made)
         return made;
     m_createdParents = missing;
 
@@ -152,8 +153,8 @@ void StagedFolder::discard()
         m_path.clear();
     }
     // Only the folders that were made for the staging folder and are still empty, deepest first.
-    for (auto parent = m_createdParents.crbegin(); parent != m_createdParents.crend(); ++parent)
-        QDir().rmdir(*parent);
+    std::for_each(m_createdParents.crbegin(), m_createdParents.crend(),
+                  [](const QString &parent) { QDir().rmdir(parent); });
     m_createdParents.clear();
 }
 

@@ -49,12 +49,12 @@ ImageLoader::Loaded ImageLoader::read(const QString &path, int previewEdge, cons
 
 void ImageLoader::load(const QString &path)
 {
-    start([path](std::stop_token stop) { return read(path, RedBorderImageView::previewEdge, stop); });
+    start([path](const std::stop_token &stop) { return read(path, RedBorderImageView::previewEdge, stop); });
 }
 
 void ImageLoader::loadSaved(const QImage &image, const QString &path)
 {
-    start([image, path](std::stop_token stop) {
+    start([image, path](const std::stop_token &stop) {
         QDir().mkpath(QFileInfo(path).absolutePath());
         if (!image.save(path, "PNG")) {
             Loaded failed;
@@ -66,7 +66,7 @@ void ImageLoader::loadSaved(const QImage &image, const QString &path)
     });
 }
 
-void ImageLoader::start(const std::function<Loaded(std::stop_token)> &work)
+void ImageLoader::start(const std::function<Loaded(const std::stop_token &)> &work)
 {
     stop();
     m_stop = std::stop_source();

@@ -60,7 +60,7 @@ Q_SIGNALS:
     void loaded(const iconsmith::ImageLoader::Loaded &result);
 
 private:
-    void start(const std::function<Loaded(std::stop_token)> &work);
+    void start(const std::function<Loaded(const std::stop_token &)> &work);
     void stop();
 
     std::unique_ptr<QFutureWatcher<Loaded>> m_watcher;

@@ -81,7 +81,7 @@ bool RedBorderImageView::paste()
     }
     if (copied == nullptr || !copied->hasImage())
         return false;
-    const QImage picture = qvariant_cast<QImage>(copied->imageData());
+    const auto picture = qvariant_cast<QImage>(copied->imageData());
     if (picture.isNull())
         return false;
     // Kept as a file: the well holds images that come from files, and the file can be opened
@@ -97,7 +97,7 @@ bool RedBorderImageView::paste()
 
 bool RedBorderImageView::isLoading() const
 {
-    return m_loader->isLoading();
+    return !m_loadingName.isEmpty();
 }
 
 void RedBorderImageView::startLoading(const QString &name)
