@@ -106,7 +106,10 @@ void AppDelegate::connectOutlets(MainWindow &window)
     connect(m_resultsPanel, &ResultsPanel::showFolderRequested, this, &AppDelegate::showInFiles);
     connect(m_resultsPanel, &ResultsPanel::closeRequested, m_resultsPanel, &QWidget::hide);
     connect(m_BigIcon, &RedBorderImageView::chooseRequested, this, &AppDelegate::openImage);
-    connect(m_BigIcon, &RedBorderImageView::loadingChanged, this, &AppDelegate::updateGenerateEnabled);
+    connect(m_BigIcon, &RedBorderImageView::loadingChanged, this, [this](bool loading) {
+        if (!loading && std::exchange(m_generateWhenLoaded, false))
+            Generate();
+    });
     connect(m_BigIcon, &RedBorderImageView::imageChanged, this, &AppDelegate::wellLoaded);
 
     connect(window.openAction(), &QAction::triggered, this, &AppDelegate::openImage);
@@ -320,8 +323,15 @@ QStringList AppDelegate::missingInput() const
 
 void AppDelegate::Generate()
 {
-    if (m_job || (m_BigIcon && m_BigIcon->isLoading()))
+    if (m_job)
         return;
+    // Pressed while the image is still being read: Generate goes ahead once it is.
+    if (m_BigIcon && m_BigIcon->isLoading()) {
+        m_generateWhenLoaded = true;
+        if (m_resultLabel)
+            m_resultLabel->setText(tr("Generate starts as soon as the image is read…"));
+        return;
+    }
     if (!missingInput().isEmpty()) {
         showMissingInputAlert();
         return;
@@ -431,8 +441,8 @@ void AppDelegate::setGenerating(bool generating, int files)
 
 void AppDelegate::updateGenerateEnabled()
 {
-    // One generation at a time, and never from an image that is still being read.
-    const bool enabled = !m_job && !(m_BigIcon && m_BigIcon->isLoading());
+    // One generation at a time.
+    const bool enabled = !m_job;
     if (m_generateButton)
         m_generateButton->setEnabled(enabled);
     if (m_window)
@@ -474,7 +484,9 @@ bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
 {
     // Closing the window (Ctrl+W, Ctrl+Q, the window manager) stops a running generation; the
     // window closes at once and the run throws its files away.
-    if (watched == m_window && event->type() == QEvent::Close && m_job)
+    // The event type first: while the window is being destroyed it still sends events, and
+    // m_window must not be read as a MainWindow then.
+    if (event->type() == QEvent::Close && m_job && watched == m_window)
         m_job->cancel();
     return QObject::eventFilter(watched, event);
 }

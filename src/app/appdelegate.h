@@ -168,6 +168,7 @@ private:
     std::optional<RgbColor> m_backgroundColor;
     std::unique_ptr<GenerationJob> m_job;
     QString m_folderNotShown;
+    bool m_generateWhenLoaded = false;
     ContentsDocument m_contents;
     QList<CatalogEntry> m_images;
 };

@@ -119,6 +119,23 @@ TEST_F(BackgroundRun, ShowsProgressAndCancelsWithoutLeavingFiles)
     }
 }
 
+TEST_F(BackgroundRun, GeneratePressedWhileTheImageIsReadStartsOnceItIs)
+{
+    window().platformSelection()->setCurrentIndex(6);
+    delegate().platformSelected();
+    {
+        PoolBlocker blocker;
+        window().BigIcon()->open(writeImage(QStringLiteral("late.png"), {8, 8}));
+        ASSERT_TRUE(window().BigIcon()->isLoading());
+        window().generateButton()->click();
+        EXPECT_FALSE(delegate().isGenerating());
+        EXPECT_FALSE(window().resultLabel()->text().isEmpty());
+    }
+    waitForWell(*window().BigIcon());
+    waitForGeneration(delegate());
+    EXPECT_EQ(QImage(m_output + QStringLiteral("/Image@3x.png")).size(), QSize(24, 24));
+}
+
 TEST_F(BackgroundRun, AnotherSetIntoTheSameFolderAsksAndReplacesByDefault)
 {
     prepare(0, writeImage(QStringLiteral("source.png"), {1024, 1024}));

@@ -148,7 +148,7 @@ make_choice 6
 xdotool key --clearmodifiers ctrl+Return
 # The files are made in a hidden staging folder beside the one they are for.
 staging() { compgen -G "$work/.scaled.iconsmith-staging-*" >/dev/null; }
-wait_for 30 staging || fail "the generation did not start"
+wait_for 120 staging || fail "the generation did not start"
 sleep 2
 import -window root "$work/running.png"
 running || fail "the generation ended before Ctrl+Q; use a larger source"
