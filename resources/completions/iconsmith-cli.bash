@@ -74,7 +74,7 @@ _iconsmith_cli()
     if [[ $cur == -* ]]; then
         local options='-o --output -p --platform --rounded --zoom --size-table --background --target --dark
             --tinted --no-shape --android-inset --android-foreground --android-background --monochrome --name
-            --strict --check --config --only --json --open -q --quiet -h --help --help-all -v --version'
+            --strict --replace --check --config --only --json --open -q --quiet -h --help --help-all -v --version'
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
         return
     fi

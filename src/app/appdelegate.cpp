@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QToolButton>
@@ -21,14 +23,18 @@
 #include <exception>
 #include <utility>
 
+#include "app/alerts.h"
+#include "app/generationjob.h"
+#include "app/helpdialogs.h"
 #include "app/preferences.h"
-#include "codec/sourceimage.h"
+#include "generation/existingset.h"
 #include "generation/generationlog.h"
 #include "generation/platform.h"
 #include "generation/sourcecheck.h"
 #include "ui/colorswatchbutton.h"
 #include "ui/mainwindow.h"
 #include "ui/redborderimageview.h"
+#include "ui/resultspanel.h"
 #include "ui/warningline.h"
 
 namespace iconsmith {
@@ -36,16 +42,6 @@ namespace iconsmith {
 namespace {
 
 constexpr qreal cornerRadiusShare = 0.125;
-
-// The wait cursor for as long as the window cannot answer, taken down on every way out.
-class BusyCursor
-{
-public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
 
 QString imageNameFilter()
 {
@@ -71,7 +67,12 @@ AppDelegate::AppDelegate(QObject *parent)
     : QObject(parent), m_generator(*this), m_folderOpener(&AppDelegate::openInFileBrowser)
 {}
 
-AppDelegate::~AppDelegate() = default;
+AppDelegate::~AppDelegate()
+{
+    // The job's destructor cancels the run and waits for it; a cancelled run stops within a
+    // row of its renders, so closing the window never waits for a whole generation.
+    m_job.reset();
+}
 
 void AppDelegate::connectOutlets(MainWindow &window)
 {
@@ -86,6 +87,10 @@ void AppDelegate::connectOutlets(MainWindow &window)
     m_backgroundButton = window.backgroundButton();
     m_noBackgroundButton = window.noBackgroundButton();
     m_warningLine = window.warningLine();
+    m_progressBar = window.progressBar();
+    m_cancelButton = window.cancelButton();
+    m_generateButton = window.generateButton();
+    m_resultsPanel = window.resultsPanel();
 
     // activated and clicked come from the user only, so setting a control from code (as the
     // start-up does) never runs an action.
@@ -97,19 +102,40 @@ void AppDelegate::connectOutlets(MainWindow &window)
     connect(m_backgroundButton, &QToolButton::clicked, this, &AppDelegate::selectBackgroundColor);
     connect(m_noBackgroundButton, &QToolButton::clicked, this, &AppDelegate::removeBackgroundColor);
     connect(window.generateButton(), &QPushButton::clicked, this, &AppDelegate::Generate);
+    connect(m_cancelButton, &QPushButton::clicked, this, &AppDelegate::cancelGeneration);
+    connect(m_resultsPanel, &ResultsPanel::showFolderRequested, this, &AppDelegate::showInFiles);
+    connect(m_resultsPanel, &ResultsPanel::closeRequested, m_resultsPanel, &QWidget::hide);
+    connect(m_BigIcon, &RedBorderImageView::chooseRequested, this, &AppDelegate::openImage);
+    connect(m_BigIcon, &RedBorderImageView::loadingChanged, this, [this](bool loading) {
+        if (!loading && std::exchange(m_generateWhenLoaded, false))
+            Generate();
+    });
+    connect(m_BigIcon, &RedBorderImageView::imageChanged, this, &AppDelegate::wellLoaded);
 
     connect(window.openAction(), &QAction::triggered, this, &AppDelegate::openImage);
     connect(window.chooseFolderAction(), &QAction::triggered, this, &AppDelegate::selectSavePath);
     // Through the button, so that the keyboard shortcut shows the button being pressed.
     connect(window.generateAction(), &QAction::triggered, window.generateButton(), &QPushButton::animateClick);
     connect(window.closeAction(), &QAction::triggered, &window, &QWidget::close);
+    // Closing the window cancels a running generation (see eventFilter()), so quitting does too.
     connect(window.quitAction(), &QAction::triggered, qApp, &QApplication::closeAllWindows);
+    connect(window.pasteAction(), &QAction::triggered, m_BigIcon, &RedBorderImageView::paste);
+    connect(window.aboutAction(), &QAction::triggered, this, [this] { HelpDialogs::showAbout(m_window); });
+    connect(window.readmeAction(), &QAction::triggered, this, [this] { HelpDialogs::openReadme(m_window); });
+    window.installEventFilter(this);
 
     // The warnings only describe what Generate would make, so they follow every change of it,
     // whether the user or the code made it.
     connect(m_BigIcon, &RedBorderImageView::imageChanged, this, &AppDelegate::showSourceWarnings);
     connect(m_platformSelection, &QComboBox::currentIndexChanged, this, &AppDelegate::showSourceWarnings);
+    connect(m_platformSelection, &QComboBox::currentIndexChanged, this, &AppDelegate::updateWellShape);
+    updateWellShape();
     connect(m_roundedCheckButton, &QCheckBox::toggled, this, &AppDelegate::showSourceWarnings);
+    connect(m_zoomInCheckButton, &QCheckBox::toggled, this, &AppDelegate::showSourceWarnings);
+    // The result line speaks of the last Generate; once what it would make changes, it is old news.
+    connect(m_BigIcon, &RedBorderImageView::imageChanged, this, &AppDelegate::clearResult);
+    connect(m_platformSelection, &QComboBox::currentIndexChanged, this, &AppDelegate::clearResult);
+    connect(m_pathFiled, &QLineEdit::textChanged, this, &AppDelegate::clearResult);
 }
 
 void AppDelegate::applicationDidFinishLaunching()
@@ -156,9 +182,10 @@ QMainWindow *AppDelegate::window() const
     return m_window;
 }
 
-bool AppDelegate::openImageFile(const QString &path)
+void AppDelegate::openImageFile(const QString &path)
 {
-    return m_BigIcon && m_BigIcon->loadFile(path);
+    if (m_BigIcon)
+        m_BigIcon->open(path);
 }
 
 void AppDelegate::setFolderOpener(FolderOpener opener)
@@ -200,8 +227,19 @@ void AppDelegate::showFolder(const QString &folder)
 {
     // Only a folder that is there: the desktop opens any other path with its default program,
     // so a save "folder" that names a file (a script, a .desktop file) would be opened or run.
-    if (m_folderOpener && QFileInfo(folder).isDir())
-        m_folderOpener(folder);
+    if (!m_folderOpener || !QFileInfo(folder).isDir())
+        return;
+    if (!m_folderOpener(folder)) {
+        m_folderNotShown = folder;
+        if (m_resultsPanel)
+            m_resultsPanel->setFolderNotShown(folder);
+    }
+}
+
+void AppDelegate::showInFiles(const QString &folder)
+{
+    if (m_folderOpener && m_resultsPanel)
+        m_resultsPanel->setFolderNotShown(m_folderOpener(folder) ? QString() : folder);
 }
 
 void AppDelegate::logLine(const QString &line)
@@ -209,9 +247,25 @@ void AppDelegate::logLine(const QString &line)
     qCInfo(lcGeneration).noquote() << line;
 }
 
-void AppDelegate::openInFileBrowser(const QString &folder)
+bool AppDelegate::openInFileBrowser(const QString &folder)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    const QUrl url = QUrl::fromLocalFile(folder);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // What QDesktopServices does on a desktop without its own services, but with the opener's
+    // chatter kept off standard error. Without xdg-open there is nothing to start, and the
+    // user is told so.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty())
+        return false;
+    QProcess process;
+    process.setProgram(opener);
+    process.setArguments({QString::fromUtf8(url.toEncoded())});
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    return process.startDetached();
+#else
+    return QDesktopServices::openUrl(url);
+#endif
 }
 
 void AppDelegate::platformSelected()
@@ -253,78 +307,188 @@ void AppDelegate::roundedChecked()
     m_BigIcon->setCornerRadius(on ? m_BigIcon->width() * cornerRadiusShare : 0);
 }
 
-bool AppDelegate::hasCompleteInput() const
+QStringList AppDelegate::missingInput() const
 {
+    QStringList missing;
+    if (!m_BigIcon || m_BigIcon->image().isNull())
+        missing << tr("There is no image in the well: drop one there, paste one, or choose File ▸ Open Image.");
+    if (platformChoice() == -1)
+        missing << tr("Nothing is chosen to make: choose it under Make.");
     // An empty (or blank) folder field would make the generation write relative to wherever
     // the program happens to run, or at the root of the file system.
-    return m_BigIcon && !m_BigIcon->image().isNull() && platformChoice() != -1 && !saveFolderText().trimmed().isEmpty();
+    if (saveFolderText().trimmed().isEmpty())
+        missing << tr("There is no save folder: type one or press Choose.");
+    return missing;
 }
 
 void AppDelegate::Generate()
 {
-    if (!hasCompleteInput()) {
+    if (m_job)
+        return;
+    // Pressed while the image is still being read: Generate goes ahead once it is.
+    if (m_BigIcon && m_BigIcon->isLoading()) {
+        m_generateWhenLoaded = true;
+        if (m_resultLabel)
+            m_resultLabel->setText(tr("Generate starts as soon as the image is read…"));
+        return;
+    }
+    if (!missingInput().isEmpty()) {
         showMissingInputAlert();
         return;
     }
-    GenerationReport report;
-    {
-        const BusyCursor busy;
-        report = runGeneration();
+    // What the window shows now is what is made, whatever changes while the files are written.
+    HostSnapshot host = HostSnapshot::of(*this);
+    const SourceImage image = m_BigIcon->image();
+    const IconGenerator planner(host);
+    const OutputPlan plan = planner.outputPlan(image.size());
+    const QList<SourceWarning> warnings = SourceCheck::check({image.size(), false, image.isVector()}, plan);
+    if (SourceCheck::blocksGeneration(warnings)) {
+        for (const SourceWarning &warning : warnings) {
+            if (warning.kind == SourceWarning::Kind::TooLarge)
+                Alerts::tooLarge(m_window, warning.message);
+        }
+        return;
     }
-    showResult(report);
-    if (!report.succeeded())
-        showFailureAlert(report);
+
+    const std::optional<Platform> platform = Platform::fromChoice(host.platformChoice());
+    const bool iconSet = platform && !platform->isScaledImageSet();
+    const int files = int(plan.outputs.size()) + (iconSet ? 1 : 0);
+    const ExistingSet existing = ExistingSet::read(planner.appiconsetPathString());
+    const ExistingSet::Conflict conflict =
+        iconSet ? existing.conflictWith(ExistingSet::fileNames(plan)) : ExistingSet::Conflict();
+    if (!conflict.any()) {
+        startGeneration(image, host, false, files);
+        return;
+    }
+    QMessageBox *question = Alerts::existingSet(m_window, existing.folder(), conflict);
+    connect(question, &QDialog::finished, this, [this, question, image, host, files] {
+        switch (Alerts::answer(*question)) {
+        case Alerts::Answer::Replace:
+            startGeneration(image, host, true, files);
+            break;
+        case Alerts::Answer::Keep:
+            startGeneration(image, host, false, files);
+            break;
+        case Alerts::Answer::Cancel:
+            break;
+        }
+    });
 }
 
-GenerationReport AppDelegate::runGeneration()
+void AppDelegate::startGeneration(const SourceImage &image, const HostSnapshot &host, bool replace, int files)
 {
-    // The image is copied (it shares its bytes), so a drop while generating cannot pull it away.
-    const SourceImage image = m_BigIcon->image();
-    try {
-        return m_generator.generate(image);
-    } catch (const std::exception &error) {
-        // The generator reports its own failures; this is only what escapes it, such as memory
-        // running out. It must not leave through the event loop.
-        GenerationReport report;
-        report.folder = m_generator.appiconsetPathString();
-        report.failures.append({report.folder, QString::fromLocal8Bit(error.what())});
-        return report;
+    if (m_job)
+        return;
+    m_folderNotShown.clear();
+    m_job = std::make_unique<GenerationJob>(image, host, replace);
+    connect(m_job.get(), &GenerationJob::progressed, this, [this](int done) {
+        if (m_progressBar)
+            m_progressBar->setValue(std::min(done, m_progressBar->maximum()));
+    });
+    connect(m_job.get(), &GenerationJob::folderShown, this, &AppDelegate::showFolder);
+    connect(m_job.get(), &GenerationJob::lineLogged, this, &AppDelegate::logLine);
+    connect(m_job.get(), &GenerationJob::finished, this, &AppDelegate::generationFinished);
+    setGenerating(true, files);
+    m_job->start();
+}
+
+void AppDelegate::cancelGeneration()
+{
+    if (!m_job)
+        return;
+    m_job->cancel();
+    if (m_cancelButton)
+        m_cancelButton->setEnabled(false);
+    if (m_resultLabel)
+        m_resultLabel->setText(tr("Cancelling…"));
+}
+
+void AppDelegate::generationFinished()
+{
+    // Deleted later: this runs inside one of the job's own signals.
+    GenerationJob *job = m_job.release();
+    job->deleteLater();
+    const GenerationJob::Outcome &outcome = job->outcome();
+    if (outcome.iconSet && !outcome.report.cancelled) {
+        m_contents = outcome.contents;
+        m_images = outcome.images;
     }
+    setGenerating(false);
+    showResult(outcome.report);
+    if (!outcome.report.cancelled && !outcome.report.failures.isEmpty())
+        Alerts::failure(m_window, outcome.report);
+}
+
+void AppDelegate::setGenerating(bool generating, int files)
+{
+    if (m_progressBar) {
+        m_progressBar->setRange(0, std::max(1, files));
+        m_progressBar->setValue(0);
+        m_progressBar->setVisible(generating);
+    }
+    if (m_cancelButton) {
+        m_cancelButton->setEnabled(true);
+        m_cancelButton->setVisible(generating);
+        if (generating)
+            m_cancelButton->setFocus();
+    }
+    if (generating && m_resultLabel)
+        m_resultLabel->setText(tr("Writing the files…"));
+    updateGenerateEnabled();
+    if (!generating && m_generateButton && m_cancelButton && m_cancelButton->hasFocus())
+        m_generateButton->setFocus();
+}
+
+void AppDelegate::updateGenerateEnabled()
+{
+    // One generation at a time.
+    const bool enabled = !m_job;
+    if (m_generateButton)
+        m_generateButton->setEnabled(enabled);
+    if (m_window)
+        m_window->generateAction()->setEnabled(enabled);
 }
 
 void AppDelegate::showResult(const GenerationReport &report)
 {
-    if (!m_resultLabel)
-        return;
+    const QString folder = QDir::toNativeSeparators(report.folder);
     const auto files = report.distinctFiles();
-    m_resultLabel->setText(
-        tr("Wrote %n file(s) to %1.", nullptr, int(files.size())).arg(QDir::toNativeSeparators(report.folder)));
+    QString summary;
+    if (report.cancelled)
+        summary = tr("Cancelled: nothing was written, and %1 is as it was.").arg(folder);
+    else if (files.isEmpty())
+        summary = tr("Nothing was written to %1.").arg(folder);
+    else
+        summary = tr("Wrote %n file(s) to %1.", nullptr, int(files.size())).arg(folder);
+    if (m_resultLabel)
+        m_resultLabel->setText(summary);
+    if (report.cancelled || !m_resultsPanel || !m_window)
+        return;
+    m_resultsPanel->showReport(report, summary);
+    m_resultsPanel->setFolderNotShown(m_folderNotShown);
+    m_window->revealResultsPanel();
+}
+
+void AppDelegate::clearResult()
+{
+    if (m_resultLabel && !m_job)
+        m_resultLabel->clear();
 }
 
 void AppDelegate::showMissingInputAlert()
 {
-    auto *alert = new QMessageBox(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), tr("Alert"),
-                                  QMessageBox::Ok, m_window);
-    alert->setObjectName(QStringLiteral("missingInputAlert"));
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->open();
+    Alerts::missingInput(m_window, tr("Alert"), missingInput());
 }
 
-void AppDelegate::showFailureAlert(const GenerationReport &report)
+bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
 {
-    const GenerationReport::Failure &first = report.failures.constFirst();
-    const int count = int(report.failures.size());
-    auto *alert =
-        new QMessageBox(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
-                        tr("Not everything could be written to %1.").arg(QDir::toNativeSeparators(report.folder)),
-                        QMessageBox::Ok, m_window);
-    alert->setInformativeText(tr("%n file(s) failed. The first: %1 — %2", nullptr, count)
-                                  .arg(QDir::toNativeSeparators(first.path), first.reason));
-    alert->setObjectName(QStringLiteral("generationFailedAlert"));
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->open();
+    // Closing the window (Ctrl+W, Ctrl+Q, the window manager) stops a running generation; the
+    // window closes at once and the run throws its files away.
+    // The event type first: while the window is being destroyed it still sends events, and
+    // m_window must not be read as a MainWindow then.
+    if (event->type() == QEvent::Close && m_job && watched == m_window)
+        m_job->cancel();
+    return QObject::eventFilter(watched, event);
 }
 
 void AppDelegate::selectSavePath()
@@ -398,7 +562,7 @@ void AppDelegate::showSourceWarnings()
     if (m_BigIcon && !m_BigIcon->image().isNull()) {
         const SourceImage &source = m_BigIcon->image();
         const SourceCheck::Facts facts{source.size(), m_BigIcon->hasTransparency(), source.isVector()};
-        for (const SourceWarning &warning : SourceCheck::check(facts, m_generator.outputPlan()))
+        for (const SourceWarning &warning : SourceCheck::check(facts, m_generator.outputPlan(source.size())))
             messages << warning.message;
     }
     m_warningLine->setWarnings(messages);
@@ -407,7 +571,10 @@ void AppDelegate::showSourceWarnings()
 void AppDelegate::openImage()
 {
     const QStringList pictures = QStandardPaths::standardLocations(QStandardPaths::PicturesLocation);
-    auto *dialog = new QFileDialog(m_window, tr("Open Image"), pictures.value(0, QDir::homePath()));
+    QString folder = Preferences::imageFolder().value_or(QString());
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = pictures.value(0, QDir::homePath());
+    auto *dialog = new QFileDialog(m_window, tr("Open Image"), folder);
     dialog->setObjectName(QStringLiteral("imageChooser"));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setNameFilters({imageNameFilter(), tr("All files (*)")});
@@ -428,6 +595,26 @@ void AppDelegate::openSheet(QFileDialog *dialog, void (AppDelegate::*completion)
     connect(dialog, &QDialog::finished, this,
             [this, dialog, completion](int result) { (this->*completion)(result, dialog->selectedFiles().value(0)); });
     dialog->open();
+}
+
+void AppDelegate::wellLoaded()
+{
+    // File ▸ Open starts where the last image came from; pasted pictures live in the cache.
+    if (!m_BigIcon || m_BigIcon->image().isNull())
+        return;
+    const QFileInfo origin(m_BigIcon->image().origin());
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (origin.isFile() && !origin.absolutePath().startsWith(cache))
+        Preferences::setImageFolder(origin.absolutePath());
+}
+
+void AppDelegate::updateWellShape()
+{
+    // The icons of an icon set are squares whatever the image; the well shows the picture as
+    // they will be. The scaled image set keeps the image's proportions.
+    const std::optional<Platform> platform = Platform::fromChoice(platformChoice());
+    if (m_BigIcon)
+        m_BigIcon->setStretchToSquare(platform && !platform->passes().isEmpty());
 }
 
 } // namespace iconsmith

@@ -10,6 +10,7 @@
 #include <QTranslator>
 
 #include "app/preferences.h"
+#include "app/windowplacement.h"
 #include "codec/sourceimage.h"
 #include "imaging/bitmap.h"
 #include "ui/mainwindow.h"
@@ -73,6 +74,7 @@ void Launcher::configure(QApplication &application)
 Launcher::Launcher() : m_window(std::make_unique<MainWindow>())
 {
     m_delegate.connectOutlets(*m_window);
+    new WindowPlacement(*m_window);
 }
 
 Launcher::~Launcher() = default;
@@ -85,6 +87,9 @@ void Launcher::launch(const QStringList &arguments)
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("image"), tr("The image to show in the well."),
                                  QStringLiteral("[image]"));
+    // Read by main() before the window exists (see Diagnostics); listed here for --help.
+    parser.addOption(QCommandLineOption(QStringLiteral("verbose"),
+                                        tr("Write diagnostic lines to standard error (as ICONSMITH_VERBOSE=1 does).")));
     parser.process(arguments);
 
     m_window->show();

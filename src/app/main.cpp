@@ -5,6 +5,7 @@
 #include <exception>
 #include <new>
 
+#include "app/diagnostics.h"
 #include "app/launcher.h"
 #include "codec/imagelibrary.h"
 #include "common/allocatortuning.h"
@@ -57,6 +58,7 @@ int main(int argc, char *argv[])
         iconsmith::tuneAllocatorForLargeBuffers();
         iconsmith::ImageLibrary::ensureStarted();
         GuardedApplication application(argc, argv);
+        iconsmith::Diagnostics::apply(iconsmith::Diagnostics::requested(QCoreApplication::arguments()));
         iconsmith::Launcher::configure(application);
         iconsmith::Launcher launcher;
         launcher.launch(QCoreApplication::arguments());

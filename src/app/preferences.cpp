@@ -50,4 +50,29 @@ void Preferences::setBackgroundColor(const std::optional<RgbColor> &color)
         settings.remove(backgroundColorKey.toString());
 }
 
+std::optional<QString> Preferences::imageFolder()
+{
+    const QSettings settings = userSettings();
+    if (!settings.contains(imageFolderKey.toString()))
+        return std::nullopt;
+    return settings.value(imageFolderKey.toString()).toString();
+}
+
+void Preferences::setImageFolder(const QString &folder)
+{
+    QSettings settings = userSettings();
+    settings.setValue(imageFolderKey.toString(), folder);
+}
+
+QByteArray Preferences::windowGeometry()
+{
+    return userSettings().value(windowGeometryKey.toString()).toByteArray();
+}
+
+void Preferences::setWindowGeometry(const QByteArray &geometry)
+{
+    QSettings settings = userSettings();
+    settings.setValue(windowGeometryKey.toString(), geometry);
+}
+
 } // namespace iconsmith

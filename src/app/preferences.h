@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
@@ -14,7 +15,8 @@ namespace iconsmith {
  *
  * The save folder is remembered only when the user picks one in the folder chooser; a path
  * typed into the field is used but not stored. The background colour is remembered whenever it
- * is chosen or removed.
+ * is chosen or removed, the folder of the last image whenever one is read, and the window's
+ * size and position when it closes.
  */
 class Preferences
 {
@@ -23,6 +25,8 @@ public:
     static constexpr QStringView applicationName = u"Iconsmith";
     static constexpr QStringView savePathKey = u"savePath";
     static constexpr QStringView backgroundColorKey = u"backgroundColor";
+    static constexpr QStringView imageFolderKey = u"imageFolder";
+    static constexpr QStringView windowGeometryKey = u"windowGeometry";
 
     /** The stored save folder, an empty one included; nothing when none was ever stored. */
     [[nodiscard]] static std::optional<QString> savePath();
@@ -35,6 +39,14 @@ public:
     [[nodiscard]] static std::optional<RgbColor> backgroundColor();
     /** Remembers @p color as "#rrggbb", or forgets the background colour when there is none. */
     static void setBackgroundColor(const std::optional<RgbColor> &color);
+
+    /** The folder of the last image read; none before the first. */
+    [[nodiscard]] static std::optional<QString> imageFolder();
+    static void setImageFolder(const QString &folder);
+
+    /** The window's size and position as QWidget::saveGeometry() gave them; empty when none is stored. */
+    [[nodiscard]] static QByteArray windowGeometry();
+    static void setWindowGeometry(const QByteArray &geometry);
 };
 
 } // namespace iconsmith

@@ -15,12 +15,15 @@ QList<QCommandLineOption> runOptions()
 {
     return {
         {u"strict"_s, CliHelp::tr("Treat warnings about the source as errors (exit status 3).")},
+        {u"replace"_s,
+         CliHelp::tr("Replace an existing AppIcon.appiconset folder whole: the old one goes to the trash, so no file "
+                     "of it is left behind unlisted.")},
         {u"check"_s, CliHelp::tr("Check an existing icon set as Xcode reads it, instead of generating."),
          CliHelp::tr("FOLDER")},
         {u"config"_s,
          CliHelp::tr("Run the recipes of a project file (default: iconsmith.json in the current folder when no "
-                     "source is given). The file says what to make; only --only, --json, --strict, --quiet and "
-                     "--open go with it."),
+                     "source is given). The file says what to make; only --only, --json, --strict, --replace, --quiet "
+                     "and --open go with it."),
          CliHelp::tr("FILE")},
         {u"only"_s, CliHelp::tr("Run only these recipes of the project file (a comma list)."), CliHelp::tr("NAMES")},
         {u"json"_s,

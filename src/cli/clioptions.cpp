@@ -56,6 +56,7 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QStrin
         run.strict = parser.isSet(u"strict"_s);
         run.json = parser.isSet(u"json"_s);
         run.open = parser.isSet(u"open"_s);
+        run.replace = parser.isSet(u"replace"_s);
     };
     setRunOptions(options);
 

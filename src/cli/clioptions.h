@@ -48,6 +48,8 @@ public:
     bool strict = false;
     /** --json: one JSON document on standard output instead of lines for people. */
     bool json = false;
+    /** --replace: an existing icon-set folder is replaced whole (the old one goes to the trash). */
+    bool replace = false;
     std::optional<RgbColor> background;
     QString checkFolder;
     QString helpText;

@@ -11,8 +11,11 @@
 #include "cli/projectfile.h"
 #include "cli/runoutcome.h"
 #include "codec/sourceimage.h"
+#include "generation/existingset.h"
 #include "generation/icongenerator.h"
 #include "generation/outputpaths.h"
+#include "generation/platform.h"
+#include "generation/runcontrol.h"
 #include "generation/sourcecheck.h"
 #include "generation/targetgenerator.h"
 
@@ -29,7 +32,8 @@ int statusOf(const RunOutcome &run, bool strict)
 {
     if (!run.report.succeeded())
         return CliRunner::Failure;
-    return strict && !run.warnings.isEmpty() ? CliRunner::StrictWarnings : CliRunner::Success;
+    const bool warned = !run.warnings.isEmpty() || !run.folderWarnings.isEmpty();
+    return strict && warned ? CliRunner::StrictWarnings : CliRunner::Success;
 }
 
 // Names from a size table or a Contents.json can hold any character; printed as they are, a NUL
@@ -95,6 +99,7 @@ int CliRunner::runProject(const CliOptions &options)
         run.json = options.json;
         run.open = options.open;
         run.strict = run.strict || options.strict;
+        run.replace = options.replace;
         runs.append(generate(run, recipe.name));
         if (!options.json)
             print(run, runs.last());
@@ -119,14 +124,38 @@ RunOutcome CliRunner::generate(const CliOptions &options, const QString &recipe)
     if (!options.targets.isEmpty()) {
         generateTargets(options, source, outcome);
     } else {
-        CliHost host(options);
-        IconGenerator generator(host, options.sizeTable);
-        outcome.report = generator.generate(source);
-        outcome.warnings = SourceCheck::check({source.size(), outcome.report.sourceHasTransparency, source.isVector()},
-                                              generator.outputPlan());
+        generateSet(options, source, outcome);
     }
     outcome.status = statusOf(outcome, options.strict);
     return outcome;
+}
+
+void CliRunner::generateSet(const CliOptions &options, const SourceImage &source, RunOutcome &outcome)
+{
+    CliHost host(options);
+    IconGenerator generator(host, options.sizeTable);
+    const OutputPlan plan = generator.outputPlan(source.size());
+    // Sizes that cannot be made fail before anything is written, not halfway through.
+    for (const SourceWarning &warning : SourceCheck::check({source.size(), false, source.isVector()}, plan)) {
+        if (warning.kind == SourceWarning::Kind::TooLarge) {
+            outcome.report.failures.append({options.source, warning.message});
+            outcome.started = false;
+            return;
+        }
+    }
+    RunControl control;
+    if (const std::optional<Platform> platform = Platform::fromChoice(options.platform);
+        platform && !platform->isScaledImageSet()) {
+        const ExistingSet existing = ExistingSet::read(generator.appiconsetPathString());
+        control.setReplaceExistingSet(options.replace && existing.exists());
+        const ExistingSet::Conflict conflict = existing.conflictWith(ExistingSet::fileNames(plan));
+        if (conflict.any() && !options.replace)
+            outcome.folderWarnings << existingSetWarning(existing.folder(), conflict.leftOvers);
+    }
+    generator.setRunControl(&control);
+    outcome.report = generator.generate(source);
+    outcome.warnings = SourceCheck::check({source.size(), outcome.report.sourceHasTransparency, source.isVector()},
+                                          generator.outputPlan());
 }
 
 void CliRunner::generateTargets(const CliOptions &options, const SourceImage &source, RunOutcome &outcome)
@@ -182,6 +211,8 @@ void CliRunner::print(const CliOptions &options, const RunOutcome &run)
         m_err << prefix << printable(QDir::toNativeSeparators(failure.path)) << ": " << printable(failure.reason) << '\n';
     for (const QString &note : run.report.notes)
         m_err << prefix << tr("note:") << ' ' << note << '\n';
+    for (const QString &warning : run.folderWarnings)
+        m_err << prefix << tr("warning:") << ' ' << printable(warning) << '\n';
     for (const SourceWarning &warning : run.warnings) {
         m_err << prefix << tr("warning:") << ' ' << warning.message;
         if (warning.kind == SourceWarning::Kind::TransparentMarketingIcon)
@@ -222,6 +253,18 @@ int CliRunner::finish(const CliOptions &options, const QList<RunOutcome> &runs)
     else if (options.mode == CliOptions::Mode::Generate)
         print(options, runs.constFirst());
     return status;
+}
+
+QString CliRunner::existingSetWarning(const QString &folder, const QStringList &leftOvers)
+{
+    const QString where = QDir::toNativeSeparators(folder);
+    const QString text = leftOvers.isEmpty()
+                             ? tr("%1/Contents.json lists images; the new one lists none.").arg(where)
+                             : (leftOvers.size() == 1
+                                    ? tr("%1 already holds a file the new set does not list; it stays unassigned: %2.")
+                                    : tr("%1 already holds files the new set does not list; they stay unassigned: %2."))
+                                   .arg(where, leftOvers.join(QStringLiteral(", ")));
+    return text + u' ' + tr("(--replace writes a fresh set and moves the old one to the trash)");
 }
 
 int CliRunner::check(const CliOptions &options)

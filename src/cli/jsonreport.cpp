@@ -27,6 +27,8 @@ QString warningKind(SourceWarning::Kind kind)
         return u"enlarged"_s;
     case SourceWarning::Kind::NotSquare:
         return u"not-square"_s;
+    case SourceWarning::Kind::TooLarge:
+        return u"too-large"_s;
     }
     return u"other"_s;
 }
@@ -54,6 +56,8 @@ QJsonObject runObject(const RunOutcome &run)
     QJsonArray warnings;
     for (const SourceWarning &warning : run.warnings)
         warnings.append(QJsonObject{{u"kind"_s, warningKind(warning.kind)}, {u"message"_s, warning.message}});
+    for (const QString &warning : run.folderWarnings)
+        warnings.append(QJsonObject{{u"kind"_s, u"existing-set"_s}, {u"message"_s, warning}});
     QJsonArray notes;
     for (const QString &note : run.report.notes)
         notes.append(QJsonObject{{u"message"_s, note}});

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "generation/generationreport.h"
 #include "generation/sourcecheck.h"
@@ -19,6 +20,8 @@ struct RunOutcome
     /** What was written and what failed; a picture that could not be read is a failure here too. */
     GenerationReport report;
     QList<SourceWarning> warnings;
+    /** Warnings about the folder written into (files of an earlier set left unlisted). */
+    QStringList folderWarnings;
     /** False when a picture could not be read, so nothing was attempted. */
     bool started = false;
     /** Whether files are named relative to the folder (targets write into sub-folders) or by their names. */

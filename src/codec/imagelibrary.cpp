@@ -128,4 +128,24 @@ bool ImageLibrary::loadDeferredModules()
     return loaded;
 }
 
+QString ImageLibrary::version()
+{
+    return QString::fromLatin1(vips_version_string());
+}
+
+void ImageLibrary::setWarningsShown(bool shown)
+{
+    static guint handler = 0;
+    if (handler != 0) {
+        g_log_remove_handler("VIPS", handler);
+        handler = 0;
+    }
+    if (!shown) {
+        const auto quiet = GLogLevelFlags(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_MESSAGE | G_LOG_LEVEL_INFO |
+                                          G_LOG_LEVEL_DEBUG | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION);
+        handler = g_log_set_handler(
+            "VIPS", quiet, [](const gchar *, GLogLevelFlags, const gchar *, gpointer) {}, nullptr);
+    }
+}
+
 } // namespace iconsmith

@@ -32,6 +32,13 @@ public:
      * available, so that a caller can try again a file nothing could read.
      */
     static bool loadDeferredModules();
+    /** The imaging library's version, such as "8.14.1". */
+    static QString version();
+    /**
+     * Whether the imaging library's own warnings reach standard error (they do by default);
+     * a desktop program keeps them out unless asked for diagnostics.
+     */
+    static void setWarningsShown(bool shown);
 };
 
 } // namespace iconsmith

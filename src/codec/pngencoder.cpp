@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "codec/deflatejoin.h"
+#include "common/cancelled.h"
 #include "common/taskgroup.h"
 
 namespace iconsmith {
@@ -200,7 +201,7 @@ void appendChunk(QByteArray &out, const char type[4], const char *data, qsizetyp
 
 } // namespace
 
-QByteArray PngEncoder::encode(const Bitmap &bitmap, TaskPool *pool)
+QByteArray PngEncoder::encode(const Bitmap &bitmap, TaskPool *pool, const std::stop_token &stop)
 {
     const int height = bitmap.height();
     const int rowsPerBand = int(std::max<std::size_t>(1, bandBytes / (bitmap.bytesPerRow() + 1)));
@@ -216,7 +217,8 @@ QByteArray PngEncoder::encode(const Bitmap &bitmap, TaskPool *pool)
             // Plain variables, not a structured binding: Clang before 16 cannot capture those.
             const std::pair<int, int> rows = bandRows(b);
             pending.push_back(
-                group.submit([&bitmap, first = rows.first, last = rows.second, isLast = b + 1 == bandCount] {
+                group.submit([&bitmap, &stop, first = rows.first, last = rows.second, isLast = b + 1 == bandCount] {
+                    Cancelled::throwIfRequested(stop);
                     return compressBand(bitmap, first, last, isLast);
                 }));
         }
@@ -226,6 +228,7 @@ QByteArray PngEncoder::encode(const Bitmap &bitmap, TaskPool *pool)
         }
     } else {
         for (int b = 0; b < bandCount; ++b) {
+            Cancelled::throwIfRequested(stop);
             const auto [first, last] = bandRows(b);
             bands[std::size_t(b)] = compressBand(bitmap, first, last, b + 1 == bandCount);
         }

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include <stop_token>
+
 #include "imaging/bitmap.h"
 
 namespace iconsmith {
@@ -26,8 +28,11 @@ public:
     /** The libdeflate compression level of every band (noise-like bands may end up at level 1). */
     static constexpr int compressionLevel = 6;
 
-    /** Encodes @p bitmap; with a @p pool the bands are compressed in parallel. */
-    static QByteArray encode(const Bitmap &bitmap, TaskPool *pool = nullptr);
+    /**
+     * Encodes @p bitmap; with a @p pool the bands are compressed in parallel. Once a stop is
+     * requested through @p stop no further band starts and Cancelled is thrown.
+     */
+    static QByteArray encode(const Bitmap &bitmap, TaskPool *pool = nullptr, const std::stop_token &stop = {});
 };
 
 } // namespace iconsmith

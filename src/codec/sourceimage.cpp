@@ -18,6 +18,7 @@
 #include "codec/stripdecoder.h"
 #include "codec/vectorsource.h"
 #include "codec/vipsrows.h"
+#include "common/cancelled.h"
 #include "common/taskpool.h"
 #include "imaging/iconfinisher.h"
 
@@ -280,7 +281,7 @@ bool SourceImage::reduce(QSize target, const Resampler::RowSink &sink) const
     return transparent;
 }
 
-Result<SourceImage::Preview> SourceImage::preview(int maxEdge) const
+Result<SourceImage::Preview> SourceImage::preview(int maxEdge, const std::stop_token &stop) const
 {
     if (!d)
         return Failure{SourceImage::tr("There is no image to show.")};
@@ -289,7 +290,10 @@ Result<SourceImage::Preview> SourceImage::preview(int maxEdge) const
     try {
         IconFinisher finisher({fitted, false, std::nullopt});
         Preview preview;
-        preview.transparent = reduce(fitted, std::ref(finisher));
+        preview.transparent = reduce(fitted, [&finisher, &stop](int y, const Float4 *row) {
+            Cancelled::throwIfRequested(stop);
+            finisher(y, row);
+        });
         preview.bitmap = finisher.take();
         return preview;
     } catch (const ImageError &error) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <stop_token>
 
 #include "codec/inputlimits.h"
 #include "common/result.h"
@@ -85,9 +86,9 @@ public:
     /**
      * A picture for display, no larger than @p maxEdge on either side and never enlarged. It
      * reads the whole file as a generation does, so a source that previews is one that
-     * generates.
+     * generates. A stop requested through @p stop ends the reading early, as a failure.
      */
-    [[nodiscard]] Result<Preview> preview(int maxEdge) const;
+    [[nodiscard]] Result<Preview> preview(int maxEdge, const std::stop_token &stop = {}) const;
 
     /** Sources larger than this many pixels are refused rather than risk exhausting memory. */
     static constexpr qint64 maxPixels = InputLimits::maxPixels;

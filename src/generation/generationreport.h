@@ -7,6 +7,17 @@
 
 namespace iconsmith {
 
+/** The outline a system draws an icon file in, which a preview of the file should show too. */
+enum class DisplayMask {
+    /** Shown as it is: a plain square or rectangle. */
+    None,
+    /** The rounded square of iPhone and iPad home screens. */
+    RoundedSquare,
+    Circle,
+    /** A superellipse, rounder than the rounded square. */
+    Squircle,
+};
+
 /** What one generation action did: the files it wrote and everything that went wrong. */
 struct GenerationReport
 {
@@ -20,6 +31,8 @@ struct GenerationReport
          * (.ico, .icns) has one when any picture in it does.
          */
         bool alpha = false;
+        /** How the system shows the image. */
+        DisplayMask mask = DisplayMask::None;
     };
     struct Failure
     {
@@ -37,8 +50,10 @@ struct GenerationReport
     QStringList notes;
     /** Whether the source turned out to have pixels that are less than opaque. */
     bool sourceHasTransparency = false;
+    /** Whether the action was cancelled: then nothing was written and the folder is as it was. */
+    bool cancelled = false;
 
-    [[nodiscard]] bool succeeded() const { return failures.isEmpty(); }
+    [[nodiscard]] bool succeeded() const { return failures.isEmpty() && !cancelled; }
     /**
      * The files written, each once and in the order first written: a file written twice (the
      * marketing image of two idioms) is one file to the user.

@@ -7,10 +7,10 @@
 
 #include "codec/imageerror.h"
 #include "codec/sourceimage.h"
-#include "generation/fileoutput.h"
 #include "generation/generationhost.h"
 #include "generation/generationrun.h"
 #include "generation/outputpaths.h"
+#include "generation/runcontrol.h"
 
 namespace iconsmith {
 
@@ -73,7 +73,9 @@ GenerationReport IconGenerator::generate(const SourceImage &image)
 GenerationReport IconGenerator::generateIconsWithImage(const SourceImage &image)
 {
     const Result<SizeTable> table = SizeTable::read(sizeTablePath());
-    GenerationRun run(image, appiconsetPathString(), m_host);
+    GenerationRun run(image, appiconsetPathString(), m_host, m_control,
+                      m_control != nullptr && m_control->replacesExistingSet());
+    run.setDisplayMask(DisplayMask::RoundedSquare);
     if (!table)
         run.fail(sizeTablePath(), table.error());
     const SizeTable rows = table ? *table : SizeTable();
@@ -83,10 +85,8 @@ GenerationReport IconGenerator::generateIconsWithImage(const SourceImage &image)
     m_contents = ContentsDocument();
     m_images.clear();
     // Nothing can be written into a folder that is not there: one failure says so.
-    if (const Result<void> created = FileOutput::createFolder(appiconsetPathString()); !created) {
-        run.fail(appiconsetPathString(), created.error());
+    if (!run.createFolder(appiconsetPathString()))
         return run.finish();
-    }
 
     const std::optional<Platform> chosen = platform();
     const QList<IdiomPass> passes = chosen ? chosen->passes() : QList<IdiomPass>();
@@ -104,13 +104,11 @@ GenerationReport IconGenerator::generateIconsWithImage(const SourceImage &image)
 
 GenerationReport IconGenerator::generateScaleImage(const SourceImage &image)
 {
-    GenerationRun run(image, appiconsetPathString(), m_host);
+    GenerationRun run(image, appiconsetPathString(), m_host, m_control);
     const QList<QSize> pixels = scaledImageSizes(image.size());
 
-    if (const Result<void> created = FileOutput::createFolder(appiconsetPathString()); !created) {
-        run.fail(appiconsetPathString(), created.error());
+    if (!run.createFolder(appiconsetPathString()))
         return run.finish();
-    }
 
     // The renderer multiplies the drawing size by the screen's factor again, so dividing by it
     // here makes the files measure exactly the sizes above on any screen.
@@ -138,7 +136,7 @@ QList<QSize> IconGenerator::scaledImageSizes(QSize source) const
             roundedPixels(3 * baseWidth, 3 * baseHeight)};
 }
 
-OutputPlan IconGenerator::outputPlan() const
+OutputPlan IconGenerator::outputPlan(QSize source) const
 {
     OutputPlan plan;
     plan.rounded = m_host.isRoundedCornerOn();
@@ -147,8 +145,14 @@ OutputPlan IconGenerator::outputPlan() const
     if (!chosen)
         return plan;
     if (chosen->isScaledImageSet()) {
-        plan.stretched = false;
-        return plan; // the scaled sizes depend on the source; its proportions are kept
+        plan.stretched = false; // the source's proportions are kept
+        if (!source.isEmpty()) {
+            const QList<QSize> pixels = scaledImageSizes(source);
+            plan.outputs = {{QStringLiteral("Image"), pixels[0]},
+                            {QStringLiteral("Image@2x"), pixels[1]},
+                            {QStringLiteral("Image@3x"), pixels[2]}};
+        }
+        return plan;
     }
     const Result<SizeTable> table = SizeTable::read(sizeTablePath());
     if (!table)

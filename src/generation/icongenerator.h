@@ -21,6 +21,7 @@ namespace iconsmith {
 
 class GenerationHost;
 class GenerationRun;
+class RunControl;
 class SourceImage;
 
 /**
@@ -51,9 +52,17 @@ public:
 
     /**
      * What the current choices would make: the files (name and pixel size) of the platform
-     * choice, read from the size table afresh, and the options that shape them.
+     * choice, read from the size table afresh, and the options that shape them. The scaled
+     * image set's files depend on the source, so they are listed only with a @p source size.
      */
-    [[nodiscard]] OutputPlan outputPlan() const;
+    [[nodiscard]] OutputPlan outputPlan(QSize source = {}) const;
+
+    /**
+     * Lets @p control (which must outlive every generation that follows) cancel the next
+     * generations, follow their progress and choose whether an existing icon set is replaced;
+     * null, the default, runs them to the end and merges.
+     */
+    void setRunControl(RunControl *control) { m_control = control; }
 
     /** The catalog document of the last icon set. */
     [[nodiscard]] const ContentsDocument &contents() const { return m_contents; }
@@ -92,6 +101,7 @@ private:
     void log(const QString &line);
 
     GenerationHost &m_host;
+    RunControl *m_control = nullptr;
     QString m_sizeTablePath;
     ContentsDocument m_contents;
     QList<CatalogEntry> m_images;

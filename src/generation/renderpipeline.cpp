@@ -4,12 +4,13 @@
 #include <set>
 
 #include "codec/pngencoder.h"
+#include "common/cancelled.h"
 #include "imaging/iconrenderer.h"
 
 namespace iconsmith {
 
-RenderPipeline::RenderPipeline(SourceImage source, TaskPool &pool)
-    : m_source(std::move(source)), m_pool(pool), m_renders(pool)
+RenderPipeline::RenderPipeline(SourceImage source, TaskPool &pool, std::stop_token stop)
+    : m_source(std::move(source)), m_pool(pool), m_stop(std::move(stop)), m_renders(pool)
 {}
 
 void RenderPipeline::prefetch(const QList<RenderRequest> &requests, const QList<RenderRequest> &bitmaps)
@@ -42,6 +43,7 @@ void RenderPipeline::prefetch(const QList<RenderRequest> &requests, const QList<
 
 QByteArray RenderPipeline::png(const RenderRequest &request)
 {
+    Cancelled::throwIfRequested(m_stop);
     const std::shared_future<QByteArray> job = startPng(request);
     m_renders.wait(job);
     return job.get();
@@ -74,9 +76,9 @@ std::shared_future<QByteArray> RenderPipeline::startPng(const RenderRequest &req
     if (const auto found = m_pngs.find(request); found != m_pngs.end())
         return found->second;
     const std::shared_future<BitmapPtr> rendered = startBitmap(request);
-    std::shared_future<QByteArray> job = m_renders.submit([this, rendered, pool = &m_pool] {
+    std::shared_future<QByteArray> job = m_renders.submit([this, rendered, pool = &m_pool, stop = m_stop] {
         m_renders.wait(rendered);
-        return PngEncoder::encode(*rendered.get(), pool);
+        return PngEncoder::encode(*rendered.get(), pool, stop);
     });
     m_pngs.emplace(request, job);
     return job;
@@ -89,11 +91,13 @@ std::shared_future<RenderPipeline::BitmapPtr> RenderPipeline::startBitmap(const 
 
     std::shared_future<BitmapPtr> job;
     if (m_source.isVector()) {
-        job = m_renders.submit([this, source = m_source, request] {
+        job = m_renders.submit([this, source = m_source, request, stop = m_stop] {
+            // A queued render that a stop overtook ends before it begins.
+            Cancelled::throwIfRequested(stop);
             const PixelBuffer picture = source.renderVector(IconRenderer::pictureSize(request));
             if (picture.hasTransparency())
                 m_sourceTransparent = true;
-            return std::make_shared<const Bitmap>(IconRenderer::render(picture, request));
+            return std::make_shared<const Bitmap>(IconRenderer::render(picture, request, stop));
         });
     } else {
         std::shared_ptr<const Bitmap> master;
@@ -108,12 +112,15 @@ std::shared_future<RenderPipeline::BitmapPtr> RenderPipeline::startBitmap(const 
         }
         const QSize pictureSize = IconRenderer::pictureSize(request);
         if (m_pictureUses[sizeKey(pictureSize)] > 1) {
-            job = m_renders.submit([picture = sharedPicture(master, pictureSize), request] {
-                return std::make_shared<const Bitmap>(IconRenderer::finish(picture->get(), request));
+            job = m_renders.submit([picture = sharedPicture(master, pictureSize), request, stop = m_stop] {
+                Cancelled::throwIfRequested(stop);
+                return std::make_shared<const Bitmap>(IconRenderer::finish(picture->get(stop), request));
             });
         } else {
-            job = m_renders.submit(
-                [master, request] { return std::make_shared<const Bitmap>(IconRenderer::render(*master, request)); });
+            job = m_renders.submit([master, request, stop = m_stop] {
+                Cancelled::throwIfRequested(stop);
+                return std::make_shared<const Bitmap>(IconRenderer::render(*master, request, stop));
+            });
         }
     }
     m_bitmaps.emplace(request, job);
@@ -128,12 +135,13 @@ std::shared_ptr<RenderPipeline::SharedPicture> RenderPipeline::sharedPicture(con
     return slot;
 }
 
-const PixelBuffer &RenderPipeline::SharedPicture::get()
+const PixelBuffer &RenderPipeline::SharedPicture::get(const std::stop_token &stop)
 {
     // The first render to need it makes it; the others block until it is there. They must not
     // help with other tasks meanwhile, as a task waiting for a task could then wait for itself.
-    std::call_once(m_once, [this] {
-        m_picture = IconRenderer::resample(*m_master, m_size);
+    std::call_once(m_once, [this, &stop] {
+        // A stop leaves it unmade (call_once lets the next caller try again, and it stops too).
+        m_picture = IconRenderer::resample(*m_master, m_size, stop);
         m_master.reset();
     });
     return m_picture;
@@ -166,8 +174,10 @@ void RenderPipeline::buildMaster(QSize covering)
     bool transparent = false;
     const std::size_t rowBytes = master->bytesPerRow();
     if (masterSize == m_decodedSize) {
-        m_source.decode(covering,
-                        [&](int y, const std::uint8_t *rgba) { std::copy_n(rgba, rowBytes, master->row(y)); });
+        m_source.decode(covering, [&](int y, const std::uint8_t *rgba) {
+            Cancelled::throwIfRequested(m_stop);
+            std::copy_n(rgba, rowBytes, master->row(y));
+        });
         for (int y = 0; y < masterSize.height() && !transparent; ++y) {
             const std::uint8_t *row = master->row(y);
             for (std::size_t x = 3; x < rowBytes; x += 4)
@@ -175,7 +185,8 @@ void RenderPipeline::buildMaster(QSize covering)
         }
     } else {
         // A source much larger than anything asked for is reduced while it streams in.
-        transparent = m_source.reduce(masterSize, [&master](int y, const Float4 *row) {
+        transparent = m_source.reduce(masterSize, [this, &master](int y, const Float4 *row) {
+            Cancelled::throwIfRequested(m_stop);
             PixelBuffer::unpremultiplyRow(row, master->width(), master->row(y));
         });
     }

@@ -10,6 +10,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <stop_token>
 
 #include "codec/sourceimage.h"
 #include "common/taskgroup.h"
@@ -27,11 +28,14 @@ namespace iconsmith {
  * while it streams in to the largest size needed (the master), and every other size is
  * rendered from that. Each distinct request is rendered once and encoded at most once, however
  * many files ask for it, so the files that share a size and treatment share one render.
+ *
+ * Once a stop is requested through the pipeline's token no further render starts, the renders
+ * and decodes in progress end at their next row or band, and every request answers Cancelled.
  */
 class RenderPipeline
 {
 public:
-    RenderPipeline(SourceImage source, TaskPool &pool);
+    RenderPipeline(SourceImage source, TaskPool &pool, std::stop_token stop = {});
     ~RenderPipeline() = default;
     RenderPipeline(const RenderPipeline &) = delete;
     RenderPipeline &operator=(const RenderPipeline &) = delete;
@@ -40,7 +44,10 @@ public:
 
     /** Starts the PNG of every request, and the pixels of every one of @p bitmaps, at once, so the work overlaps. */
     void prefetch(const QList<RenderRequest> &requests, const QList<RenderRequest> &bitmaps = {});
-    /** The PNG bytes of one request; waits for it. Throws ImageError when the source cannot be read. */
+    /**
+     * The PNG bytes of one request; waits for it. Throws ImageError when the source cannot be
+     * read, Cancelled once a stop was requested (as bitmap() does).
+     */
     QByteArray png(const RenderRequest &request);
     /** The pixels of one request; waits for them. Throws ImageError when the source cannot be read. */
     BitmapPtr bitmap(const RenderRequest &request);
@@ -60,7 +67,7 @@ private:
     {
     public:
         SharedPicture(BitmapPtr master, QSize size) : m_master(std::move(master)), m_size(size) {}
-        const PixelBuffer &get();
+        const PixelBuffer &get(const std::stop_token &stop);
 
     private:
         std::once_flag m_once;
@@ -76,6 +83,7 @@ private:
 
     SourceImage m_source;
     TaskPool &m_pool;
+    std::stop_token m_stop;
     // The decoded source, or its reduction, as 8-bit RGBA: a quarter of the memory of floats.
     std::shared_ptr<const Bitmap> m_master;
     QSize m_decodedSize;

@@ -1,6 +1,10 @@
 #include "generation/sourcecheck.h"
 
+#include <algorithm>
+
 #include "catalog/catalogentry.h"
+#include "codec/sourceimage.h"
+#include "generation/icongenerator.h"
 
 namespace iconsmith {
 
@@ -42,6 +46,22 @@ QList<SourceWarning> SourceCheck::check(const Facts &source, const OutputPlan &p
                              .arg(largest.height())});
     }
 
+    for (const OutputPlan::Output &output : plan.outputs) {
+        const QSize pixels = output.pixels;
+        if (pixels.width() <= IconGenerator::maxOutputSide && pixels.height() <= IconGenerator::maxOutputSide &&
+            qint64(pixels.width()) * pixels.height() <= SourceImage::maxPixels)
+            continue;
+        warnings.append({SourceWarning::Kind::TooLarge,
+                         tr("%1.png would be %2 × %3 pixels, larger than Iconsmith makes (at most %4 pixels a side "
+                            "and %5 megapixels), so nothing would be written. Choose Zoom out or a smaller image.")
+                             .arg(output.name)
+                             .arg(pixels.width())
+                             .arg(pixels.height())
+                             .arg(IconGenerator::maxOutputSide)
+                             .arg(SourceImage::maxPixels / (1 << 20))});
+        break;
+    }
+
     if (plan.stretched && source.size.width() != source.size.height()) {
         warnings.append({SourceWarning::Kind::NotSquare,
                          tr("The image is not square (%1 × %2 pixels): every icon will be stretched to a "
@@ -50,6 +70,12 @@ QList<SourceWarning> SourceCheck::check(const Facts &source, const OutputPlan &p
                              .arg(source.size.height())});
     }
     return warnings;
+}
+
+bool SourceCheck::blocksGeneration(const QList<SourceWarning> &warnings)
+{
+    return std::any_of(warnings.cbegin(), warnings.cend(),
+                       [](const SourceWarning &warning) { return warning.kind == SourceWarning::Kind::TooLarge; });
 }
 
 } // namespace iconsmith

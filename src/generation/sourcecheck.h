@@ -7,10 +7,13 @@
 
 namespace iconsmith {
 
-/** Something about the source that will show in the icons; never a reason to stop. */
+/**
+ * Something about the source that will show in the icons; never a reason to stop, but for
+ * TooLarge: an output larger than Iconsmith makes, which would fail if generated.
+ */
 struct SourceWarning
 {
-    enum class Kind { TransparentMarketingIcon, Enlarged, NotSquare };
+    enum class Kind { TransparentMarketingIcon, Enlarged, NotSquare, TooLarge };
     Kind kind;
     QString message;
 };
@@ -32,8 +35,9 @@ struct OutputPlan
 
 /**
  * The checks made on a source before (or while) it becomes icons: the App Store's rejection of
- * a marketing icon that is transparent, sources smaller than the largest icon, and sources that
- * are not square. They are worded for the person who made the picture.
+ * a marketing icon that is transparent, sources smaller than the largest icon, sources that
+ * are not square, and outputs too large to make. They are worded for the person who made the
+ * picture.
  */
 class SourceCheck
 {
@@ -49,6 +53,8 @@ public:
     };
 
     static QList<SourceWarning> check(const Facts &source, const OutputPlan &plan);
+    /** Whether @p warnings hold one that means the generation would fail. */
+    static bool blocksGeneration(const QList<SourceWarning> &warnings);
 };
 
 } // namespace iconsmith

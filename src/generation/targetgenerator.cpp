@@ -66,20 +66,16 @@ public:
         const QString folder = QFileInfo(path(file)).path();
         if (const auto known = m_folders.find(folder); known != m_folders.end())
             return known.value();
-        const Result<void> created = FileOutput::createFolder(folder);
-        if (!created)
-            m_run.fail(folder, created.error());
-        m_folders.insert(folder, created.ok());
-        return created.ok();
+        const bool created = m_run.createFolder(folder);
+        m_folders.insert(folder, created);
+        return created;
     }
 
     void write(const QString &file, const QByteArray &bytes, QSize pixels, bool alpha = false)
     {
         if (!prepareFolder(file))
             return;
-        const qsizetype failures = m_run.report().failures.size();
-        m_run.writeFile(path(file), bytes, pixels, alpha);
-        if (m_run.report().failures.size() == failures)
+        if (m_run.writeFile(path(file), bytes, pixels, alpha))
             m_written.insert(file);
     }
 
@@ -153,7 +149,7 @@ void writeContainers(TargetWriter &writer, const QList<Output> &outputs)
 
 GenerationReport TargetGenerator::generate(const TargetSources &sources, const TargetJob &job)
 {
-    GenerationRun run(sources.main, job.folder, m_host);
+    GenerationRun run(sources.main, job.folder, m_host, m_control);
 
     // Every picture's renders, and what its content looks like.
     std::map<SourceRole, RenderPipeline *> pipelines{{SourceRole::Main, &run.pipeline()}};

@@ -13,6 +13,7 @@ namespace iconsmith {
 
 class GenerationHost;
 class GenerationRun;
+class RunControl;
 
 /** The pictures a set of targets is made from: the source, and what the user gave besides. */
 struct TargetSources
@@ -39,13 +40,18 @@ class TargetGenerator
     Q_DECLARE_TR_FUNCTIONS(TargetGenerator)
 
 public:
-    /** Shows folders and writes diagnostic lines through @p host. */
-    explicit TargetGenerator(GenerationHost &host) : m_host(host) {}
+    /**
+     * Shows folders and writes diagnostic lines through @p host; @p control (optional) cancels
+     * the run and follows its progress. The files are staged and put in place when all are made,
+     * joining whatever else the folder holds.
+     */
+    explicit TargetGenerator(GenerationHost &host, RunControl *control = nullptr) : m_host(host), m_control(control) {}
 
     GenerationReport generate(const TargetSources &sources, const TargetJob &job);
 
 private:
     GenerationHost &m_host;
+    RunControl *m_control;
 };
 
 } // namespace iconsmith

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "common/cancelled.h"
 #include "imaging/iconcomposer.h"
 #include "imaging/iconfinisher.h"
 #include "imaging/resampler.h"
@@ -36,31 +37,36 @@ Bitmap copyOf(const Bitmap &rgba)
 }
 
 // The picture (premultiplied floats or 8-bit straight RGBA) resampled to @p size.
-template <typename Picture> PixelBuffer resampled(const Picture &picture, QSize size)
+template <typename Picture> PixelBuffer resampled(const Picture &picture, QSize size, const std::stop_token &stop)
 {
     PixelBuffer out(size);
     Resampler resampler(picture.size(), size,
                         [&out](int y, const Float4 *row) { std::copy(row, row + out.width(), out.row(y)); });
-    for (int y = 0; y < picture.height(); ++y)
+    for (int y = 0; y < picture.height(); ++y) {
+        Cancelled::throwIfRequested(stop);
         resampler.pushRow(picture.row(y));
+    }
     return out;
 }
 
 // The picture stretched over the whole canvas and finished row by row as it streams out.
-template <typename Picture> Bitmap stretched(const Picture &picture, const RenderRequest &request)
+template <typename Picture>
+Bitmap stretched(const Picture &picture, const RenderRequest &request, const std::stop_token &stop)
 {
     IconFinisher finisher(request);
     Resampler resampler(picture.size(), request.pixels, std::ref(finisher));
-    for (int y = 0; y < picture.height(); ++y)
+    for (int y = 0; y < picture.height(); ++y) {
+        Cancelled::throwIfRequested(stop);
         resampler.pushRow(picture.row(y));
+    }
     return finisher.take();
 }
 
 } // namespace
 
-PixelBuffer IconRenderer::resample(const Bitmap &rgba, QSize size)
+PixelBuffer IconRenderer::resample(const Bitmap &rgba, QSize size, const std::stop_token &stop)
 {
-    return resampled(rgba, size);
+    return resampled(rgba, size, stop);
 }
 
 Bitmap IconRenderer::finish(const PixelBuffer &picture, const RenderRequest &request)
@@ -78,20 +84,20 @@ QSize IconRenderer::pictureSize(const RenderRequest &request)
     return request.body.isEmpty() ? request.pixels : request.body.size();
 }
 
-Bitmap IconRenderer::render(const PixelBuffer &picture, const RenderRequest &request)
+Bitmap IconRenderer::render(const PixelBuffer &picture, const RenderRequest &request, const std::stop_token &stop)
 {
     if (!request.isStretchOnly())
-        return IconComposer::compose(resampled(picture, pictureSize(request)), request);
-    return stretched(picture, request);
+        return IconComposer::compose(resampled(picture, pictureSize(request), stop), request);
+    return stretched(picture, request, stop);
 }
 
-Bitmap IconRenderer::render(const Bitmap &rgba, const RenderRequest &request)
+Bitmap IconRenderer::render(const Bitmap &rgba, const RenderRequest &request, const std::stop_token &stop)
 {
     if (!request.isStretchOnly())
-        return IconComposer::compose(resampled(rgba, pictureSize(request)), request);
+        return IconComposer::compose(resampled(rgba, pictureSize(request), stop), request);
     if (rgba.size() == request.pixels && !request.rounded && !request.background)
         return copyOf(rgba);
-    return stretched(rgba, request);
+    return stretched(rgba, request, stop);
 }
 
 } // namespace iconsmith

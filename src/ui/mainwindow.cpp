@@ -1,10 +1,16 @@
 #include "ui/mainwindow.h"
 
 #include <QKeySequence>
+#include <QProgressBar>
+#include <QScreen>
+#include <QSplitter>
 #include <QStyle>
+
+#include <algorithm>
 
 #include "ui/colorswatchbutton.h"
 #include "ui/redborderimageview.h"
+#include "ui/resultspanel.h"
 #include "ui/warningline.h"
 #include "ui_mainwindow.h"
 
@@ -22,6 +28,35 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_ui(std::make_un
     // The sign the path field uses for its own clear button, so removing reads the same way.
     m_ui->noBackgroundButton->setIcon(style()->standardIcon(QStyle::SP_LineEditClearButton, nullptr, this));
     m_ui->noBackgroundButton->setAccessibleName(m_ui->noBackgroundButton->toolTip());
+    // The form keeps its size when the window changes height; the results take the difference.
+    m_ui->resultsSplitter->setStretchFactor(0, 0);
+    m_ui->resultsSplitter->setStretchFactor(1, 1);
+    m_ui->resultsSplitter->setCollapsible(0, false);
+    QSizePolicy panelPolicy = m_ui->resultsPanel->sizePolicy();
+    panelPolicy.setVerticalPolicy(QSizePolicy::Ignored);
+    m_ui->resultsPanel->setSizePolicy(panelPolicy);
+}
+
+void MainWindow::revealResultsPanel()
+{
+    if (!m_ui->resultsPanel->isHidden())
+        return;
+    const int wanted = m_ui->resultsPanel->sizeHint().height();
+    m_ui->resultsPanel->show();
+    const int form = m_ui->formPage->height();
+    // Taller by the panel's height, as far as the screen allows; the form keeps its height.
+    if (const QScreen *shown = screen(); shown != nullptr && !isMaximized() && !isFullScreen()) {
+        const int room = shown->availableGeometry().bottom() - frameGeometry().bottom();
+        resize(width(), height() + std::clamp(wanted, 0, std::max(0, room)));
+    }
+    m_ui->resultsSplitter->setSizes({form, std::max(wanted, m_ui->resultsSplitter->height() - form)});
+    // Whatever the panel would like, the window never reaches past the bottom of the screen:
+    // the panel has no minimum height, so on a small screen it gets what is left.
+    if (const QScreen *shown = screen(); shown != nullptr && !isMaximized() && !isFullScreen()) {
+        const int overflow = frameGeometry().bottom() - shown->availableGeometry().bottom();
+        if (overflow > 0)
+            resize(width(), std::max(minimumSizeHint().height(), height() - overflow));
+    }
 }
 
 MainWindow::~MainWindow() = default;
@@ -86,6 +121,26 @@ QLabel *MainWindow::resultLabel() const
     return m_ui->resultLabel;
 }
 
+QProgressBar *MainWindow::progressBar() const
+{
+    return m_ui->progressBar;
+}
+
+QPushButton *MainWindow::cancelButton() const
+{
+    return m_ui->cancelButton;
+}
+
+ResultsPanel *MainWindow::resultsPanel() const
+{
+    return m_ui->resultsPanel;
+}
+
+QSplitter *MainWindow::resultsSplitter() const
+{
+    return m_ui->resultsSplitter;
+}
+
 QAction *MainWindow::openAction() const
 {
     return m_ui->actionOpen;
@@ -109,6 +164,21 @@ QAction *MainWindow::closeAction() const
 QAction *MainWindow::quitAction() const
 {
     return m_ui->actionQuit;
+}
+
+QAction *MainWindow::pasteAction() const
+{
+    return m_ui->actionPaste;
+}
+
+QAction *MainWindow::readmeAction() const
+{
+    return m_ui->actionReadme;
+}
+
+QAction *MainWindow::aboutAction() const
+{
+    return m_ui->actionAbout;
 }
 
 } // namespace iconsmith

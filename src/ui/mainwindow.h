@@ -9,7 +9,9 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
+class QSplitter;
 class QToolButton;
 
 namespace Ui {
@@ -20,6 +22,7 @@ namespace iconsmith {
 
 class ColorSwatchButton;
 class RedBorderImageView;
+class ResultsPanel;
 class WarningLine;
 
 /**
@@ -50,12 +53,24 @@ public:
     [[nodiscard]] WarningLine *warningLine() const;
     /** Says what the last generation wrote. */
     [[nodiscard]] QLabel *resultLabel() const;
+    /** Files written of the files to write, while a generation runs. */
+    [[nodiscard]] QProgressBar *progressBar() const;
+    /** Stops the running generation. */
+    [[nodiscard]] QPushButton *cancelButton() const;
+    /** What the last generation made, below the form; hidden until there is something to show. */
+    [[nodiscard]] ResultsPanel *resultsPanel() const;
+    [[nodiscard]] QSplitter *resultsSplitter() const;
+    /** Shows the results panel, making the window taller where the screen has room for it. */
+    void revealResultsPanel();
 
     [[nodiscard]] QAction *openAction() const;
     [[nodiscard]] QAction *chooseFolderAction() const;
     [[nodiscard]] QAction *generateAction() const;
     [[nodiscard]] QAction *closeAction() const;
     [[nodiscard]] QAction *quitAction() const;
+    [[nodiscard]] QAction *pasteAction() const;
+    [[nodiscard]] QAction *readmeAction() const;
+    [[nodiscard]] QAction *aboutAction() const;
 
 private:
     const std::unique_ptr<Ui::MainWindow> m_ui;

@@ -1,20 +1,24 @@
 #include "ui/redborderimageview.h"
 
+#include <QAccessible>
+#include <QClipboard>
+#include <QDateTime>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <algorithm>
 #include <cmath>
-
-#include "imaging/bitmap.h"
 
 namespace iconsmith {
 
@@ -23,16 +27,6 @@ namespace {
 constexpr qreal minimumOutlineRadius = 8;
 constexpr qreal imagePadding = 18;
 constexpr int checkerSquare = 8;
-
-QImage toQImage(const Bitmap &bitmap)
-{
-    if (bitmap.isNull() || (bitmap.channels() != 3 && bitmap.channels() != 4))
-        return {};
-    const QImage::Format format = bitmap.hasAlpha() ? QImage::Format_RGBA8888 : QImage::Format_RGB888;
-    const QImage borrowed(bitmap.row(0), bitmap.width(), bitmap.height(), qsizetype(bitmap.bytesPerRow()), format);
-    // Converting copies the pixels, so the result outlives the bitmap.
-    return borrowed.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
 
 // The last local file of a drag. Remote URLs (a link dragged out of a browser) are not files the
 // well can read; a drag that carries only those counts as a drag without files.
@@ -55,30 +49,77 @@ QPainterPath roundedPath(const QRectF &rect, qreal radiusX, qreal radiusY)
 
 } // namespace
 
-RedBorderImageView::RedBorderImageView(QWidget *parent) : QWidget(parent)
+RedBorderImageView::RedBorderImageView(QWidget *parent) : QWidget(parent), m_loader(new ImageLoader(this))
 {
     setAcceptDrops(true);
+    setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAccessibleName(tr("Image well"));
-    setAccessibleDescription(tr("Drop the source image here."));
+    connect(m_loader, &ImageLoader::loaded, this, &RedBorderImageView::adopt);
+    describe();
+}
+
+void RedBorderImageView::open(const QString &path)
+{
+    startLoading(QFileInfo(path).fileName());
+    m_loader->load(path);
 }
 
 bool RedBorderImageView::loadFile(const QString &path)
 {
-    const Result<SourceImage> image = SourceImage::load(path);
-    // The preview decodes the whole file as a generation does, so a damaged image is caught
-    // here and not halfway through a generation.
-    const Result<SourceImage::Preview> preview = image ? image->preview(previewEdge) : Failure{image.error()};
-    const QImage picture = preview ? toQImage(preview->bitmap) : QImage();
-    if (picture.isNull()) {
-        QString error = preview.error();
-        if (error.isEmpty())
-            error = tr("%1 could not be shown.").arg(QDir::toNativeSeparators(path));
-        setImage(SourceImage(), QImage(), false, error);
-        return false;
+    const ImageLoader::Loaded loaded = ImageLoader::read(path, previewEdge);
+    adopt(loaded);
+    return loaded.ok();
+}
+
+bool RedBorderImageView::paste()
+{
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    if (const QString file = lastLocalFile(copied); !file.isEmpty()) {
+        open(file);
+        return true;
     }
-    setImage(*image, picture, preview->transparent, QString());
+    if (copied == nullptr || !copied->hasImage())
+        return false;
+    const auto picture = qvariant_cast<QImage>(copied->imageData());
+    if (picture.isNull())
+        return false;
+    // Kept as a file: the well holds images that come from files, and the file can be opened
+    // again from File ▸ Open.
+    const QString name = QStringLiteral("pasted-%1.png")
+                             .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")));
+    const QString path =
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/pasted/") + name;
+    startLoading(tr("the pasted image"));
+    m_loader->loadSaved(picture, path);
     return true;
+}
+
+bool RedBorderImageView::isLoading() const
+{
+    return !m_loadingName.isEmpty();
+}
+
+void RedBorderImageView::startLoading(const QString &name)
+{
+    const bool wasLoading = !m_loadingName.isEmpty();
+    m_loadingName = name.isEmpty() ? tr("the image") : name;
+    describe();
+    update();
+    if (!wasLoading)
+        Q_EMIT loadingChanged(true);
+}
+
+void RedBorderImageView::adopt(const ImageLoader::Loaded &loaded)
+{
+    const bool wasLoading = !m_loadingName.isEmpty();
+    m_loadingName.clear();
+    if (loaded.ok())
+        setImage(loaded.image, loaded.preview, loaded.transparent, QString());
+    else
+        setImage(SourceImage(), QImage(), false, loaded.problem);
+    if (wasLoading)
+        Q_EMIT loadingChanged(false);
 }
 
 void RedBorderImageView::clear()
@@ -95,8 +136,72 @@ void RedBorderImageView::setImage(const SourceImage &image, const QImage &previe
     m_problem = problem;
     m_scaled = QPixmap();
     setToolTip(m_image.isNull() ? QString() : QDir::toNativeSeparators(m_image.origin()));
+    describe();
     update();
     Q_EMIT imageChanged();
+}
+
+void RedBorderImageView::describe()
+{
+    QString description;
+    if (!m_loadingName.isEmpty())
+        description = tr("Loading %1…").arg(m_loadingName);
+    else if (!m_problem.isEmpty())
+        description = tr("No image: %1").arg(m_problem);
+    else if (m_image.isNull())
+        description = tr("No image. Drop an image here, paste one, or press Enter to choose a file.");
+    else
+        description = tr("%1, %2 × %3 pixels%4")
+                          .arg(QFileInfo(m_image.origin()).fileName())
+                          .arg(m_image.size().width())
+                          .arg(m_image.size().height())
+                          .arg(m_transparent ? tr(", with transparent areas") : QString());
+    if (description == accessibleDescription())
+        return;
+    setAccessibleDescription(description);
+    // Screen readers hear of the change at once; a file that could not be read is announced.
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    if (!m_problem.isEmpty() && m_loadingName.isEmpty()) {
+        QAccessibleEvent alert(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+}
+
+void RedBorderImageView::setStretchToSquare(bool stretch)
+{
+    if (m_stretchToSquare == stretch)
+        return;
+    m_stretchToSquare = stretch;
+    m_scaled = QPixmap();
+    update();
+}
+
+void RedBorderImageView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        paste();
+        return;
+    }
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
+            Q_EMIT chooseRequested();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void RedBorderImageView::focusInEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void RedBorderImageView::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void RedBorderImageView::setRoundCorner(bool roundCorner)
@@ -152,7 +257,7 @@ void RedBorderImageView::dropEvent(QDropEvent *event)
     setDragHovering(false);
     const QString path = lastLocalFile(event->mimeData());
     if (!path.isEmpty())
-        loadFile(path);
+        open(path);
     // The drop reports success whatever became of it; a file that could not be read shows its
     // reason in the well instead.
     event->setDropAction(Qt::CopyAction);
@@ -184,7 +289,9 @@ QRectF RedBorderImageView::imageRect() const
     const QRectF area = outlineRect().adjusted(imagePadding, imagePadding, -imagePadding, -imagePadding);
     if (area.isEmpty())
         return {};
-    QSizeF size = QSizeF(m_preview.size()).scaled(area.size(), Qt::KeepAspectRatio);
+    // Icons are stretched to squares, so the picture is shown as they will look.
+    const QSizeF shape = m_stretchToSquare ? QSizeF(1, 1) : QSizeF(m_preview.size());
+    QSizeF size = shape.scaled(area.size(), Qt::KeepAspectRatio);
     size = QSizeF(qMax<qreal>(1, std::floor(size.width())), qMax<qreal>(1, std::floor(size.height())));
     const QPointF topLeft(area.center().x() - size.width() / 2, area.center().y() - size.height() / 2);
     return {QPointF(std::round(topLeft.x()), std::round(topLeft.y())), size};
@@ -213,6 +320,15 @@ void RedBorderImageView::paintEvent(QPaintEvent *event)
         paintEmptyState(painter);
     else
         paintImage(painter);
+    if (!m_preview.isNull() && !m_loadingName.isEmpty()) {
+        // The picture stays until the next one is read; a band says that one is on its way.
+        const QRectF band = outlineRect().adjusted(1, outlineRect().height() - 34, -1, -1);
+        QColor shade = palette().color(QPalette::Window);
+        shade.setAlphaF(0.85f);
+        painter.fillRect(band, shade);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(band, Qt::AlignCenter, tr("Loading %1…").arg(m_loadingName));
+    }
     paintOutline(painter);
 }
 
@@ -291,11 +407,14 @@ void RedBorderImageView::paintEmptyState(QPainter &painter) const
     painter.setFont(headline);
     painter.setPen(palette().color(QPalette::WindowText));
     const QRectF headlineRect(area.left(), glyph.bottom() + 12, area.width(), 28);
-    painter.drawText(headlineRect, Qt::AlignHCenter | Qt::AlignTop, tr("Drop an image here"));
+    const QString headlineText = m_loadingName.isEmpty() ? tr("Drop an image here") : tr("Loading…");
+    painter.drawText(headlineRect, Qt::AlignHCenter | Qt::AlignTop, headlineText);
 
     painter.setFont(font());
     painter.setPen(ink);
-    const QString detail = m_problem.isEmpty() ? tr("PNG, JPEG, WebP, SVG, PDF… or File ▸ Open Image…") : m_problem;
+    QString detail = m_problem.isEmpty() ? tr("PNG, JPEG, WebP, SVG, PDF… or File ▸ Open Image…") : m_problem;
+    if (!m_loadingName.isEmpty())
+        detail = m_loadingName;
     const QRectF detailRect(area.left(), headlineRect.bottom() + 4, area.width(),
                             area.bottom() - headlineRect.bottom());
     painter.drawText(detailRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, detail);
@@ -303,8 +422,10 @@ void RedBorderImageView::paintEmptyState(QPainter &painter) const
 
 void RedBorderImageView::paintOutline(QPainter &painter) const
 {
-    QPen pen(m_dragHovering ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid));
-    pen.setWidthF(m_dragHovering ? 2.5 : 1.5);
+    // The highlight marks a drag over the well and the keyboard focus alike.
+    const bool marked = m_dragHovering || hasFocus();
+    QPen pen(marked ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid));
+    pen.setWidthF(marked ? 2.5 : 1.5);
     if (m_preview.isNull() && !m_dragHovering)
         pen.setDashPattern({4, 3});
     painter.setPen(pen);

@@ -7,17 +7,22 @@
 #include <QWidget>
 
 #include "codec/sourceimage.h"
+#include "ui/imageloader.h"
 
 namespace iconsmith {
 
 /**
  * The image well: shows the source image of the next generation and takes new ones by drag
- * and drop.
+ * and drop, by paste, or from the keyboard.
  *
  * Every drag is offered a copy, whatever it carries. A drop of files loads the last local file
  * of the list; when that file is not a readable image (or is a folder) the well becomes empty
  * and says why. A drop without files changes nothing. The well keeps the loaded image, never
- * the path.
+ * the path. Files are read off the GUI thread (open()); the well says it is loading meanwhile.
+ *
+ * With the keyboard focus, Enter or Space asks for the image chooser (chooseRequested()) and
+ * the paste key takes an image or a copied file from the clipboard. Its accessible description
+ * always says what it holds, or why the last file could not be read.
  */
 class RedBorderImageView : public QWidget
 {
@@ -39,12 +44,27 @@ public:
     [[nodiscard]] const QString &problem() const { return m_problem; }
 
     /**
-     * Loads @p path as the well's image, the same way for a drop, the command line and
-     * File ▸ Open. On failure the well becomes empty and problem() says why.
+     * Starts reading @p path as the well's image, the same way for a drop, the command line and
+     * File ▸ Open; imageChanged() follows once it is read. On failure the well becomes empty and
+     * problem() says why.
      */
+    void open(const QString &path);
+    /** Reads @p path as open() does, on the calling thread, and answers whether it is shown. */
     bool loadFile(const QString &path);
+    /**
+     * Takes what the clipboard holds: the last local file of copied files, or a copied picture,
+     * which is kept as a PNG in the application's cache folder. Returns whether there was either.
+     */
+    bool paste();
+    /** Whether a file is being read. */
+    [[nodiscard]] bool isLoading() const;
     /** Empties the well. */
     void clear();
+
+    /** Whether the picture is shown stretched to a square, as icons of it will be. */
+    [[nodiscard]] bool stretchesToSquare() const { return m_stretchToSquare; }
+    /** Shows the picture stretched to a square (icons) or in its own proportions (the scaled image set). */
+    void setStretchToSquare(bool stretch);
 
     [[nodiscard]] bool isRoundCorner() const { return m_roundCorner; }
     /** Stores the flag and repaints, also when the value is unchanged. */
@@ -69,8 +89,15 @@ public:
 Q_SIGNALS:
     /** The image was replaced or removed. */
     void imageChanged();
+    /** A file started or stopped being read. */
+    void loadingChanged(bool loading);
+    /** Enter or Space was pressed on the well: the user wants to choose an image file. */
+    void chooseRequested();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dragLeaveEvent(QDragLeaveEvent *event) override;
@@ -80,6 +107,9 @@ protected:
 private:
     void setDragHovering(bool hovering);
     void setImage(const SourceImage &image, const QImage &preview, bool transparent, const QString &problem);
+    void adopt(const ImageLoader::Loaded &loaded);
+    void startLoading(const QString &name);
+    void describe();
 
     [[nodiscard]] QRectF outlineRect() const;
     [[nodiscard]] qreal outlineRadius() const;
@@ -92,6 +122,8 @@ private:
     void paintEmptyState(QPainter &painter) const;
     void paintOutline(QPainter &painter) const;
 
+    ImageLoader *m_loader;
+    QString m_loadingName;
     SourceImage m_image;
     QImage m_preview;
     QString m_problem;
@@ -101,6 +133,7 @@ private:
     bool m_roundCorner = false;
     qreal m_cornerRadius = 0;
     bool m_dragHovering = false;
+    bool m_stretchToSquare = false;
 };
 
 } // namespace iconsmith

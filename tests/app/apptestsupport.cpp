@@ -7,7 +7,9 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPainter>
+#include <QPushButton>
 #include <QSettings>
+#include <QTest>
 
 #include "app/preferences.h"
 
@@ -20,7 +22,10 @@ void WindowTest::SetUp()
     m_window = std::make_unique<MainWindow>();
     m_delegate = std::make_unique<AppDelegate>();
     m_delegate->connectOutlets(*m_window);
-    m_delegate->setFolderOpener([this](const QString &folder) { m_shownFolders << folder; });
+    m_delegate->setFolderOpener([this](const QString &folder) {
+        m_shownFolders << folder;
+        return true;
+    });
 }
 
 void WindowTest::TearDown()
@@ -61,6 +66,22 @@ QString WindowTest::writeFile(const QString &name, const QByteArray &contents) c
     EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << qPrintable(path);
     file.write(contents);
     return path;
+}
+
+void WindowTest::pressGenerate() const
+{
+    m_window->generateButton()->click();
+    waitForGeneration(*m_delegate);
+}
+
+void waitForWell(const RedBorderImageView &well)
+{
+    EXPECT_TRUE(QTest::qWaitFor([&well] { return !well.isLoading(); }, 30000));
+}
+
+void waitForGeneration(const AppDelegate &delegate)
+{
+    EXPECT_TRUE(QTest::qWaitFor([&delegate] { return !delegate.isGenerating(); }, 60000));
 }
 
 std::unique_ptr<QMimeData> fileDrag(const QStringList &paths)
@@ -123,7 +144,11 @@ DragOutcome sendDrop(QWidget *target, const QMimeData &data)
     if (!enter(target, data).accepted)
         return {};
     QDropEvent event(QPointF(target->rect().center()), offered, &data, Qt::LeftButton, Qt::NoModifier);
-    return send(target, event);
+    const DragOutcome outcome = send(target, event);
+    // The well reads a dropped file in the background; what the drop did shows once it is read.
+    if (const auto *well = qobject_cast<const RedBorderImageView *>(target))
+        waitForWell(*well);
+    return outcome;
 }
 
 void clearPreferences()

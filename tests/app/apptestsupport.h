@@ -17,6 +17,7 @@
 
 #include "app/appdelegate.h"
 #include "ui/mainwindow.h"
+#include "ui/redborderimageview.h"
 
 namespace iconsmith::test {
 
@@ -41,6 +42,8 @@ protected:
                                                 const QColor &color = QColor(220, 40, 40)) const;
     /** Writes a file with @p contents and returns its path. */
     [[nodiscard]] QString writeFile(const QString &name, const QByteArray &contents) const;
+    /** Clicks Generate and waits until the generation it started (if any) has finished. */
+    void pressGenerate() const;
 
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<AppDelegate> m_delegate;
@@ -75,6 +78,11 @@ struct DragOutcome
     bool accepted = false;
     Qt::DropAction action = Qt::IgnoreAction;
 };
+
+/** Waits until @p well has read the file it is loading, if any. */
+void waitForWell(const RedBorderImageView &well);
+/** Waits until @p delegate has no generation running. */
+void waitForGeneration(const AppDelegate &delegate);
 
 /** Mime data as a file manager puts it on a drag of @p paths. */
 std::unique_ptr<QMimeData> fileDrag(const QStringList &paths);

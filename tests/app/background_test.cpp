@@ -181,7 +181,7 @@ TEST_F(Background, GenerateWritesOpaqueRgbFilesWhoseTransparentPartsAreTheColour
         QDir(output).removeRecursively();
         window().platformSelection()->setCurrentIndex(choice);
         delegate().platformSelected();
-        window().generateButton()->click();
+        pressGenerate();
 
         QStringList pngs = filesBelow(output).filter(QStringLiteral(".png"));
         ASSERT_GE(pngs.size(), 3);
@@ -197,7 +197,7 @@ TEST_F(Background, GenerateWritesOpaqueRgbFilesWhoseTransparentPartsAreTheColour
     // The same source without a background keeps its transparent corners.
     window().noBackgroundButton()->click();
     QDir(output).removeRecursively();
-    window().generateButton()->click();
+    pressGenerate();
     const QString largest = output + QStringLiteral("/Image@3x.png");
     EXPECT_EQ(pngColourType(largest), 6);
     EXPECT_EQ(qAlpha(QImage(largest).pixel(0, 0)), 0);

@@ -65,6 +65,7 @@ TEST(Launch, OpensTheLastImageNamedOnTheCommandLine)
 
     Launcher launcher;
     launcher.launch({QStringLiteral("iconsmith"), first, second});
+    waitForWell(*launcher.window().BigIcon());
 
     EXPECT_TRUE(launcher.window().isVisible());
     EXPECT_EQ(launcher.window().platformSelection()->currentIndex(), 0);

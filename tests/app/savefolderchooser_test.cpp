@@ -92,9 +92,17 @@ TEST(ImageChooser, OpenImageLoadsTheChosenFileIntoTheWell)
     EXPECT_EQ(chooser->windowModality(), Qt::WindowModal);
     chooser->selectFile(path);
     static_cast<QDialog *>(chooser)->accept(); // through QDialog, where accept() is public
+    waitForWell(*window.BigIcon());
 
     ASSERT_FALSE(window.BigIcon()->image().isNull());
     EXPECT_EQ(window.BigIcon()->image().origin(), path);
+
+    // The next time it starts in the folder of that image.
+    window.openAction()->trigger();
+    chooser = visibleTopLevel<QFileDialog>();
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(QDir(chooser->directory()).canonicalPath(), QDir(temp.path()).canonicalPath());
+    chooser->reject();
 }
 
 } // namespace

@@ -180,7 +180,7 @@ TEST_F(SourceWarnings, NeverStopGenerate)
     load(writeTransparentImage(QStringLiteral("banner.png"), {600, 400}));
     ASSERT_EQ(shown().size(), 3);
 
-    window().generateButton()->click();
+    pressGenerate();
 
     EXPECT_EQ(visibleTopLevel<QMessageBox>(), nullptr);
     EXPECT_TRUE(QFile::exists(output + QStringLiteral("/AppIcon.appiconset/Contents.json")));

@@ -224,6 +224,31 @@ TEST_F(CliRunnerTest, ABackgroundColourFlattensTheSetAndItPassesTheCheck)
     EXPECT_TRUE(checked.out.contains(u"18 images, no problems"_s)) << checked.out.toStdString();
 }
 
+TEST_F(CliRunnerTest, AnotherSetIntoTheSameFolderWarnsOrReplacesWithReplace)
+{
+    ASSERT_EQ(runCli(generateArgs({u"-q"_s, u"-p"_s, u"iphone"_s})).status, 0);
+    const CliRun kept = runCli(generateArgs({u"-q"_s, u"-p"_s, u"ipad"_s}));
+    EXPECT_EQ(kept.status, 0);
+    EXPECT_TRUE(kept.err.contains(u"Icon-60@3x.png"_s)) << kept.err.toStdString();
+    EXPECT_TRUE(kept.err.contains(u"--replace"_s)) << kept.err.toStdString();
+    const QString iconSet = m_output + u"/AppIcon.appiconset"_s;
+    EXPECT_EQ(runCli({u"--check"_s, iconSet}).status, 1);
+
+    const CliRun replaced = runCli(generateArgs({u"-q"_s, u"-p"_s, u"ipad"_s, u"--replace"_s}));
+    EXPECT_EQ(replaced.status, 0) << replaced.err.toStdString();
+    EXPECT_TRUE(replaced.err.isEmpty()) << replaced.err.toStdString();
+    EXPECT_EQ(runCli({u"--check"_s, iconSet}).status, 0);
+}
+
+TEST_F(CliRunnerTest, SizesTooLargeToMakeFailBeforeAnythingIsWritten)
+{
+    test::writeTestPicture(m_source, QSize(6000, 40), false);
+    const CliRun result = runCli(generateArgs({u"-p"_s, u"scaled"_s}));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.contains(u"18000 × 120"_s)) << result.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(m_output));
+}
+
 TEST_F(CliRunnerTest, TheCheckListsOneLinePerProblemAndFails)
 {
     ASSERT_EQ(runCli(generateArgs({u"-q"_s})).status, 0);

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+#include "generation/existingset.h"
+#include "generation/generationreport.h"
+
+class QMessageBox;
+class QWidget;
+
+namespace iconsmith {
+
+/**
+ * The message boxes of the window. Each opens as a sheet on @p window (window-modal), deletes
+ * itself when closed and carries an object name by which tests find it.
+ */
+class Alerts
+{
+    Q_DECLARE_TR_FUNCTIONS(Alerts)
+
+public:
+    /** The answers to the question about an icon set already in the folder. */
+    enum class Answer { Replace, Keep, Cancel };
+
+    /** The missing-input alert: @p text, and what is missing, one per line. */
+    static QMessageBox *missingInput(QWidget *window, const QString &text, const QStringList &missing);
+    /** Every failure of @p report: how many in the text, each one under "Details". */
+    static QMessageBox *failure(QWidget *window, const GenerationReport &report);
+    /** Why nothing can be generated: an output larger than Iconsmith makes. */
+    static QMessageBox *tooLarge(QWidget *window, const QString &reason);
+    /**
+     * Asks what to do with the icon set in @p folder that the new set would spoil: replace it
+     * (the default button), keep its other files, or cancel. answer() reads the reply.
+     */
+    static QMessageBox *existingSet(QWidget *window, const QString &folder, const ExistingSet::Conflict &conflict);
+    /** The reply to an existingSet() question; Cancel for any way of closing it but the two buttons. */
+    static Answer answer(const QMessageBox &question);
+    /** Shows @p text as an information sheet (About, a document that could not be opened). */
+    static QMessageBox *information(QWidget *window, const QString &objectName, const QString &text,
+                                    const QString &informative = {});
+};
+
+} // namespace iconsmith

@@ -1,0 +1,121 @@
+#include "ui/resultspanel.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "ui/iconpreviewstrip.h"
+
+namespace iconsmith {
+
+ResultsPanel::ResultsPanel(QWidget *parent)
+    : QWidget(parent), m_summary(new QLabel(this)), m_showButton(new QPushButton(tr("Show in &Files"), this)),
+      m_closeButton(new QToolButton(this)), m_notice(new QLabel(this)),
+      m_copyButton(new QPushButton(tr("&Copy Path"), this)), m_strip(new IconPreviewStrip),
+      m_files(new QTreeWidget(this))
+{
+    setObjectName(QStringLiteral("resultsPanel"));
+    m_summary->setObjectName(QStringLiteral("resultSummary"));
+    m_summary->setWordWrap(true);
+    m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_showButton->setObjectName(QStringLiteral("showInFilesButton"));
+    m_closeButton->setObjectName(QStringLiteral("closeResultsButton"));
+    m_closeButton->setAutoRaise(true);
+    m_closeButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton, nullptr, this));
+    m_closeButton->setToolTip(tr("Hide the results"));
+    m_closeButton->setAccessibleName(m_closeButton->toolTip());
+    m_notice->setObjectName(QStringLiteral("folderNotShownLabel"));
+    m_notice->setWordWrap(true);
+    m_copyButton->setObjectName(QStringLiteral("copyPathButton"));
+    m_strip->setObjectName(QStringLiteral("resultPreview"));
+    m_files->setObjectName(QStringLiteral("resultFiles"));
+    m_files->setAccessibleName(tr("Files written"));
+    m_files->setColumnCount(3);
+    m_files->setHeaderLabels({tr("File"), tr("Pixels"), tr("Alpha")});
+    m_files->setRootIsDecorated(false);
+    m_files->setUniformRowHeights(true);
+    m_files->header()->setStretchLastSection(false);
+    m_files->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_files->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_files->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    m_files->setMinimumHeight(0);
+
+    auto *scroller = new QScrollArea(this);
+    scroller->setWidget(m_strip);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // No minimum height of its own: on a small screen the panel shrinks (or collapses in its
+    // splitter) before the window would grow past the screen.
+    scroller->setMinimumHeight(0);
+
+    auto *header = new QHBoxLayout;
+    header->addWidget(m_summary, 1);
+    header->addWidget(m_showButton);
+    header->addWidget(m_closeButton);
+    auto *notice = new QHBoxLayout;
+    notice->addWidget(m_notice, 1);
+    notice->addWidget(m_copyButton);
+    auto *body = new QHBoxLayout;
+    body->addWidget(scroller, 3);
+    body->addWidget(m_files, 2);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 8, 18, 12);
+    layout->addLayout(header);
+    layout->addLayout(notice);
+    layout->addLayout(body, 1);
+
+    connect(m_showButton, &QPushButton::clicked, this, [this] { Q_EMIT showFolderRequested(m_folder); });
+    connect(m_copyButton, &QPushButton::clicked, this, &ResultsPanel::copyPath);
+    connect(m_closeButton, &QToolButton::clicked, this, &ResultsPanel::closeRequested);
+    setFolderNotShown(QString());
+}
+
+void ResultsPanel::showReport(const GenerationReport &report, const QString &summary)
+{
+    m_folder = report.folder;
+    m_summary->setText(summary);
+    setFolderNotShown(QString());
+    const QList<GenerationReport::WrittenFile> files = report.distinctFiles();
+    m_showButton->setEnabled(!files.isEmpty() && QFileInfo(m_folder).isDir());
+    m_strip->setFiles(files);
+    m_files->clear();
+    for (const GenerationReport::WrittenFile &file : files) {
+        const bool image = !file.pixels.isEmpty();
+        auto *item = new QTreeWidgetItem(
+            m_files, {QFileInfo(file.path).fileName(),
+                      image ? tr("%1 × %2").arg(file.pixels.width()).arg(file.pixels.height()) : QString(),
+                      image ? (file.alpha ? tr("Yes") : tr("No")) : QString()});
+        item->setToolTip(0, QDir::toNativeSeparators(file.path));
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    }
+}
+
+void ResultsPanel::setFolderNotShown(const QString &folder)
+{
+    m_notShown = folder;
+    m_notice->setText(folder.isEmpty() ? QString()
+                                       : tr("The file browser could not be opened on %1. Copy its path to open it "
+                                            "yourself.")
+                                             .arg(QDir::toNativeSeparators(folder)));
+    m_notice->setVisible(!folder.isEmpty());
+    m_copyButton->setVisible(!folder.isEmpty());
+}
+
+void ResultsPanel::copyPath()
+{
+    QGuiApplication::clipboard()->setText(QDir::toNativeSeparators(m_notShown));
+    m_notice->setText(tr("The path of %1 is on the clipboard.").arg(QDir::toNativeSeparators(m_notShown)));
+}
+
+} // namespace iconsmith

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "generation/generationreport.h"
+
+class QLabel;
+class QPushButton;
+class QToolButton;
+class QTreeWidget;
+
+namespace iconsmith {
+
+class IconPreviewStrip;
+
+/**
+ * What the last generation made, inside the window: a summary line, the images as the system
+ * will show them, and every file with its pixel size and whether it has an alpha channel;
+ * "Show in Files" opens the folder. When the file browser could not be opened the panel says
+ * so and offers to copy the folder's path instead.
+ */
+class ResultsPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ResultsPanel(QWidget *parent = nullptr);
+
+    /** Shows what @p report wrote, under @p summary. */
+    void showReport(const GenerationReport &report, const QString &summary);
+    /** The folder the files of the report shown went to. */
+    [[nodiscard]] const QString &folder() const { return m_folder; }
+    /**
+     * Says that the file browser could not be opened on @p folder and offers to copy its path;
+     * an empty @p folder takes that back.
+     */
+    void setFolderNotShown(const QString &folder);
+
+    [[nodiscard]] QLabel *summaryLabel() const { return m_summary; }
+    [[nodiscard]] IconPreviewStrip *previewStrip() const { return m_strip; }
+    [[nodiscard]] QTreeWidget *fileList() const { return m_files; }
+    [[nodiscard]] QPushButton *showInFilesButton() const { return m_showButton; }
+    [[nodiscard]] QLabel *folderNotShownLabel() const { return m_notice; }
+    [[nodiscard]] QPushButton *copyPathButton() const { return m_copyButton; }
+
+Q_SIGNALS:
+    /** "Show in Files" was pressed for @p folder. */
+    void showFolderRequested(const QString &folder);
+    /** The panel's close button was pressed. */
+    void closeRequested();
+
+private:
+    void copyPath();
+
+    QLabel *m_summary;
+    QPushButton *m_showButton;
+    QToolButton *m_closeButton;
+    QLabel *m_notice;
+    QPushButton *m_copyButton;
+    IconPreviewStrip *m_strip;
+    QTreeWidget *m_files;
+    QString m_folder;
+    QString m_notShown;
+};
+
+} // namespace iconsmith

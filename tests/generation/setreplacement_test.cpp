@@ -1,0 +1,180 @@
+#include "generation/existingset.h"
+#include "generation/icongenerator.h"
+#include "generation/runcontrol.h"
+#include "generation/stagedfolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "catalog/iconsetcheck.h"
+#include "codec/sourceimage.h"
+#include "support/testsupport.h"
+
+namespace iconsmith {
+namespace {
+
+using namespace Qt::StringLiterals;
+using test::RecordingHost;
+
+// Every entry below @p folder, hidden ones included, so that a staging folder left behind shows.
+QStringList everythingBelow(const QString &folder)
+{
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries << QDir(folder).relativeFilePath(it.next());
+    entries.sort();
+    return entries;
+}
+
+class SetReplacementTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_host.folder = m_dir.filePath(u"Save"_s);
+        const QString sourcePath = m_dir.filePath(u"source.png"_s);
+        test::writeTestPicture(sourcePath, QSize(1024, 1024), false);
+        m_source = *SourceImage::load(sourcePath);
+        ASSERT_FALSE(m_source.isNull());
+    }
+
+    [[nodiscard]] QString iconSet() const { return m_host.folder + u"/AppIcon.appiconset"_s; }
+
+    GenerationReport generate(int choice, RunControl *control = nullptr)
+    {
+        m_host.choice = choice;
+        IconGenerator generator(m_host, test::shippedSizeTable());
+        generator.setRunControl(control);
+        return generator.generate(m_source);
+    }
+
+    [[nodiscard]] ExistingSet::Conflict conflictFor(int choice)
+    {
+        m_host.choice = choice;
+        const IconGenerator generator(m_host, test::shippedSizeTable());
+        return ExistingSet::read(generator.appiconsetPathString())
+            .conflictWith(ExistingSet::fileNames(generator.outputPlan()));
+    }
+
+    QTemporaryDir m_dir;
+    RecordingHost m_host;
+    SourceImage m_source;
+};
+
+TEST_F(SetReplacementTest, FindsTheFilesANewSetWouldLeaveUnlisted)
+{
+    EXPECT_FALSE(conflictFor(1).any()) << "a missing folder spoils nothing";
+    ASSERT_TRUE(generate(0).succeeded());
+    EXPECT_FALSE(conflictFor(0).any()) << "the same set again writes every file it finds";
+    EXPECT_FALSE(conflictFor(2).any()) << "iPhone + iPad lists every iPhone file";
+
+    const ExistingSet::Conflict ipad = conflictFor(1);
+    EXPECT_EQ(ipad.leftOvers, (QStringList{u"Icon-20@3x.png"_s, u"Icon-29@3x.png"_s, u"Icon-40@3x.png"_s,
+                                           u"Icon-60@2x.png"_s, u"Icon-60@3x.png"_s}));
+    EXPECT_EQ(ipad.listedImagesLost, 0);
+
+    // An empty catalog over a good set loses its listing, even where no PNG is left over.
+    const ExistingSet good = ExistingSet::read(iconSet());
+    for (const QString &png : good.pngFiles())
+        ASSERT_TRUE(QFile::remove(iconSet() + u'/' + png));
+    const ExistingSet::Conflict empty = conflictFor(5);
+    EXPECT_TRUE(empty.leftOvers.isEmpty());
+    EXPECT_EQ(empty.listedImagesLost, 9);
+}
+
+TEST_F(SetReplacementTest, ReplacingPutsTheOldSetInTheTrashAndTheNewOneInPlaceWhole)
+{
+    ASSERT_TRUE(generate(0).succeeded());
+    m_host.shownFolders.clear();
+    RunControl control;
+    control.setReplaceExistingSet(true);
+    const GenerationReport report = generate(1, &control);
+
+    ASSERT_TRUE(report.succeeded()) << qPrintable(report.failures.value(0).reason);
+    EXPECT_TRUE(IconSetCheck::check(iconSet()).passed());
+    EXPECT_FALSE(QFileInfo::exists(iconSet() + u"/Icon-60@3x.png"_s));
+    // The test environment points the data folder, and with it the trash, into the build tree.
+    const QString trashed = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/Trash/files"_s;
+    QStringList inTrash;
+    QDirIterator it(trashed, {u"Icon-60@3x.png"_s}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        inTrash << it.next();
+    EXPECT_FALSE(inTrash.isEmpty()) << qPrintable(trashed);
+    EXPECT_EQ(
+        everythingBelow(m_host.folder),
+        QStringList{u"AppIcon.appiconset"_s} +
+            [this] {
+                QStringList files;
+                for (const QString &name : QDir(iconSet()).entryList(QDir::Files | QDir::Hidden))
+                    files << u"AppIcon.appiconset/"_s + name;
+                return files;
+            }())
+        << "no staging folder is left behind";
+    EXPECT_EQ(m_host.shownFolders.size(), 1);
+    for (const GenerationReport::WrittenFile &file : report.written)
+        EXPECT_EQ(file.mask, file.pixels.isEmpty() ? DisplayMask::None : DisplayMask::RoundedSquare);
+}
+
+TEST_F(SetReplacementTest, WithoutATrashNothingIsReplacedAndNothingDeleted)
+{
+    ASSERT_TRUE(QDir().mkpath(m_host.folder + u"/Old"_s));
+    QFile kept(m_host.folder + u"/Old/kept.png"_s);
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.write("the user's own file");
+    kept.close();
+
+    StagedFolder staged(m_host.folder + u"/Old"_s, StagedFolder::Mode::Replace);
+    staged.setTrash([](const QString &) -> Result<void> { return Failure{u"no trash here"_s}; });
+    ASSERT_TRUE(staged.create());
+    QFile fresh(staged.stagedPath(m_host.folder + u"/Old/new.png"_s));
+    ASSERT_TRUE(fresh.open(QIODevice::WriteOnly));
+    fresh.close();
+
+    const QList<StagedFolder::Problem> problems = staged.commit();
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_EQ(problems[0].path, staged.target());
+    EXPECT_TRUE(problems[0].reason.contains(u"no trash here"_s)) << qPrintable(problems[0].reason);
+    EXPECT_EQ(everythingBelow(m_host.folder), (QStringList{u"Old"_s, u"Old/kept.png"_s}));
+}
+
+TEST_F(SetReplacementTest, ACancelledRunLeavesTheFolderAsItWas)
+{
+    ASSERT_TRUE(generate(0).succeeded());
+    const QStringList before = everythingBelow(m_dir.path());
+    for (const bool replace : {false, true}) {
+        SCOPED_TRACE(replace);
+        RunControl control;
+        control.setReplaceExistingSet(replace);
+        // Stops the run from inside, after its first file, as a Cancel button would.
+        control.setProgressHandler([&control](int finished) {
+            if (finished == 1)
+                control.cancel();
+        });
+        m_host.shownFolders.clear();
+        const GenerationReport report = generate(3, &control);
+        EXPECT_TRUE(report.cancelled);
+        EXPECT_TRUE(report.written.isEmpty());
+        EXPECT_TRUE(report.failures.isEmpty());
+        EXPECT_EQ(control.filesFinished(), 1);
+        EXPECT_EQ(everythingBelow(m_dir.path()), before);
+        EXPECT_TRUE(m_host.shownFolders.isEmpty());
+    }
+
+    // A scaled image set into a folder that is not there yet: the folder does not appear.
+    m_host.folder = m_dir.filePath(u"New/Images"_s);
+    RunControl control;
+    control.cancel();
+    EXPECT_TRUE(generate(6, &control).cancelled);
+    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(u"New"_s)));
+}
+
+} // namespace
+} // namespace iconsmith
