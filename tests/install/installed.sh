@@ -22,7 +22,7 @@ man_page=$prefix/share/man/man1/iconsmith-cli.1.gz
 bash_completion=$prefix/share/bash-completion/completions/iconsmith-cli
 zsh_completion=$prefix/share/zsh/vendor-completions/_iconsmith-cli
 for file in "$cli" "$man_page" "$bash_completion" "$zsh_completion" "$prefix/share/iconsmith/SizeFile.plist" \
-    "$prefix/share/doc/iconsmith/README.md"; do
+    "$prefix/share/doc/iconsmith/README.md" "$prefix/libexec/iconsmith/iconsmith-draw"; do
     [[ -e $file ]] || fail "not installed: ${file#"$prefix"/}"
 done
 
@@ -32,6 +32,11 @@ cd "$work/project"
 # The classic set needs the size table, which only the installed data folder holds here.
 "$cli" "$sample" -o classic -q
 "$cli" --check classic/AppIcon.appiconset -q
+
+# A vector source is drawn by the installed helper process.
+printf '<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64"><rect width="64" height="64" fill="teal"/></svg>' >art/logo.svg
+"$cli" art/logo.svg --target web -o vector -q
+[[ -f vector/web/icon.svg && -f vector/web/icon-512.png ]] || fail "the SVG source did not give its web icons"
 
 # A project file with shared defaults and two recipes, relative paths from the file's folder,
 # run from elsewhere; the JSON document is all there is on standard output.
