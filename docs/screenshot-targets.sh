@@ -6,7 +6,7 @@
 #
 #   docs/screenshot-targets.sh PROGRAM [WORK_FOLDER]
 #
-# Needs Xvfb, xdotool, ImageMagick and vips.
+# Needs Xvfb, xdotool and ImageMagick.
 set -euo pipefail
 
 program=$1
@@ -30,8 +30,8 @@ chmod +x "$work/bin/xdg-open"
 export PATH="$work/bin:$PATH"
 printf '[General]\nsavePath=%s\ntargets=ios, macos, android, web\n' "$work/Icons" >"$work/config/Iconsmith/Iconsmith.conf"
 rm -rf "$work/Icons"
-# A dark picture: the sample's shape on a transparent background, darkened.
-vips linear "$here/../resources/sample.png" "$work/dark.png" "0.45 0.45 0.45 1" "0 0 0 0" --uchar
+# A dark picture: the sample, darkened.
+convert "$here/../resources/sample.png" -modulate 45 "$work/dark.png"
 
 "$program" "$here/../resources/sample.png" >"$work/program.log" 2>&1 &
 pid=$!

@@ -49,6 +49,8 @@ ResultsPanel::ResultsPanel(QWidget *parent)
     m_files->setHeaderLabels({tr("File"), tr("Pixels"), tr("Alpha")});
     m_files->setRootIsDecorated(false);
     m_files->setUniformRowHeights(true);
+    // The paths of targets share long beginnings and differ at their ends.
+    m_files->setTextElideMode(Qt::ElideMiddle);
     m_files->header()->setStretchLastSection(false);
     m_files->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_files->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);

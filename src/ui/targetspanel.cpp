@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -37,6 +38,15 @@ QString targetLabel(const QString &name)
     const char *label = labels.value(name);
     // A target added to the catalog without a label here still gets a box, under its name.
     return label != nullptr ? TargetsPanel::tr(label) : name;
+}
+
+// A row's label whose mnemonic moves the focus to @p field; the form's own labels have no buddy
+// when the field is a layout, and would then show the "&".
+QLabel *buddyLabel(const QString &text, QWidget *field)
+{
+    auto *label = new QLabel(text, field->parentWidget());
+    label->setBuddy(field);
+    return label;
 }
 
 } // namespace
@@ -87,13 +97,13 @@ TargetsPanel::TargetsPanel(QWidget *parent)
     auto *insetRow = new QHBoxLayout;
     insetRow->addWidget(m_inset);
     insetRow->addStretch(1);
-    form->addRow(tr("Android i&nset:"), insetRow);
+    form->addRow(buddyLabel(tr("Android i&nset:"), m_inset), insetRow);
 
     m_name->setObjectName(QStringLiteral("targetNameField"));
     m_name->setClearButtonEnabled(true);
     m_name->setToolTip(tr("The name of the app's icon files (Linux) and of the web manifest"));
     m_name->setAccessibleName(tr("File name"));
-    form->addRow(tr("Fi&le name:"), m_name);
+    form->addRow(buddyLabel(tr("Fi&le name:"), m_name), m_name);
     layout->addLayout(form);
 
     m_keepShape->setObjectName(QStringLiteral("keepShapeBox"));
@@ -133,7 +143,7 @@ void TargetsPanel::addPictureRow(QFormLayout &form, SourceRole role, const QStri
     row->setSpacing(6);
     row->addWidget(field, 1);
     row->addWidget(button);
-    form.addRow(label, row);
+    form.addRow(buddyLabel(label, field), row);
     m_pictures.insert(role, field);
     m_choose.insert(role, button);
 }
