@@ -317,8 +317,9 @@ void AppDelegate::updateTargetsPanel()
     m_targetsPanel->setVisible(shown);
     // The classic options mean nothing to the targets; they come back with platformSelected().
     if (shown) {
-        for (QWidget *option : {static_cast<QWidget *>(m_roundedCheckButton), static_cast<QWidget *>(m_zoomInCheckButton),
-                                static_cast<QWidget *>(m_zoomOutCheckButton)}) {
+        for (QWidget *option :
+             {static_cast<QWidget *>(m_roundedCheckButton), static_cast<QWidget *>(m_zoomInCheckButton),
+              static_cast<QWidget *>(m_zoomOutCheckButton)}) {
             if (option != nullptr)
                 option->hide();
         }

@@ -33,7 +33,8 @@ Result<TargetRequest> TargetRequest::make(const TargetsPanel &panel, const Sourc
         // Read now, so that a picture that cannot be used stops the run before a file is made.
         const Result<SourceImage> picture = SourceImage::load(OutputPaths::expandHome(it.value()));
         if (!picture)
-            return Failure{tr("The %1 picture cannot be used. %2").arg(TargetsPanel::pictureName(it.key()), picture.error())};
+            return Failure{
+                tr("The %1 picture cannot be used. %2").arg(TargetsPanel::pictureName(it.key()), picture.error())};
         request.sources.others.insert(it.key(), *picture);
     }
     request.job.folder = folder;

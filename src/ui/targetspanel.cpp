@@ -111,6 +111,16 @@ TargetsPanel::TargetsPanel(QWidget *parent)
     m_keepShape->setToolTip(tr("Full-bleed artwork is normally fitted into the macOS icon shape with a shadow"));
     layout->addWidget(m_keepShape);
 
+    // Tab follows the rows as shown; the focus chain otherwise follows the order of creation.
+    QList<QWidget *> order;
+    for (const TargetCatalog::Entry &entry : TargetCatalog::all())
+        order << m_targets.value(entry.name);
+    for (const SourceRole role : pictureRoles())
+        order << m_pictures.value(role) << m_choose.value(role);
+    order << m_inset << m_name << m_keepShape;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+
     connect(m_inset, &QSpinBox::valueChanged, this, &TargetsPanel::choicesEdited);
     connect(m_keepShape, &QCheckBox::clicked, this, &TargetsPanel::choicesEdited);
 }

@@ -52,6 +52,14 @@ TEST_F(Targets, TheTargetsItemWritesTheTickedTargetsIntoFoldersOfTheirOwn)
     EXPECT_FALSE(panel().isHidden());
     EXPECT_TRUE(window().roundedCheckButton()->isHidden());
     EXPECT_EQ(Preferences::targets(), (QStringList{QStringLiteral("ios"), QStringLiteral("android")}));
+    // Tab reaches the group's boxes after the classic options and before Generate.
+    QWidget *next = window().zoomOutCheckButton();
+    QStringList order;
+    while ((next = next->nextInFocusChain()) != window().zoomOutCheckButton() && order.size() < 100)
+        order << next->objectName();
+    EXPECT_LT(order.indexOf(QStringLiteral("target-ios")), order.indexOf(QStringLiteral("keepShapeBox")));
+    EXPECT_LT(order.indexOf(QStringLiteral("keepShapeBox")), order.indexOf(QStringLiteral("generateButton")));
+    EXPECT_GE(order.indexOf(QStringLiteral("target-ios")), 0) << qPrintable(order.join(u' '));
 
     pressGenerate();
 
@@ -62,7 +70,8 @@ TEST_F(Targets, TheTargetsItemWritesTheTickedTargetsIntoFoldersOfTheirOwn)
               (QStringList{QStringLiteral("android"), QStringLiteral("ios")}));
     EXPECT_EQ(m_shownFolders, QStringList{m_output});
     // Listed by their place inside the save folder, as the same names recur across targets.
-    EXPECT_TRUE(listedFiles().contains(QDir::toNativeSeparators(QStringLiteral("ios/AppIcon.appiconset/Contents.json"))))
+    EXPECT_TRUE(
+        listedFiles().contains(QDir::toNativeSeparators(QStringLiteral("ios/AppIcon.appiconset/Contents.json"))))
         << qPrintable(listedFiles().join(u' '));
     // An opaque source has no dark appearance of its own; the report says so in the panel.
     const QLabel *notes = window().resultsPanel()->notesLabel();
