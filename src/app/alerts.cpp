@@ -50,6 +50,15 @@ QMessageBox *Alerts::failure(QWidget *window, const GenerationReport &report)
     return alert;
 }
 
+QMessageBox *Alerts::targetInput(QWidget *window, const QString &reason)
+{
+    QMessageBox *alert = sheet(window, QMessageBox::Warning, QStringLiteral("targetInputAlert"), reason);
+    alert->setStandardButtons(QMessageBox::Ok);
+    alert->setInformativeText(tr("Nothing was written."));
+    alert->open();
+    return alert;
+}
+
 QMessageBox *Alerts::tooLarge(QWidget *window, const QString &reason)
 {
     QMessageBox *alert = sheet(window, QMessageBox::Warning, QStringLiteral("tooLargeAlert"),

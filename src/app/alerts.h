@@ -28,6 +28,8 @@ public:
     static QMessageBox *missingInput(QWidget *window, const QString &text, const QStringList &missing);
     /** Every failure of @p report: how many in the text, each one under "Details". */
     static QMessageBox *failure(QWidget *window, const GenerationReport &report);
+    /** Why a run over targets cannot start (a picture that cannot be read, a name that cannot be a file's). */
+    static QMessageBox *targetInput(QWidget *window, const QString &reason);
     /** Why nothing can be generated: an output larger than Iconsmith makes. */
     static QMessageBox *tooLarge(QWidget *window, const QString &reason);
     /**

@@ -29,12 +29,14 @@
 #include "app/preferences.h"
 #include "generation/existingset.h"
 #include "generation/generationlog.h"
+#include "generation/outputpaths.h"
 #include "generation/platform.h"
 #include "generation/sourcecheck.h"
 #include "ui/colorswatchbutton.h"
 #include "ui/mainwindow.h"
 #include "ui/redborderimageview.h"
 #include "ui/resultspanel.h"
+#include "ui/targetspanel.h"
 #include "ui/warningline.h"
 
 namespace iconsmith {
@@ -53,6 +55,16 @@ QString imageNameFilter()
 QColor toQColor(const std::optional<RgbColor> &color)
 {
     return color ? QColor(color->red, color->green, color->blue) : QColor();
+}
+
+// What the source is checked against for the targets: each has a 1024-pixel image, and none is
+// stretched.
+OutputPlan targetsCheckPlan()
+{
+    OutputPlan plan;
+    plan.outputs.append({QStringLiteral("AppIcon"), QSize(1024, 1024)});
+    plan.stretched = false;
+    return plan;
 }
 
 RgbColor toRgbColor(const QColor &color)
@@ -91,6 +103,8 @@ void AppDelegate::connectOutlets(MainWindow &window)
     m_cancelButton = window.cancelButton();
     m_generateButton = window.generateButton();
     m_resultsPanel = window.resultsPanel();
+    m_targetsPanel = window.targetsPanel();
+    m_targets.connectPanel(m_targetsPanel, &window, {imageNameFilter(), tr("All files (*)")});
 
     // activated and clicked come from the user only, so setting a control from code (as the
     // start-up does) never runs an action.
@@ -130,6 +144,10 @@ void AppDelegate::connectOutlets(MainWindow &window)
     connect(m_platformSelection, &QComboBox::currentIndexChanged, this, &AppDelegate::showSourceWarnings);
     connect(m_platformSelection, &QComboBox::currentIndexChanged, this, &AppDelegate::updateWellShape);
     updateWellShape();
+    // Shown with its item however it was chosen, so the panel never shows under a classic set.
+    connect(m_platformSelection, &QComboBox::currentIndexChanged, this, &AppDelegate::updateTargetsPanel);
+    connect(m_BigIcon, &RedBorderImageView::imageChanged, this,
+            [this] { m_targets.sourceChanged(m_BigIcon ? m_BigIcon->image() : SourceImage()); });
     connect(m_roundedCheckButton, &QCheckBox::toggled, this, &AppDelegate::showSourceWarnings);
     connect(m_zoomInCheckButton, &QCheckBox::toggled, this, &AppDelegate::showSourceWarnings);
     // The result line speaks of the last Generate; once what it would make changes, it is old news.
@@ -143,6 +161,7 @@ void AppDelegate::applicationDidFinishLaunching()
     if (m_pathFiled)
         m_pathFiled->setText(Preferences::savePath().value_or(Preferences::defaultSavePath()));
     setBackgroundColor(Preferences::backgroundColor());
+    m_targets.restore();
     if (m_platformSelection)
         m_platformSelection->setCurrentIndex(0);
 }
@@ -285,6 +304,28 @@ void AppDelegate::platformSelected()
         m_zoomOutCheckButton->setVisible(scaled);
 }
 
+bool AppDelegate::isTargetsChoice() const
+{
+    return platformChoice() == MainWindow::targetsChoice;
+}
+
+void AppDelegate::updateTargetsPanel()
+{
+    if (!m_targetsPanel)
+        return;
+    const bool shown = isTargetsChoice();
+    m_targetsPanel->setVisible(shown);
+    // The classic options mean nothing to the targets; they come back with platformSelected().
+    if (shown) {
+        for (QWidget *option :
+             {static_cast<QWidget *>(m_roundedCheckButton), static_cast<QWidget *>(m_zoomInCheckButton),
+              static_cast<QWidget *>(m_zoomOutCheckButton)}) {
+            if (option != nullptr)
+                option->hide();
+        }
+    }
+}
+
 void AppDelegate::zoomCheck(QAbstractButton *sender)
 {
     if (sender == nullptr)
@@ -314,6 +355,8 @@ QStringList AppDelegate::missingInput() const
         missing << tr("There is no image in the well: drop one there, paste one, or choose File ▸ Open Image.");
     if (platformChoice() == -1)
         missing << tr("Nothing is chosen to make: choose it under Make.");
+    if (isTargetsChoice())
+        missing << m_targets.missingInput();
     // An empty (or blank) folder field would make the generation write relative to wherever
     // the program happens to run, or at the root of the file system.
     if (saveFolderText().trimmed().isEmpty())
@@ -339,6 +382,10 @@ void AppDelegate::Generate()
     // What the window shows now is what is made, whatever changes while the files are written.
     HostSnapshot host = HostSnapshot::of(*this);
     const SourceImage image = m_BigIcon->image();
+    if (isTargetsChoice()) {
+        generateTargets(image, host);
+        return;
+    }
     const IconGenerator planner(host);
     const OutputPlan plan = planner.outputPlan(image.size());
     const QList<SourceWarning> warnings = SourceCheck::check({image.size(), false, image.isVector()}, plan);
@@ -377,10 +424,28 @@ void AppDelegate::Generate()
 
 void AppDelegate::startGeneration(const SourceImage &image, const HostSnapshot &host, bool replace, int files)
 {
+    startJob(std::make_unique<GenerationJob>(image, host, replace), files);
+}
+
+void AppDelegate::generateTargets(const SourceImage &image, const HostSnapshot &host)
+{
+    const Result<TargetRequest> request =
+        m_targets.request(image, OutputPaths::expandHome(host.saveFolderText()), host.backgroundColor());
+    if (!request) {
+        Alerts::targetInput(m_window, request.error());
+        return;
+    }
+    // How many files the targets make is known only once the pictures are read, so the bar
+    // shows that the run goes on rather than a count.
+    startJob(std::make_unique<GenerationJob>(*request, host), 0);
+}
+
+void AppDelegate::startJob(std::unique_ptr<GenerationJob> job, int files)
+{
     if (m_job)
         return;
     m_folderNotShown.clear();
-    m_job = std::make_unique<GenerationJob>(image, host, replace);
+    m_job = std::move(job);
     connect(m_job.get(), &GenerationJob::progressed, this, [this](int done) {
         if (m_progressBar)
             m_progressBar->setValue(std::min(done, m_progressBar->maximum()));
@@ -422,7 +487,8 @@ void AppDelegate::generationFinished()
 void AppDelegate::setGenerating(bool generating, int files)
 {
     if (m_progressBar) {
-        m_progressBar->setRange(0, std::max(1, files));
+        // No count: a bar that shows the run is busy.
+        m_progressBar->setRange(0, generating && files == 0 ? 0 : std::max(1, files));
         m_progressBar->setValue(0);
         m_progressBar->setVisible(generating);
     }
@@ -562,7 +628,8 @@ void AppDelegate::showSourceWarnings()
     if (m_BigIcon && !m_BigIcon->image().isNull()) {
         const SourceImage &source = m_BigIcon->image();
         const SourceCheck::Facts facts{source.size(), m_BigIcon->hasTransparency(), source.isVector()};
-        for (const SourceWarning &warning : SourceCheck::check(facts, m_generator.outputPlan(source.size())))
+        const OutputPlan plan = isTargetsChoice() ? targetsCheckPlan() : m_generator.outputPlan(source.size());
+        for (const SourceWarning &warning : SourceCheck::check(facts, plan))
             messages << warning.message;
     }
     m_warningLine->setWarnings(messages);

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/hostsnapshot.h"
+#include "app/targetscontroller.h"
 #include "codec/sourceimage.h"
 #include "generation/generationhost.h"
 #include "generation/icongenerator.h"
@@ -32,6 +33,7 @@ class GenerationJob;
 class MainWindow;
 class RedBorderImageView;
 class ResultsPanel;
+class TargetsPanel;
 class WarningLine;
 
 /**
@@ -97,6 +99,9 @@ public:
     void logLine(const QString &line) override;
 
 public Q_SLOTS:
+    /** Whether Make is at the item that writes several targets. */
+    [[nodiscard]] bool isTargetsChoice() const;
+
     /** Shows the option boxes that fit the platform choice and turns the rounded corners off. */
     void platformSelected();
     /** Makes the two zoom boxes a pair of radio buttons: @p sender ends up on, the other off. */
@@ -132,6 +137,9 @@ protected:
 private:
     [[nodiscard]] QStringList missingInput() const;
     void startGeneration(const SourceImage &image, const HostSnapshot &host, bool replace, int files);
+    void generateTargets(const SourceImage &image, const HostSnapshot &host);
+    void startJob(std::unique_ptr<GenerationJob> job, int files);
+    void updateTargetsPanel();
     void generationFinished();
     void setGenerating(bool generating, int files = 0);
     void updateGenerateEnabled();
@@ -162,6 +170,8 @@ private:
     QPointer<QPushButton> m_cancelButton;
     QPointer<QPushButton> m_generateButton;
     QPointer<ResultsPanel> m_resultsPanel;
+    QPointer<TargetsPanel> m_targetsPanel;
+    TargetsController m_targets;
 
     IconGenerator m_generator;
     FolderOpener m_folderOpener;

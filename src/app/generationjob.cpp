@@ -6,6 +6,7 @@
 
 #include "generation/icongenerator.h"
 #include "generation/platform.h"
+#include "generation/targetgenerator.h"
 
 namespace iconsmith {
 
@@ -14,6 +15,18 @@ GenerationJob::GenerationJob(const SourceImage &image, const HostSnapshot &host,
     : QObject(parent), m_work(std::make_shared<Work>(image, host))
 {
     m_work->control.setReplaceExistingSet(replaceExistingSet);
+    connectWork();
+}
+
+GenerationJob::GenerationJob(const TargetRequest &request, const HostSnapshot &host, QObject *parent)
+    : QObject(parent), m_work(std::make_shared<Work>(request.sources.main, host))
+{
+    m_work->targets = request;
+    connectWork();
+}
+
+void GenerationJob::connectWork()
+{
     // Called on the worker thread; the signals reach the GUI thread queued. This object
     // outlives the work (the destructor waits), so emitting from there is safe.
     m_work->control.setProgressHandler([this](int files) { Q_EMIT progressed(files); });
@@ -49,6 +62,8 @@ bool GenerationJob::isCancelled() const
 
 GenerationJob::Outcome GenerationJob::run(Work &work)
 {
+    if (work.targets)
+        return runTargets(work);
     IconGenerator generator(work.host);
     generator.setRunControl(&work.control);
     Outcome outcome;
@@ -65,6 +80,20 @@ GenerationJob::Outcome GenerationJob::run(Work &work)
     }
     outcome.contents = generator.contents();
     outcome.images = generator.images();
+    return outcome;
+}
+
+GenerationJob::Outcome GenerationJob::runTargets(Work &work)
+{
+    Outcome outcome;
+    try {
+        outcome.report = TargetGenerator(work.host, &work.control).generate(work.targets->sources, work.targets->job);
+    } catch (const std::exception &error) {
+        // As in run(): only what escapes the generator, which must not leave through the pool.
+        outcome.report = GenerationReport();
+        outcome.report.folder = work.targets->job.folder;
+        outcome.report.failures.append({outcome.report.folder, QString::fromLocal8Bit(error.what())});
+    }
     return outcome;
 }
 

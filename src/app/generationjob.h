@@ -5,9 +5,11 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "app/hostsnapshot.h"
+#include "app/targetrequest.h"
 #include "catalog/catalogentry.h"
 #include "catalog/contentsdocument.h"
 #include "codec/sourceimage.h"
@@ -42,6 +44,8 @@ public:
     /** A generation of @p image over @p host; @p replaceExistingSet replaces an icon set already in the folder. */
     GenerationJob(const SourceImage &image, const HostSnapshot &host, bool replaceExistingSet,
                   QObject *parent = nullptr);
+    /** A run over the targets of @p request; @p host shows the folder and takes the log lines. */
+    GenerationJob(const TargetRequest &request, const HostSnapshot &host, QObject *parent = nullptr);
     ~GenerationJob() override;
     GenerationJob(const GenerationJob &) = delete;
     GenerationJob &operator=(const GenerationJob &) = delete;
@@ -70,8 +74,12 @@ private:
         SourceImage image;
         HostSnapshot host;
         RunControl control;
+        /** Set for a run over targets, which then replaces the classic generation. */
+        std::optional<TargetRequest> targets;
     };
+    void connectWork();
     static Outcome run(Work &work);
+    static Outcome runTargets(Work &work);
 
     std::shared_ptr<Work> m_work;
     QFutureWatcher<Outcome> m_watcher;

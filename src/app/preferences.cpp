@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QSettings>
 
+#include "generation/targets/targetcatalog.h"
+
 namespace iconsmith {
 
 namespace {
@@ -62,6 +64,53 @@ void Preferences::setImageFolder(const QString &folder)
 {
     QSettings settings = userSettings();
     settings.setValue(imageFolderKey.toString(), folder);
+}
+
+QStringList Preferences::targets()
+{
+    const QSettings settings = userSettings();
+    if (!settings.contains(targetsKey.toString())) {
+        QStringList every;
+        for (const TargetCatalog::Entry &entry : TargetCatalog::all())
+            every << entry.name;
+        return every;
+    }
+    return settings.value(targetsKey.toString()).toStringList();
+}
+
+void Preferences::setTargets(const QStringList &names)
+{
+    QSettings settings = userSettings();
+    settings.setValue(targetsKey.toString(), names);
+}
+
+std::optional<double> Preferences::androidInset()
+{
+    bool ok = false;
+    const double percent = userSettings().value(androidInsetKey.toString()).toDouble(&ok);
+    if (!ok || !(percent >= 0 && percent <= 45))
+        return std::nullopt;
+    return percent;
+}
+
+void Preferences::setAndroidInset(std::optional<double> percent)
+{
+    QSettings settings = userSettings();
+    if (percent)
+        settings.setValue(androidInsetKey.toString(), *percent);
+    else
+        settings.remove(androidInsetKey.toString());
+}
+
+bool Preferences::macShape()
+{
+    return userSettings().value(macShapeKey.toString(), true).toBool();
+}
+
+void Preferences::setMacShape(bool shape)
+{
+    QSettings settings = userSettings();
+    settings.setValue(macShapeKey.toString(), shape);
 }
 
 QByteArray Preferences::windowGeometry()

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -15,8 +16,10 @@ namespace iconsmith {
  *
  * The save folder is remembered only when the user picks one in the folder chooser; a path
  * typed into the field is used but not stored. The background colour is remembered whenever it
- * is chosen or removed, the folder of the last image whenever one is read, and the window's
- * size and position when it closes.
+ * is chosen or removed, the folder of the last image whenever one is read, the targets, the
+ * Android inset and the macOS shape choice whenever they are changed, and the window's size and
+ * position when it closes. The extra pictures and the name of a targets run belong to one source
+ * and are not remembered.
  */
 class Preferences
 {
@@ -27,6 +30,9 @@ public:
     static constexpr QStringView backgroundColorKey = u"backgroundColor";
     static constexpr QStringView imageFolderKey = u"imageFolder";
     static constexpr QStringView windowGeometryKey = u"windowGeometry";
+    static constexpr QStringView targetsKey = u"targets";
+    static constexpr QStringView androidInsetKey = u"androidInset";
+    static constexpr QStringView macShapeKey = u"macShape";
 
     /** The stored save folder, an empty one included; nothing when none was ever stored. */
     [[nodiscard]] static std::optional<QString> savePath();
@@ -43,6 +49,16 @@ public:
     /** The folder of the last image read; none before the first. */
     [[nodiscard]] static std::optional<QString> imageFolder();
     static void setImageFolder(const QString &folder);
+
+    /** The targets ticked under Targets; every target when none were ever stored. */
+    [[nodiscard]] static QStringList targets();
+    static void setTargets(const QStringList &names);
+    /** The Android inset in percent; none when none is stored or the stored value is out of range. */
+    [[nodiscard]] static std::optional<double> androidInset();
+    static void setAndroidInset(std::optional<double> percent);
+    /** Whether full-bleed artwork is fitted into the macOS shape; true when never stored. */
+    [[nodiscard]] static bool macShape();
+    static void setMacShape(bool shape);
 
     /** The window's size and position as QWidget::saveGeometry() gave them; empty when none is stored. */
     [[nodiscard]] static QByteArray windowGeometry();

@@ -11,6 +11,7 @@
 #include "ui/colorswatchbutton.h"
 #include "ui/redborderimageview.h"
 #include "ui/resultspanel.h"
+#include "ui/targetspanel.h"
 #include "ui/warningline.h"
 #include "ui_mainwindow.h"
 
@@ -19,6 +20,10 @@ namespace iconsmith {
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>())
 {
     m_ui->setupUi(this);
+    // After the classic choices, whose indices the generation reads as platforms.
+    m_ui->platformSelection->insertSeparator(m_ui->platformSelection->count());
+    m_ui->platformSelection->addItem(tr("Targets: Apple, Android, Windows, web, Linux…"));
+    Q_ASSERT(m_ui->platformSelection->count() == targetsChoice + 1);
     // Both Return keys: the one of the main block and the one of the keypad. Qt's Ctrl is the
     // Command key on macOS.
     m_ui->actionGenerate->setShortcuts(
@@ -79,6 +84,11 @@ QLineEdit *MainWindow::pathFiled() const
 QPushButton *MainWindow::chooseButton() const
 {
     return m_ui->chooseButton;
+}
+
+TargetsPanel *MainWindow::targetsPanel() const
+{
+    return m_ui->targetsPanel;
 }
 
 ColorSwatchButton *MainWindow::backgroundButton() const

@@ -23,6 +23,7 @@ namespace iconsmith {
 class ColorSwatchButton;
 class RedBorderImageView;
 class ResultsPanel;
+class TargetsPanel;
 class WarningLine;
 
 /**
@@ -36,6 +37,12 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
+    /**
+     * The Make item that writes several targets in one run; it follows the seven classic
+     * choices (0 to 6) and a separator.
+     */
+    static constexpr int targetsChoice = 8;
+
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -49,6 +56,8 @@ public:
     [[nodiscard]] QCheckBox *zoomInCheckButton() const;
     [[nodiscard]] QCheckBox *zoomOutCheckButton() const;
     [[nodiscard]] QPushButton *generateButton() const;
+    /** The targets and their options; shown only while Make is at targetsChoice. */
+    [[nodiscard]] TargetsPanel *targetsPanel() const;
     /** Says, under the image well, what about the source will show in the icons. */
     [[nodiscard]] WarningLine *warningLine() const;
     /** Says what the last generation wrote. */

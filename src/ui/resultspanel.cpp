@@ -21,7 +21,7 @@ namespace iconsmith {
 ResultsPanel::ResultsPanel(QWidget *parent)
     : QWidget(parent), m_summary(new QLabel(this)), m_showButton(new QPushButton(tr("Show in &Files"), this)),
       m_closeButton(new QToolButton(this)), m_notice(new QLabel(this)),
-      m_copyButton(new QPushButton(tr("&Copy Path"), this)), m_strip(new IconPreviewStrip),
+      m_copyButton(new QPushButton(tr("&Copy Path"), this)), m_notes(new QLabel(this)), m_strip(new IconPreviewStrip),
       m_files(new QTreeWidget(this))
 {
     setObjectName(QStringLiteral("resultsPanel"));
@@ -37,6 +37,11 @@ ResultsPanel::ResultsPanel(QWidget *parent)
     m_notice->setObjectName(QStringLiteral("folderNotShownLabel"));
     m_notice->setWordWrap(true);
     m_copyButton->setObjectName(QStringLiteral("copyPathButton"));
+    m_notes->setObjectName(QStringLiteral("resultNotes"));
+    m_notes->setWordWrap(true);
+    m_notes->setTextFormat(Qt::PlainText);
+    m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_notes->hide();
     m_strip->setObjectName(QStringLiteral("resultPreview"));
     m_files->setObjectName(QStringLiteral("resultFiles"));
     m_files->setAccessibleName(tr("Files written"));
@@ -44,6 +49,8 @@ ResultsPanel::ResultsPanel(QWidget *parent)
     m_files->setHeaderLabels({tr("File"), tr("Pixels"), tr("Alpha")});
     m_files->setRootIsDecorated(false);
     m_files->setUniformRowHeights(true);
+    // The paths of targets share long beginnings and differ at their ends.
+    m_files->setTextElideMode(Qt::ElideMiddle);
     m_files->header()->setStretchLastSection(false);
     m_files->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_files->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -73,6 +80,7 @@ ResultsPanel::ResultsPanel(QWidget *parent)
     layout->setContentsMargins(18, 8, 18, 12);
     layout->addLayout(header);
     layout->addLayout(notice);
+    layout->addWidget(m_notes);
     layout->addLayout(body, 1);
 
     connect(m_showButton, &QPushButton::clicked, this, [this] { Q_EMIT showFolderRequested(m_folder); });
@@ -89,11 +97,22 @@ void ResultsPanel::showReport(const GenerationReport &report, const QString &sum
     const QList<GenerationReport::WrittenFile> files = report.distinctFiles();
     m_showButton->setEnabled(!files.isEmpty() && QFileInfo(m_folder).isDir());
     m_strip->setFiles(files);
+    QStringList notes;
+    for (const QString &note : report.notes)
+        notes << tr("Note: %1").arg(note);
+    m_notes->setText(notes.join(u'\n'));
+    m_notes->setVisible(!notes.isEmpty());
     m_files->clear();
+    // A set of targets spreads over folders of its own; the path inside the save folder tells
+    // their files apart (a classic set's files are straight inside it).
+    const QDir folder(m_folder);
     for (const GenerationReport::WrittenFile &file : files) {
         const bool image = !file.pixels.isEmpty();
+        QString relative = folder.relativeFilePath(file.path);
+        if (m_folder.isEmpty() || relative.startsWith(u"../") || QDir::isAbsolutePath(relative))
+            relative = QFileInfo(file.path).fileName();
         auto *item = new QTreeWidgetItem(
-            m_files, {QFileInfo(file.path).fileName(),
+            m_files, {QDir::toNativeSeparators(relative),
                       image ? tr("%1 × %2").arg(file.pixels.width()).arg(file.pixels.height()) : QString(),
                       image ? (file.alpha ? tr("Yes") : tr("No")) : QString()});
         item->setToolTip(0, QDir::toNativeSeparators(file.path));

@@ -16,7 +16,8 @@ class IconPreviewStrip;
 
 /**
  * What the last generation made, inside the window: a summary line, the images as the system
- * will show them, and every file with its pixel size and whether it has an alpha channel;
+ * will show them, every file (by its path inside the folder) with its pixel size and whether it
+ * has an alpha channel, and the notes of the report;
  * "Show in Files" opens the folder. When the file browser could not be opened the panel says
  * so and offers to copy the folder's path instead.
  */
@@ -42,6 +43,8 @@ public:
     [[nodiscard]] QTreeWidget *fileList() const { return m_files; }
     [[nodiscard]] QPushButton *showInFilesButton() const { return m_showButton; }
     [[nodiscard]] QLabel *folderNotShownLabel() const { return m_notice; }
+    /** The report's notes (an appearance left out and why), one per line; hidden when there are none. */
+    [[nodiscard]] QLabel *notesLabel() const { return m_notes; }
     [[nodiscard]] QPushButton *copyPathButton() const { return m_copyButton; }
 
 Q_SIGNALS:
@@ -58,6 +61,7 @@ private:
     QToolButton *m_closeButton;
     QLabel *m_notice;
     QPushButton *m_copyButton;
+    QLabel *m_notes;
     IconPreviewStrip *m_strip;
     QTreeWidget *m_files;
     QString m_folder;

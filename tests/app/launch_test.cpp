@@ -7,6 +7,7 @@
 #include "app/launcher.h"
 #include "app/preferences.h"
 #include "ui/redborderimageview.h"
+#include "ui/targetspanel.h"
 
 namespace iconsmith::test {
 namespace {
@@ -40,7 +41,9 @@ TEST_F(StartUp, SelectsTheFirstPlatformWithoutApplyingItsOptionRules)
     EXPECT_TRUE(window().zoomOutCheckButton()->isHidden());
     EXPECT_TRUE(window().zoomInCheckButton()->isChecked());
     EXPECT_FALSE(window().zoomOutCheckButton()->isChecked());
-    EXPECT_EQ(window().platformSelection()->count(), 7);
+    // The seven classic choices, a separator and the targets.
+    EXPECT_EQ(window().platformSelection()->count(), MainWindow::targetsChoice + 1);
+    EXPECT_TRUE(window().targetsPanel()->isHidden());
 
     window().platformSelection()->setCurrentIndex(6);
     window().roundedCheckButton()->setChecked(true);

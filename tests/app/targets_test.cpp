@@ -1,0 +1,114 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "app/apptestsupport.h"
+#include "app/preferences.h"
+#include "ui/resultspanel.h"
+#include "ui/targetspanel.h"
+
+namespace iconsmith::test {
+namespace {
+
+class Targets : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        m_output = tempPath(QStringLiteral("out put"));
+        window().pathFiled()->setText(QDir::toNativeSeparators(m_output));
+        ASSERT_TRUE(window().BigIcon()->loadFile(writeImage(QStringLiteral("source.png"), {256, 256})));
+        window().platformSelection()->setCurrentIndex(MainWindow::targetsChoice);
+        delegate().platformSelected();
+        // Ticked as a user does, so the choice is remembered as well.
+        panel().setTargets({});
+        panel().targetBox(QStringLiteral("ios"))->click();
+        panel().targetBox(QStringLiteral("android"))->click();
+    }
+
+    [[nodiscard]] TargetsPanel &panel() const { return *window().targetsPanel(); }
+
+    [[nodiscard]] QStringList listedFiles() const
+    {
+        QStringList names;
+        const QTreeWidget *list = window().resultsPanel()->fileList();
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            names << list->topLevelItem(row)->text(0);
+        return names;
+    }
+
+    QString m_output;
+};
+
+TEST_F(Targets, TheTargetsItemWritesTheTickedTargetsIntoFoldersOfTheirOwn)
+{
+    EXPECT_FALSE(panel().isHidden());
+    EXPECT_TRUE(window().roundedCheckButton()->isHidden());
+    EXPECT_EQ(Preferences::targets(), (QStringList{QStringLiteral("ios"), QStringLiteral("android")}));
+    // Tab reaches the group's boxes after the classic options and before Generate.
+    QWidget *next = window().zoomOutCheckButton();
+    QStringList order;
+    while ((next = next->nextInFocusChain()) != window().zoomOutCheckButton() && order.size() < 100)
+        order << next->objectName();
+    EXPECT_LT(order.indexOf(QStringLiteral("target-ios")), order.indexOf(QStringLiteral("keepShapeBox")));
+    EXPECT_LT(order.indexOf(QStringLiteral("keepShapeBox")), order.indexOf(QStringLiteral("generateButton")));
+    EXPECT_GE(order.indexOf(QStringLiteral("target-ios")), 0) << qPrintable(order.join(u' '));
+
+    pressGenerate();
+
+    EXPECT_EQ(visibleTopLevel<QMessageBox>(), nullptr);
+    EXPECT_TRUE(QFileInfo(m_output + QStringLiteral("/ios/AppIcon.appiconset/Contents.json")).isFile());
+    EXPECT_TRUE(QFileInfo(m_output + QStringLiteral("/android")).isDir());
+    EXPECT_EQ(QDir(m_output).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              (QStringList{QStringLiteral("android"), QStringLiteral("ios")}));
+    EXPECT_EQ(m_shownFolders, QStringList{m_output});
+    // Listed by their place inside the save folder, as the same names recur across targets.
+    EXPECT_TRUE(
+        listedFiles().contains(QDir::toNativeSeparators(QStringLiteral("ios/AppIcon.appiconset/Contents.json"))))
+        << qPrintable(listedFiles().join(u' '));
+    // An opaque source has no dark appearance of its own; the report says so in the panel.
+    const QLabel *notes = window().resultsPanel()->notesLabel();
+    EXPECT_FALSE(notes->isHidden());
+    EXPECT_TRUE(notes->text().contains(QStringLiteral("no dark icon"))) << qPrintable(notes->text());
+
+    // Back to a classic choice: the panel goes and the classic options come back.
+    window().platformSelection()->setCurrentIndex(4);
+    delegate().platformSelected();
+    EXPECT_TRUE(panel().isHidden());
+    EXPECT_FALSE(window().roundedCheckButton()->isHidden());
+}
+
+TEST_F(Targets, APictureThatCannotBeReadIsNamedAndNothingIsWritten)
+{
+    const QString dark = writeFile(QStringLiteral("dark.png"), "not a picture");
+    panel().pictureField(SourceRole::Dark)->setText(dark);
+
+    pressGenerate();
+
+    auto *alert = visibleTopLevel<QMessageBox>();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->objectName(), QStringLiteral("targetInputAlert"));
+    EXPECT_TRUE(alert->text().contains(QDir::toNativeSeparators(dark))) << qPrintable(alert->text());
+    EXPECT_FALSE(QFileInfo::exists(m_output));
+    EXPECT_FALSE(delegate().isGenerating());
+
+    // No target ticked is missing input, with the usual alert.
+    alert->close();
+    panel().pictureField(SourceRole::Dark)->clear();
+    panel().setTargets({});
+    window().generateButton()->click();
+    const auto *missing = visibleTopLevel<QMessageBox>();
+    ASSERT_NE(missing, nullptr);
+    EXPECT_EQ(missing->text(), AppDelegate::tr("Alert"));
+    EXPECT_FALSE(QFileInfo::exists(m_output));
+}
+
+} // namespace
+} // namespace iconsmith::test
