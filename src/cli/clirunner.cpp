@@ -269,7 +269,7 @@ QString CliRunner::existingSetWarning(const QString &folder, const QStringList &
 
 int CliRunner::check(const CliOptions &options)
 {
-    const IconSetCheck::Report result = IconSetCheck::check(options.checkFolder);
+    const IconSetCheck::Report result = IconSetCheck::check(options.checkFolder, {options.sizeTable});
     const int status = result.passed() ? Success : Failure;
     if (options.json) {
         m_out << JsonReport::check(options.checkFolder, result, status) << Qt::flush;
@@ -277,6 +277,14 @@ int CliRunner::check(const CliOptions &options)
     }
     for (const IconSetCheck::Problem &problem : result.problems)
         m_out << printable(problem.file) << ": " << printable(problem.message) << '\n';
+    m_out.flush();
+    // Notes do not fail the check; standard output keeps one line per problem for scripts.
+    if (!options.quiet) {
+        for (const IconSetCheck::Problem &note : result.notes)
+            m_err << programName() << ": " << tr("note:") << ' ' << printable(note.file) << ": "
+                  << printable(note.message) << '\n';
+        m_err.flush();
+    }
     if (!options.quiet) {
         const QString folder = QDir::toNativeSeparators(options.checkFolder);
         if (result.passed())
