@@ -35,7 +35,7 @@ QStringList subfolders(const QString &path)
 
 QStringList filesIn(const QString &path, const QStringList &patterns)
 {
-    return QDir(path).entryList(patterns, QDir::Files, QDir::Name);
+    return QDir(path).entryList(patterns, QDir::Files | QDir::System, QDir::Name);
 }
 
 // A resource's name is its file name up to the first dot ("ic_launcher.9.png" is "ic_launcher").

@@ -39,7 +39,7 @@ void HicolorCheck::check(CheckScope &scope)
             continue;
         for (const QString &context : entries(scope.root() + u'/' + folder, QDir::Dirs | QDir::NoSymLinks)) {
             const QString where = folder + u'/' + context;
-            for (const QString &file : entries(scope.root() + u'/' + where, QDir::Files)) {
+            for (const QString &file : entries(scope.root() + u'/' + where, QDir::Files | QDir::System)) {
                 const QString relative = where + u'/' + file;
                 ++icons;
                 if (!size.hasMatch()) {

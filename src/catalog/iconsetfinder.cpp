@@ -82,13 +82,13 @@ void Walk::visit(const QString &relative, int depth)
         return;
     }
     visitFiles(dir, relative);
-    for (const QFileInfo &info : dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name)) {
+    for (const QFileInfo &info : dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
         const QString child = joined(relative, info.fileName());
         if (info.isSymLink()) {
             scope.note(child, IconSetFinder::tr("is a link to a folder; it was not followed"));
             continue;
         }
-        const IconSetFinder::Kind kind = IconSetFinder::kindOf(info.filePath());
+        const IconSetFinder::Kind kind = IconSetFinder::kindOf(info.filePath(), false);
         if (kind != IconSetFinder::Kind::None) {
             found.append({kind, child, {}});
         } else if (depth + 1 >= IconSetFinder::maxDepth) {
@@ -104,12 +104,12 @@ void Walk::visit(const QString &relative, int depth)
 
 } // namespace
 
-IconSetFinder::Kind IconSetFinder::kindOf(const QString &path)
+IconSetFinder::Kind IconSetFinder::kindOf(const QString &path, bool given)
 {
     const QDir dir(path);
     const auto holdsFile = [&dir](const QString &name) { return QFileInfo(dir.filePath(name)).isFile(); };
     const QString name = dir.dirName();
-    if (name.endsWith(u".appiconset") || holdsFile(ContentsDocument::fileName.toString()))
+    if (name.endsWith(u".appiconset") || (given && holdsFile(ContentsDocument::fileName.toString())))
         return Kind::AppIconSet;
     if (name.endsWith(u".icon") || holdsFile(u"icon.json"_s))
         return Kind::IconComposer;
@@ -126,7 +126,7 @@ IconSetFinder::Kind IconSetFinder::kindOf(const QString &path)
 
 QList<IconSetFinder::Found> IconSetFinder::find(CheckScope &scope)
 {
-    if (const Kind kind = kindOf(scope.root()); kind != Kind::None)
+    if (const Kind kind = kindOf(scope.root(), true); kind != Kind::None)
         return {{kind, {}, {}}};
     Walk walk{scope, {}, 0, false};
     walk.visit({}, 0);
