@@ -65,14 +65,15 @@ void readValues(CheckScope &scope, const QString &file, Resources &resources)
         const QString name = xml.attributes().value(QStringLiteral("name")).toString();
         const QString value = xml.readElementText();
         if (!isColour(value) && !value.startsWith(u'@'))
-            scope.problem(file, AndroidResCheck::tr("the colour %1 is \"%2\", not #RGB, #ARGB, #RRGGBB or #AARRGGBB")
-                                    .arg(name, value));
+            scope.problem(
+                file,
+                AndroidResCheck::tr("the colour %1 is \"%2\", not #RGB, #ARGB, #RRGGBB or #AARRGGBB").arg(name, value));
         resources[u"color"_s].insert(name);
     }
     if (xml.hasError())
-        scope.problem(file, AndroidResCheck::tr("is not well-formed XML: %1 (line %2)")
-                                .arg(xml.errorString())
-                                .arg(xml.lineNumber()));
+        scope.problem(
+            file,
+            AndroidResCheck::tr("is not well-formed XML: %1 (line %2)").arg(xml.errorString()).arg(xml.lineNumber()));
 }
 
 // Every reference of an adaptive icon resolves; returns the names it uses as layers.
@@ -107,9 +108,9 @@ QSet<QString> checkAdaptiveIcon(CheckScope &scope, const QString &file, const Re
         }
     }
     if (xml.hasError())
-        scope.problem(file, AndroidResCheck::tr("is not well-formed XML: %1 (line %2)")
-                                .arg(xml.errorString())
-                                .arg(xml.lineNumber()));
+        scope.problem(
+            file,
+            AndroidResCheck::tr("is not well-formed XML: %1 (line %2)").arg(xml.errorString()).arg(xml.lineNumber()));
     else if (root)
         scope.problem(file, AndroidResCheck::tr("holds no element"));
     return layers;

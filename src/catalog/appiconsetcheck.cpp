@@ -63,10 +63,14 @@ struct Entry
 
 Entry entryFrom(const QJsonObject &image)
 {
-    Entry entry{image.value(u"filename").toString(), image.value(u"idiom").toString(),
-                image.value(u"size").toString(),     image.value(u"scale").toString(),
-                image.value(u"platform").toString(), image.value(u"role").toString(),
-                image.value(u"subtype").toString(),  {},
+    Entry entry{image.value(u"filename").toString(),
+                image.value(u"idiom").toString(),
+                image.value(u"size").toString(),
+                image.value(u"scale").toString(),
+                image.value(u"platform").toString(),
+                image.value(u"role").toString(),
+                image.value(u"subtype").toString(),
+                {},
                 {}};
     const QJsonValue appearances = image.value(u"appearances");
     if (appearances.isUndefined())
@@ -102,8 +106,9 @@ void checkKind(CheckScope &scope, const Entry &entry)
     if (!entry.platform.isEmpty()) {
         static const QSet<QString> platforms{u"ios"_s, u"watchos"_s, u"macos"_s, u"tvos"_s, u"visionos"_s};
         if (!platforms.contains(entry.platform))
-            scope.problem(entry.file, AppIconSetCheck::tr("names the platform \"%1\", which Xcode does not know")
-                                          .arg(entry.platform));
+            scope.problem(
+                entry.file,
+                AppIconSetCheck::tr("names the platform \"%1\", which Xcode does not know").arg(entry.platform));
         else if (entry.idiom == u"universal" && entry.size != u"1024x1024")
             scope.problem(entry.file,
                           AppIconSetCheck::tr("is a single-size icon of %1, but Xcode's single size is 1024x1024")
@@ -150,8 +155,8 @@ void checkFile(CheckScope &scope, const Entry &entry)
     if (!header->alpha || !entry.mustBeOpaque())
         return;
     if (CatalogEntry::isMarketingIcon(entry.idiom))
-        scope.problem(entry.file,
-                      AppIconSetCheck::tr("is the App Store icon and has an alpha channel, which the App Store rejects"));
+        scope.problem(entry.file, AppIconSetCheck::tr(
+                                      "is the App Store icon and has an alpha channel, which the App Store rejects"));
     else if (entry.idiom == u"watch" || entry.platform == u"watchos")
         scope.problem(entry.file, AppIconSetCheck::tr("is a watch icon and has an alpha channel, which the App Store "
                                                       "rejects"));

@@ -23,11 +23,10 @@ constexpr qint64 maxContainerBytes = InputLimits::maxDocumentBytes * 16;
 const QHash<QByteArray, int> &otherKnownTypes()
 {
     static const QHash<QByteArray, int> types{
-        {"TOC ", 0}, {"icnV", 0}, {"name", 0}, {"info", 0}, {"icp4", 16}, {"icp5", 32}, {"icp6", 0},
-        {"is32", 0}, {"s8mk", 0}, {"il32", 0}, {"l8mk", 0}, {"ih32", 0},  {"h8mk", 0},  {"it32", 0},
-        {"t8mk", 0}, {"ICN#", 0}, {"icl4", 0}, {"icl8", 0}, {"ics#", 0},  {"ics4", 0},  {"ics8", 0},
-        {"icm#", 0}, {"icm4", 0}, {"icm8", 0}, {"ich#", 0}, {"ich4", 0},  {"ich8", 0},  {"icsb", 0},
-        {"icsB", 0}, {"sb24", 0}, {"SB24", 0}, {"slct", 0}};
+        {"TOC ", 0}, {"icnV", 0}, {"name", 0}, {"info", 0}, {"icp4", 16}, {"icp5", 32}, {"icp6", 0}, {"is32", 0},
+        {"s8mk", 0}, {"il32", 0}, {"l8mk", 0}, {"ih32", 0}, {"h8mk", 0},  {"it32", 0},  {"t8mk", 0}, {"ICN#", 0},
+        {"icl4", 0}, {"icl8", 0}, {"ics#", 0}, {"ics4", 0}, {"ics8", 0},  {"icm#", 0},  {"icm4", 0}, {"icm8", 0},
+        {"ich#", 0}, {"ich4", 0}, {"ich8", 0}, {"icsb", 0}, {"icsB", 0},  {"sb24", 0},  {"SB24", 0}, {"slct", 0}};
     return types;
 }
 

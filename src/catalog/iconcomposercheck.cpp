@@ -19,8 +19,8 @@ const QString document = u"icon.json"_s;
 void checkImage(CheckScope &scope, const QString &name, const QString &where)
 {
     if (!CheckScope::isPlainName(name)) {
-        scope.problem(document, IconComposerCheck::tr("%1 names \"%2\", which is not a file name in Assets/")
-                                    .arg(where, name));
+        scope.problem(document,
+                      IconComposerCheck::tr("%1 names \"%2\", which is not a file name in Assets/").arg(where, name));
         return;
     }
     const QString file = u"Assets/"_s + name;

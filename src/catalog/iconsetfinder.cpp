@@ -92,8 +92,9 @@ void Walk::visit(const QString &relative, int depth)
         if (kind != IconSetFinder::Kind::None) {
             found.append({kind, child, {}});
         } else if (depth + 1 >= IconSetFinder::maxDepth) {
-            scope.note(child, IconSetFinder::tr("is more than %1 folders deep; it was not searched")
-                                  .arg(IconSetFinder::maxDepth));
+            scope.note(
+                child,
+                IconSetFinder::tr("is more than %1 folders deep; it was not searched").arg(IconSetFinder::maxDepth));
         } else {
             visit(child, depth + 1);
             if (stopped)

@@ -14,8 +14,8 @@ class CheckScope;
  * `hicolor/` tree), or else the sets, `.icns` and `.ico` files and scaled image sets below it.
  *
  * The walk is bounded (maxDepth folders deep, maxEntries entries in all) and follows no link: a
- * linked folder or container is named in a note and left alone, hidden folders are skipped, so that the check never leaves
- * the folder it was given nor loops.
+ * linked folder or container is named in a note and left alone, hidden folders are skipped, so that the check never
+ * leaves the folder it was given nor loops.
  */
 class IconSetFinder
 {

@@ -63,7 +63,7 @@ void checkPurpose(CheckScope &scope, const QString &src, const QJsonValue &purpo
 }
 
 // One entry of "icons": its file is in the folder and measures a size it declares.
-void checkIcon(CheckScope &scope, const QJsonObject &icon)
+void checkIcon(CheckScope &scope, const QJsonObject &icon, QSet<QString> &listedIcos)
 {
     const QString manifest = WebFolderCheck::manifestName.toString();
     const QString src = icon.value(u"src").toString();
@@ -74,13 +74,15 @@ void checkIcon(CheckScope &scope, const QJsonObject &icon)
     checkPurpose(scope, src, icon.value(u"purpose"));
     const QString file = WebFolderCheck::fileOf(src);
     if (file.isEmpty()) {
-        scope.note(manifest, WebFolderCheck::tr("the icon %1 is not a file of this folder; it was not checked").arg(src));
+        scope.note(manifest,
+                   WebFolderCheck::tr("the icon %1 is not a file of this folder; it was not checked").arg(src));
         return;
     }
     if (!scope.exists(file)) {
         const Result<QString> path = scope.resolve(file);
-        scope.problem(manifest, WebFolderCheck::tr("the icon %1 %2")
-                                    .arg(src, path ? WebFolderCheck::tr("is missing") : path.error()));
+        scope.problem(
+            manifest,
+            WebFolderCheck::tr("the icon %1 %2").arg(src, path ? WebFolderCheck::tr("is missing") : path.error()));
         return;
     }
     const QStringList sizes = declaredSizes(scope, src, icon.value(u"sizes").toString());
@@ -92,6 +94,7 @@ void checkIcon(CheckScope &scope, const QJsonObject &icon)
     }
     if (file.endsWith(u".ico", Qt::CaseInsensitive)) {
         measured = ContainerCheck::ico(scope, file);
+        listedIcos.insert(file);
     } else if (const Result<ImageHeader> header = scope.pngHeader(file); header) {
         scope.countImages();
         measured.append(header->size);
@@ -102,15 +105,15 @@ void checkIcon(CheckScope &scope, const QJsonObject &icon)
     for (const QString &size : sizes) {
         if (size == u"any")
             continue;
-        const bool matches = std::any_of(measured.cbegin(), measured.cend(),
-                                         [&size](QSize pixels) { return sizeText(pixels) == size; });
+        const bool matches =
+            std::any_of(measured.cbegin(), measured.cend(), [&size](QSize pixels) { return sizeText(pixels) == size; });
         if (!matches && !measured.isEmpty())
             scope.problem(manifest, WebFolderCheck::tr("the icon %1 is declared %2, but it is %3")
                                         .arg(src, size, sizeText(measured.first())));
     }
 }
 
-void checkManifest(CheckScope &scope)
+void checkManifest(CheckScope &scope, QSet<QString> &listedIcos)
 {
     const QString manifest = WebFolderCheck::manifestName.toString();
     const Result<QByteArray> bytes = scope.read(manifest, InputLimits::maxDocumentBytes);
@@ -130,7 +133,7 @@ void checkManifest(CheckScope &scope)
     if (icons.isEmpty())
         scope.problem(manifest, WebFolderCheck::tr("lists no icons"));
     for (const QJsonValue &icon : icons)
-        checkIcon(scope, icon.toObject());
+        checkIcon(scope, icon.toObject(), listedIcos);
 }
 
 // Every link of the page's head names a file of the folder.
@@ -175,12 +178,16 @@ QString WebFolderCheck::fileOf(const QString &url)
 void WebFolderCheck::check(CheckScope &scope)
 {
     scope.found(u"web"_s);
-    checkManifest(scope);
+    QSet<QString> listedIcos;
+    checkManifest(scope, listedIcos);
     if (scope.exists(headName))
         checkHead(scope);
     // An ICO the manifest does not list (favicon.ico, linked from the page) is checked too.
-    for (const QString &ico : QDir(scope.root()).entryList({u"*.ico"_s, u"*.ICO"_s}, QDir::Files, QDir::Name))
-        ContainerCheck::ico(scope, ico);
+    for (const QString &ico :
+         QDir(scope.root()).entryList({u"*.ico"_s, u"*.ICO"_s}, QDir::Files | QDir::System, QDir::Name)) {
+        if (!listedIcos.contains(ico))
+            ContainerCheck::ico(scope, ico);
+    }
 }
 
 } // namespace iconsmith

@@ -198,9 +198,8 @@ void CliRunner::print(const CliOptions &options, const RunOutcome &run)
     for (const GenerationReport::WrittenFile &file : written) {
         if (options.quiet)
             continue;
-        const QString name =
-            printable(
-            QDir::toNativeSeparators(run.relativePaths ? run.relativePath(file.path) : QFileInfo(file.path).fileName()));
+        const QString name = printable(QDir::toNativeSeparators(run.relativePaths ? run.relativePath(file.path)
+                                                                                  : QFileInfo(file.path).fileName()));
         if (file.pixels.isEmpty())
             m_out << name << '\n';
         else
@@ -208,7 +207,8 @@ void CliRunner::print(const CliOptions &options, const RunOutcome &run)
     }
     m_out.flush();
     for (const GenerationReport::Failure &failure : run.report.failures)
-        m_err << prefix << printable(QDir::toNativeSeparators(failure.path)) << ": " << printable(failure.reason) << '\n';
+        m_err << prefix << printable(QDir::toNativeSeparators(failure.path)) << ": " << printable(failure.reason)
+              << '\n';
     for (const QString &note : run.report.notes)
         m_err << prefix << tr("note:") << ' ' << note << '\n';
     for (const QString &warning : run.folderWarnings)

@@ -216,8 +216,9 @@ protected:
 TEST_F(EveryOutputTest, EverythingIconsmithWritesPassesTheCheck)
 {
     const QString source = picture(u"source.png"_s, true);
-    generateTargets(u"bitmap"_s, source,
-                    {{SourceRole::Dark, picture(u"dark.png"_s, true)}, {SourceRole::Tinted, picture(u"t.png"_s, false)}});
+    generateTargets(
+        u"bitmap"_s, source,
+        {{SourceRole::Dark, picture(u"dark.png"_s, true)}, {SourceRole::Tinted, picture(u"t.png"_s, false)}});
     generateTargets(u"vector"_s, svg());
     // The classic sets from an opaque picture: a transparent one gives a transparent App Store
     // icon, which the generation warns about and the check rightly fails.
@@ -243,8 +244,9 @@ TEST_F(EveryOutputTest, EverythingIconsmithWritesPassesTheCheck)
         EXPECT_TRUE(note.file.startsWith(u"p3/AppIcon.appiconset/"_s)) << note.file.toStdString();
 
     // Each set checked on its own passes as well.
-    for (const QString &set : {u"bitmap/ios/AppIcon.appiconset"_s, u"vector/android/res"_s, u"bitmap/macos/AppIcon.icns"_s,
-                               u"vector/web"_s, u"bitmap/icon-composer/AppIcon.icon"_s, u"p3/AppIcon.appiconset"_s})
+    for (const QString &set :
+         {u"bitmap/ios/AppIcon.appiconset"_s, u"vector/android/res"_s, u"bitmap/macos/AppIcon.icns"_s, u"vector/web"_s,
+          u"bitmap/icon-composer/AppIcon.icon"_s, u"p3/AppIcon.appiconset"_s})
         EXPECT_TRUE(check(out(set)).passed()) << set.toStdString() << '\n' << lines(check(out(set)));
 }
 
@@ -274,7 +276,8 @@ TEST_F(EveryOutputTest, BrokenFilesOfEveryFormatAreFound)
             ico += char((value >> shift) & 0xff);
     test::writeBytes(out(u"t/windows/app.ico"_s), ico + png);
     ASSERT_TRUE(QFile::remove(out(u"t/windows/16.png"_s)));
-    test::writePng(out(u"t/web/icon-192.png"_s), QSize(100, 100), [](int, int) { return std::array<std::uint8_t, 4>{}; });
+    test::writePng(out(u"t/web/icon-192.png"_s), QSize(100, 100),
+                   [](int, int) { return std::array<std::uint8_t, 4>{}; });
     edit(u"t/web/manifest.webmanifest"_s, [](QByteArray &bytes) { bytes.replace("\"icon-512.png\"", "\"../x.png\""); });
     edit(u"t/android/res/mipmap-anydpi-v26/ic_launcher.xml"_s,
          [](QByteArray &bytes) { bytes.replace("@mipmap/ic_launcher_monochrome", "@mipmap/gone"); });
@@ -286,9 +289,8 @@ TEST_F(EveryOutputTest, BrokenFilesOfEveryFormatAreFound)
     const IconSetCheck::Report report = check(out(u"t"_s));
     const std::string all = lines(report);
     const auto mentions = [&report](const QString &file, const QString &words) {
-        return std::any_of(report.problems.cbegin(), report.problems.cend(), [&](const IconSetCheck::Problem &p) {
-            return p.file == file && p.message.contains(words);
-        });
+        return std::any_of(report.problems.cbegin(), report.problems.cend(),
+                           [&](const IconSetCheck::Problem &p) { return p.file == file && p.message.contains(words); });
     };
     EXPECT_TRUE(mentions(u"macos/AppIcon.icns"_s, u"bytes long"_s)) << all;
     EXPECT_TRUE(mentions(u"windows/app.ico"_s, u"20 × 20"_s)) << all;
