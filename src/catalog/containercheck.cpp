@@ -76,7 +76,9 @@ void ContainerCheck::icns(CheckScope &scope, const QString &relative)
             problem = tr("is of a type macOS does not know");
         } else if (problem.isEmpty()) {
             problem = legacyPngProblem(QByteArrayView(*bytes).sliced(chunk.offset, chunk.length), *other);
-            images += chunk.type != "TOC " && chunk.type != "icnV" && chunk.type != "name" && chunk.type != "info";
+            // Masks and the document's metadata are no images of their own.
+            static const QSet<QByteArray> notImages{"TOC ", "icnV", "name", "info", "s8mk", "l8mk", "h8mk", "t8mk"};
+            images += notImages.contains(chunk.type) ? 0 : 1;
         }
         if (!problem.isEmpty())
             scope.problem(relative, tr("chunk \"%1\": %2").arg(type, problem));

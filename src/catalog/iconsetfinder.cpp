@@ -118,7 +118,8 @@ IconSetFinder::Kind IconSetFinder::kindOf(const QString &path, bool given)
         return Kind::Web;
     if (holdsMipmapFolders(dir))
         return Kind::AndroidRes;
-    if (QFileInfo(dir.filePath(u"res"_s)).isDir() && holdsMipmapFolders(QDir(dir.filePath(u"res"_s))))
+    if (const QFileInfo res(dir.filePath(u"res"_s));
+        res.isDir() && !res.isSymLink() && holdsMipmapFolders(QDir(res.filePath())))
         return Kind::AndroidTarget;
     if (isHicolorTree(dir))
         return Kind::Hicolor;
