@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include "codec/regularfile.h"
 
 namespace iconsmith {
@@ -31,11 +33,9 @@ bool CheckScope::isInsideName(const QString &relative)
     // Iconsmith writes has one.
     if (relative.contains(u".."))
         return false;
-    for (const QString &segment : relative.split(u'/')) {
-        if (segment.isEmpty() || segment == u".")
-            return false;
-    }
-    return true;
+    const QStringList segments = relative.split(u'/');
+    return std::none_of(segments.cbegin(), segments.cend(),
+                        [](const QString &segment) { return segment.isEmpty() || segment == u"."; });
 }
 
 Result<QString> CheckScope::resolve(const QString &relative) const
@@ -75,7 +75,7 @@ Result<QByteArray> CheckScope::read(const QString &relative, qint64 maxBytes) co
     const Result<QString> path = resolve(relative);
     if (!path)
         return Failure{path.error()};
-    const Result<QByteArray> bytes = RegularFile::read(*path, maxBytes);
+    Result<QByteArray> bytes = RegularFile::read(*path, maxBytes);
     if (!bytes)
         return Failure{QFileInfo::exists(*path) ? tr("cannot be read: %1").arg(bytes.error()) : tr("is missing")};
     return bytes;
@@ -86,7 +86,7 @@ Result<QByteArray> CheckScope::readHead(const QString &relative, qint64 maxBytes
     const Result<QString> path = resolve(relative);
     if (!path)
         return Failure{path.error()};
-    const Result<QByteArray> bytes = RegularFile::readHead(*path, maxBytes);
+    Result<QByteArray> bytes = RegularFile::readHead(*path, maxBytes);
     if (!bytes)
         return Failure{QFileInfo::exists(*path) ? tr("cannot be read: %1").arg(bytes.error()) : tr("is missing")};
     return bytes;
@@ -99,7 +99,7 @@ Result<ImageHeader> CheckScope::pngHeader(const QString &relative) const
         return Failure{path.error()};
     if (!QFileInfo::exists(*path))
         return Failure{tr("is missing")};
-    const Result<ImageHeader> header = ImageHeader::read(*path);
+    Result<ImageHeader> header = ImageHeader::read(*path);
     if (!header)
         return Failure{tr("cannot be read as an image: %1").arg(header.error())};
     return header;

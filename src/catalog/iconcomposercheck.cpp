@@ -52,7 +52,7 @@ void checkLayer(CheckScope &scope, const QJsonObject &layer, const QString &wher
     if (specialised.isUndefined())
         return;
     bool base = false;
-    for (const QJsonValue &value : specialised.toArray()) {
+    for (const auto &value : specialised.toArray()) {
         const QJsonObject entry = value.toObject();
         base = base || !entry.contains(u"appearance");
         if (!entry.value(u"value").isString())
@@ -90,7 +90,7 @@ void IconComposerCheck::check(CheckScope &scope)
         return;
     }
     int groupNumber = 0;
-    for (const QJsonValue &group : groups.toArray()) {
+    for (const auto &group : groups.toArray()) {
         ++groupNumber;
         const QJsonValue layers = group.toObject().value(u"layers");
         if (!layers.isArray()) {
@@ -98,7 +98,7 @@ void IconComposerCheck::check(CheckScope &scope)
             continue;
         }
         int layerNumber = 0;
-        for (const QJsonValue &layer : layers.toArray()) {
+        for (const auto &layer : layers.toArray()) {
             ++layerNumber;
             checkLayer(scope, layer.toObject(), tr("layer %1 of group %2").arg(layerNumber).arg(groupNumber));
         }

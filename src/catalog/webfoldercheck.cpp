@@ -132,7 +132,7 @@ void checkManifest(CheckScope &scope, QSet<QString> &listedIcos)
     const QJsonArray icons = json.object().value(u"icons").toArray();
     if (icons.isEmpty())
         scope.problem(manifest, WebFolderCheck::tr("lists no icons"));
-    for (const QJsonValue &icon : icons)
+    for (const auto &icon : icons)
         checkIcon(scope, icon.toObject(), listedIcos);
 }
 
