@@ -131,11 +131,13 @@ void checkKind(CheckScope &scope, const Entry &entry)
 void checkFile(CheckScope &scope, const Entry &entry)
 {
     scope.countImages();
+    if (!scope.exists(entry.file)) {
+        scope.problem(entry.file, AppIconSetCheck::tr("is listed but missing"));
+        return;
+    }
     const Result<ImageHeader> header = scope.pngHeader(entry.file);
     if (!header) {
-        scope.problem(entry.file, header.error() == CheckScope::tr("is missing")
-                                      ? AppIconSetCheck::tr("is listed but missing")
-                                      : header.error());
+        scope.problem(entry.file, header.error());
         return;
     }
     const QString scale = entry.effectiveScale();
