@@ -2,151 +2,150 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QSet>
 
 #include <cmath>
+#include <optional>
 
-#include "catalog/catalogentry.h"
-#include "catalog/contentsdocument.h"
-#include "codec/imageheader.h"
-#include "codec/inputlimits.h"
-#include "codec/regularfile.h"
+#include "catalog/androidrescheck.h"
+#include "catalog/appiconsetcheck.h"
+#include "catalog/checkscope.h"
+#include "catalog/containercheck.h"
+#include "catalog/hicolorcheck.h"
+#include "catalog/iconcomposercheck.h"
+#include "catalog/iconsetfinder.h"
+#include "catalog/scaledsetcheck.h"
+#include "catalog/sizetable.h"
+#include "catalog/webfoldercheck.h"
 
 namespace iconsmith {
 
+using namespace Qt::StringLiterals;
+
 int IconSetCheck::pixelsFor(const QString &points, const QString &scale)
 {
-    bool pointsOk = false;
-    bool scaleOk = false;
-    const double length = points.toDouble(&pointsOk);
-    const double factor = scale.endsWith(u'x') ? scale.chopped(1).toDouble(&scaleOk) : 0.0;
-    if (!pointsOk || !scaleOk || length <= 0 || factor <= 0)
-        return -1;
-    const double pixels = length * factor;
-    return std::abs(pixels - std::round(pixels)) < 1e-9 ? int(std::lround(pixels)) : -1;
+    return AppIconSetCheck::pixelsFor(points, scale);
+}
+
+Result<QString> IconSetCheck::fileInSet(const QString &canonicalFolder, const QString &name)
+{
+    if (!CheckScope::isPlainName(name))
+        return Failure{tr("is not the name of a file inside the set; it was not opened")};
+    CheckReport unused;
+    return CheckScope(canonicalFolder, {}, unused).resolve(name);
 }
 
 namespace {
 
-// A name that stays inside the folder: no separator, no parent, nothing absolute, no NUL.
-bool isPlainName(const QString &name)
+// The watch rows of the size table, read once and only when a set needs them. A table that
+// cannot be read recognises no watch image: every unlisted PNG is then a problem, as it was.
+class WatchRows
 {
-    return !name.isEmpty() && name != u"." && !name.contains(u'/') && !name.contains(u'\\') && !name.contains(u"..") &&
-           !name.contains(QChar(0));
+public:
+    explicit WatchRows(QString path) : m_path(std::move(path)) {}
+    const AppIconSetCheck::WatchImages &get()
+    {
+        if (!m_rows) {
+            m_rows.emplace();
+            const Result<SizeTable> table = SizeTable::read(m_path.isEmpty() ? SizeTable::locate() : m_path);
+            if (table) {
+                for (const SizeEntry &row : table->dictionary(SizeTable::Watch).entries)
+                    m_rows->insert(row.name + u".png"_s, QSize(int(std::lround(row.dimensions.width())),
+                                                               int(std::lround(row.dimensions.height()))));
+            }
+        }
+        return *m_rows;
+    }
+
+private:
+    QString m_path;
+    std::optional<AppIconSetCheck::WatchImages> m_rows;
+};
+
+void checkFound(const IconSetFinder::Found &found, const QString &root, CheckReport &report, WatchRows &watch)
+{
+    const bool isFile = found.kind == IconSetFinder::Kind::Icns || found.kind == IconSetFinder::Kind::Ico;
+    const QString folder = isFile ? QFileInfo(found.path).path() : found.path;
+    const QString shownAs = folder == u"." ? QString() : folder;
+    CheckScope scope(shownAs.isEmpty() ? root : root + u'/' + shownAs, shownAs, report);
+    const QString file = QFileInfo(found.path).fileName();
+    switch (found.kind) {
+    case IconSetFinder::Kind::AppIconSet:
+        AppIconSetCheck::check(scope, watch.get());
+        break;
+    case IconSetFinder::Kind::IconComposer:
+        IconComposerCheck::check(scope);
+        break;
+    case IconSetFinder::Kind::AndroidTarget:
+        AndroidResCheck::check(scope, u"res"_s);
+        break;
+    case IconSetFinder::Kind::AndroidRes:
+        AndroidResCheck::check(scope, {});
+        break;
+    case IconSetFinder::Kind::Web:
+        WebFolderCheck::check(scope);
+        break;
+    case IconSetFinder::Kind::Hicolor:
+        HicolorCheck::check(scope);
+        break;
+    case IconSetFinder::Kind::Icns:
+        scope.found(u"icns"_s, file);
+        ContainerCheck::icns(scope, file);
+        break;
+    case IconSetFinder::Kind::Ico:
+        scope.found(u"ico"_s, file);
+        ContainerCheck::ico(scope, file);
+        break;
+    case IconSetFinder::Kind::Scaled:
+        ScaledSetCheck::check(scope, found.base);
+        break;
+    case IconSetFinder::Kind::None:
+        break;
+    }
 }
 
 } // namespace
 
-Result<QString> IconSetCheck::fileInSet(const QString &canonicalFolder, const QString &name)
+IconSetCheck::Report IconSetCheck::check(const QString &path)
 {
-    if (!isPlainName(name))
-        return Failure{tr("is not the name of a file inside the set; it was not opened")};
-    const QString path = canonicalFolder + u'/' + name;
-    const QFileInfo info(path);
-    if (info.isSymLink()) {
-        // Followed only to a file of the set itself: a link could otherwise make the check
-        // read, or reveal the existence of, any file on the system.
-        const QString target = info.canonicalFilePath();
-        if (target.isEmpty() || !target.startsWith(canonicalFolder + u'/'))
-            return Failure{tr("is a link that leads outside the set; it was not opened")};
-        return target;
-    }
-    return path;
+    return check(path, Options{});
 }
 
-IconSetCheck::Report IconSetCheck::check(const QString &folder)
+IconSetCheck::Report IconSetCheck::check(const QString &path, const Options &options)
 {
-    Report result;
-    const auto problem = [&result](const QString &file, const QString &message) {
-        result.problems.append({file, message});
-    };
-    const QString contentsName = ContentsDocument::fileName.toString();
-    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
-    if (!QFileInfo(folder).isDir() || canonicalFolder.isEmpty()) {
-        problem(QDir::toNativeSeparators(folder), tr("is not a folder"));
-        return result;
+    Report report;
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    const QString shownPath = QDir::toNativeSeparators(path);
+    if (canonical.isEmpty()) {
+        report.problems.append({shownPath, tr("does not exist")});
+        return report;
     }
-    const QDir dir(canonicalFolder);
-    const Result<QString> contentsPath = fileInSet(canonicalFolder, contentsName);
-    if (!contentsPath) {
-        problem(contentsName, contentsPath.error());
-        return result;
-    }
-    const Result<QByteArray> contents = RegularFile::read(*contentsPath, InputLimits::maxDocumentBytes);
-    if (!contents) {
-        problem(contentsName, tr("cannot be read: %1").arg(contents.error()));
-        return result;
-    }
-    QJsonParseError parseError{};
-    const QJsonDocument document = QJsonDocument::fromJson(*contents, &parseError);
-    if (parseError.error != QJsonParseError::NoError || !document.isObject() ||
-        !document.object().value(u"images").isArray()) {
-        problem(contentsName, parseError.error != QJsonParseError::NoError
-                                  ? tr("is not valid JSON: %1").arg(parseError.errorString())
-                                  : tr("has no \"images\" list"));
-        return result;
-    }
-
-    QSet<QString> listed;
-    QSet<QString> slots;
-    for (const auto &value : document.object().value(u"images").toArray()) {
-        const QJsonObject image = value.toObject();
-        const QString file = image.value(u"filename").toString();
-        if (file.isEmpty())
-            continue; // an empty slot, as Xcode leaves them
-        ++result.imagesChecked;
-        listed.insert(file);
-        const QString idiom = image.value(u"idiom").toString();
-        const QString size = image.value(u"size").toString();
-        const QString scale = image.value(u"scale").toString();
-
-        // Watch entries tell their slots apart by role and subtype too.
-        const QString slot =
-            QStringList{idiom, size, scale, image.value(u"role").toString(), image.value(u"subtype").toString()}.join(
-                u'|');
-        if (slots.contains(slot))
-            problem(file, tr("fills a slot that another entry fills too (%1, %2, %3)").arg(idiom, size, scale));
-        slots.insert(slot);
-
-        const Result<QString> path = fileInSet(canonicalFolder, file);
-        if (!path) {
-            problem(file, path.error());
-            continue;
+    WatchRows watch(options.sizeTable);
+    if (!info.isDir()) {
+        // A single container: checked in its folder, shown by its own name.
+        const QFileInfo file(canonical);
+        if (!ContainerCheck::isContainer(file.fileName())) {
+            report.problems.append({shownPath, tr("is neither a folder nor an .icns or .ico file")});
+            return report;
         }
-        if (!QFileInfo::exists(*path)) {
-            problem(file, tr("is listed but missing"));
-            continue;
+        CheckScope scope(file.path(), {}, report);
+        if (file.fileName().endsWith(u".icns", Qt::CaseInsensitive)) {
+            scope.found(u"icns"_s, file.fileName());
+            ContainerCheck::icns(scope, file.fileName());
+        } else {
+            scope.found(u"ico"_s, file.fileName());
+            ContainerCheck::ico(scope, file.fileName());
         }
-        const Result<ImageHeader> header = ImageHeader::read(*path);
-        if (!header) {
-            problem(file, tr("cannot be read as an image: %1").arg(header.error()));
-            continue;
-        }
-        const int expectedWidth = pixelsFor(size.section(u'x', 0, 0), scale);
-        const int expectedHeight = pixelsFor(size.section(u'x', 1, 1), scale);
-        if (expectedWidth < 0 || expectedHeight < 0) {
-            problem(file, tr("has no valid size and scale (\"%1\" at \"%2\")").arg(size, scale));
-        } else if (header->size != QSize(expectedWidth, expectedHeight)) {
-            problem(file, tr("is %1 × %2 pixels, but %3 at %4 needs %5 × %6")
-                              .arg(header->size.width())
-                              .arg(header->size.height())
-                              .arg(size, scale)
-                              .arg(expectedWidth)
-                              .arg(expectedHeight));
-        }
-        if (CatalogEntry::isMarketingIcon(idiom) && header->alpha)
-            problem(file, tr("is the App Store icon and has an alpha channel, which the App Store rejects"));
+        return report;
     }
-
-    const QStringList pngs = dir.entryList({QStringLiteral("*.png"), QStringLiteral("*.PNG")}, QDir::Files, QDir::Name);
-    for (const QString &png : pngs) {
-        if (!listed.contains(png))
-            problem(png, tr("is not listed in %1 (Xcode shows it as unassigned)").arg(contentsName));
-    }
-    return result;
+    CheckScope top(canonical, {}, report);
+    const QList<IconSetFinder::Found> found = IconSetFinder::find(top);
+    for (const IconSetFinder::Found &item : found)
+        checkFound(item, canonical, report, watch);
+    if (found.isEmpty() && report.problems.isEmpty())
+        report.problems.append({shownPath, tr("holds nothing to check: no .appiconset, .icon, .icns, .ico, Android "
+                                              "res, web manifest, hicolor tree or scaled image set")});
+    return report;
 }
 
 } // namespace iconsmith

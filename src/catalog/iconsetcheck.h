@@ -4,41 +4,43 @@
 #include <QList>
 #include <QString>
 
+#include "catalog/checkreport.h"
 #include "common/result.h"
 
 namespace iconsmith {
 
 /**
- * Checks an existing icon set the way Xcode reads it: every listed file exists and measures
- * its size times its scale, no idiom, size and scale is listed twice, a marketing icon has no
- * alpha channel, and no PNG file in the folder is left unlisted ("unassigned").
+ * Checks icon files the way the systems that read them do, for everything Iconsmith writes: an
+ * `.appiconset` folder of any kind (AppIconSetCheck), an `.icns` or `.ico` file (ContainerCheck),
+ * an Icon Composer `.icon` document, an Android `res/` or target folder, a web icon folder, a
+ * `hicolor/` tree, or a folder holding any of these, which is searched (IconSetFinder). A folder
+ * holding nothing of the kind is a problem in itself.
  *
- * The set may come from anywhere, so the check opens nothing but regular files inside the
- * folder: a listed name with a separator, "..", a NUL or an absolute path, and a link leading
- * out of the folder, is a problem and is never opened; a FIFO or a device is refused unread.
- * Of each PNG file only the header is read (ImageHeader), of Contents.json at most
- * InputLimits::maxDocumentBytes.
+ * The files may come from anywhere, so the check opens nothing but regular files inside the set
+ * that names them: a name with "..", an absolute path or a NUL, and a link leading out of the
+ * set, is a problem and is never opened; a FIFO or a device is refused unread (CheckScope). Of
+ * each PNG file only the header is read, of every document and container a bounded amount.
  */
 class IconSetCheck
 {
     Q_DECLARE_TR_FUNCTIONS(IconSetCheck)
 
 public:
-    struct Problem
+    using Problem = CheckReport::Problem;
+    using Report = CheckReport;
+
+    struct Options
     {
-        /** The file concerned, relative to the folder. */
-        QString file;
-        QString message;
-    };
-    struct Report
-    {
-        int imagesChecked = 0;
-        QList<Problem> problems;
-        [[nodiscard]] bool passed() const { return problems.isEmpty(); }
+        /**
+         * The size table whose watch rows name the images an iPhone, iPad + Apple Watch set holds
+         * unlisted; empty: the shipped one (SizeTable::locate()).
+         */
+        QString sizeTable;
     };
 
-    /** Checks the icon set in @p folder (the .appiconset folder itself). */
-    static Report check(const QString &folder);
+    /** Checks @p path: a set, a container file, or a folder holding them. */
+    static Report check(const QString &path);
+    static Report check(const QString &path, const Options &options);
 
     /**
      * The path of the file @p name of the set in @p canonicalFolder (a canonical path), which

@@ -18,8 +18,10 @@ QList<QCommandLineOption> runOptions()
         {u"replace"_s,
          CliHelp::tr("Replace an existing AppIcon.appiconset folder whole: the old one goes to the trash, so no file "
                      "of it is left behind unlisted.")},
-        {u"check"_s, CliHelp::tr("Check an existing icon set as Xcode reads it, instead of generating."),
-         CliHelp::tr("FOLDER")},
+        {u"check"_s,
+         CliHelp::tr("Check existing icon files as the systems read them, instead of generating: an .appiconset, "
+                     ".icon, Android res, web or hicolor folder, an .icns or .ico file, or a folder holding them."),
+         CliHelp::tr("PATH")},
         {u"config"_s,
          CliHelp::tr("Run the recipes of a project file (default: iconsmith.json in the current folder when no "
                      "source is given). The file says what to make; only --only, --json, --strict, --replace, --quiet "
@@ -125,6 +127,7 @@ QString CliHelp::epilogue()
     example(u"iconsmith-cli --config iconsmith.json --only pro --json"_s,
             tr("the project file's \"pro\" recipe, reported as JSON"));
     example(u"iconsmith-cli --check icons/ios/AppIcon.appiconset"_s, tr("checks a set as Xcode reads it"));
+    example(u"iconsmith-cli --check icons"_s, tr("checks every set and icon file a --target run wrote"));
 
     text += u'\n' + tr("Exit status:") + u'\n';
     line(u"0"_s, tr("success"));

@@ -68,6 +68,8 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QStrin
             return usage(tr("--check takes a folder and no source image."));
         if (parser.isSet(u"config"_s))
             return usage(tr("--check and --config cannot be combined."));
+        // The table whose watch rows name the images an Apple Watch set holds unlisted.
+        options.sizeTable = parser.value(u"size-table"_s);
         return options;
     }
 

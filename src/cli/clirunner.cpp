@@ -198,9 +198,8 @@ void CliRunner::print(const CliOptions &options, const RunOutcome &run)
     for (const GenerationReport::WrittenFile &file : written) {
         if (options.quiet)
             continue;
-        const QString name =
-            printable(
-            QDir::toNativeSeparators(run.relativePaths ? run.relativePath(file.path) : QFileInfo(file.path).fileName()));
+        const QString name = printable(QDir::toNativeSeparators(run.relativePaths ? run.relativePath(file.path)
+                                                                                  : QFileInfo(file.path).fileName()));
         if (file.pixels.isEmpty())
             m_out << name << '\n';
         else
@@ -208,7 +207,8 @@ void CliRunner::print(const CliOptions &options, const RunOutcome &run)
     }
     m_out.flush();
     for (const GenerationReport::Failure &failure : run.report.failures)
-        m_err << prefix << printable(QDir::toNativeSeparators(failure.path)) << ": " << printable(failure.reason) << '\n';
+        m_err << prefix << printable(QDir::toNativeSeparators(failure.path)) << ": " << printable(failure.reason)
+              << '\n';
     for (const QString &note : run.report.notes)
         m_err << prefix << tr("note:") << ' ' << note << '\n';
     for (const QString &warning : run.folderWarnings)
@@ -269,7 +269,7 @@ QString CliRunner::existingSetWarning(const QString &folder, const QStringList &
 
 int CliRunner::check(const CliOptions &options)
 {
-    const IconSetCheck::Report result = IconSetCheck::check(options.checkFolder);
+    const IconSetCheck::Report result = IconSetCheck::check(options.checkFolder, {options.sizeTable});
     const int status = result.passed() ? Success : Failure;
     if (options.json) {
         m_out << JsonReport::check(options.checkFolder, result, status) << Qt::flush;
@@ -277,6 +277,14 @@ int CliRunner::check(const CliOptions &options)
     }
     for (const IconSetCheck::Problem &problem : result.problems)
         m_out << printable(problem.file) << ": " << printable(problem.message) << '\n';
+    m_out.flush();
+    // Notes do not fail the check; standard output keeps one line per problem for scripts.
+    if (!options.quiet) {
+        for (const IconSetCheck::Problem &note : result.notes)
+            m_err << programName() << ": " << tr("note:") << ' ' << printable(note.file) << ": "
+                  << printable(note.message) << '\n';
+        m_err.flush();
+    }
     if (!options.quiet) {
         const QString folder = QDir::toNativeSeparators(options.checkFolder);
         if (result.passed())

@@ -94,15 +94,23 @@ QByteArray JsonReport::generation(const QList<RunOutcome> &runs, int status)
 
 QByteArray JsonReport::check(const QString &folder, const IconSetCheck::Report &report, int status)
 {
-    QJsonArray problems;
-    for (const IconSetCheck::Problem &problem : report.problems)
-        problems.append(QJsonObject{{u"file"_s, problem.file}, {u"message"_s, problem.message}});
+    const auto list = [](const QList<IconSetCheck::Problem> &items) {
+        QJsonArray array;
+        for (const IconSetCheck::Problem &item : items)
+            array.append(QJsonObject{{u"file"_s, item.file}, {u"message"_s, item.message}});
+        return array;
+    };
+    QJsonArray found;
+    for (const CheckReport::Found &item : report.found)
+        found.append(QJsonObject{{u"path"_s, item.path}, {u"kind"_s, item.kind}});
     return toBytes({{u"version"_s, schemaVersion},
                     {u"command"_s, u"check"_s},
                     {u"status"_s, status},
                     {u"folder"_s, folder},
                     {u"imagesChecked"_s, report.imagesChecked},
-                    {u"problems"_s, problems}});
+                    {u"problems"_s, list(report.problems)},
+                    {u"notes"_s, list(report.notes)},
+                    {u"checked"_s, found}});
 }
 
 QByteArray JsonReport::usageError(const QString &message, int status)

@@ -3,11 +3,11 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
+#include <memory>
+#include <mutex>
 #include <new>
 #include <optional>
 #include <string>
-#include <memory>
-#include <mutex>
 #include <vector>
 
 #include "codec/vipsrows.h"

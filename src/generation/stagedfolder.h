@@ -16,8 +16,8 @@ namespace iconsmith {
  * when complete, so that a cancelled or crashed generation leaves the folder as it was.
  *
  * Merge puts each staged file into the folder (and into its subfolders, which are made as
- * needed), replacing files of the same name and keeping the others; when the folder does not exist yet, the staging folder simply becomes it.
- * Replace moves the old folder to the desktop's trash and the staging folder takes its place
+ * needed), replacing files of the same name and keeping the others; when the folder does not exist yet, the staging
+ * folder simply becomes it. Replace moves the old folder to the desktop's trash and the staging folder takes its place
  * whole; when the trash cannot take it, nothing is replaced and nothing is deleted.
  *
  * The staging folder sits inside the folder for a merge into an existing folder, beside it

@@ -272,7 +272,8 @@ TEST_F(Generate, FailuresAreReportedInOneAlert)
         EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
         EXPECT_TRUE(alert->text().contains(QDir::toNativeSeparators(blocker))) << qPrintable(alert->text());
         // The folder that cannot be made is the one failure: nothing is drawn for it.
-        EXPECT_TRUE(alert->informativeText().startsWith(QStringLiteral("One problem"))) << qPrintable(alert->informativeText());
+        EXPECT_TRUE(alert->informativeText().startsWith(QStringLiteral("One problem")))
+            << qPrintable(alert->informativeText());
         EXPECT_TRUE(alert->informativeText().contains(QDir::toNativeSeparators(blocker)));
         EXPECT_EQ(alert->detailedText().split(u'\n').size(), 1);
         EXPECT_TRUE(alert->text().startsWith(QStringLiteral("Nothing was written"))) << qPrintable(alert->text());

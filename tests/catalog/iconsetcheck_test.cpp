@@ -8,6 +8,8 @@
 
 #include "codec/sourceimage.h"
 #include "generation/icongenerator.h"
+#include "generation/targetgenerator.h"
+#include "generation/targets/targetcatalog.h"
 #include "support/testsupport.h"
 
 #include <sys/stat.h>
@@ -150,6 +152,157 @@ TEST(IconSetCheck, PixelsAreSizeTimesScale)
     EXPECT_EQ(IconSetCheck::pixelsFor(u"83.5"_s, u"1x"_s), -1);
     EXPECT_EQ(IconSetCheck::pixelsFor(u"twenty"_s, u"2x"_s), -1);
     EXPECT_EQ(IconSetCheck::pixelsFor(u"20"_s, u"2"_s), -1);
+}
+
+// Everything Iconsmith writes, in one folder: every target from a transparent bitmap with dark
+// and tinted pictures, every target from an SVG, and every platform choice 0 to 6.
+class EveryOutputTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+
+    QString picture(const QString &name, bool withAlpha)
+    {
+        const QString path = m_dir.filePath(name);
+        test::writeTestPicture(path, QSize(256, 256), withAlpha);
+        return path;
+    }
+    QString svg()
+    {
+        const QString path = m_dir.filePath(u"logo.svg"_s);
+        test::writeBytes(path, R"(<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64">)"
+                               R"(<circle cx="32" cy="32" r="30" fill="teal"/></svg>)");
+        return path;
+    }
+    void generateTargets(const QString &folder, const QString &source, const QMap<SourceRole, QString> &others = {})
+    {
+        TargetSources sources{*SourceImage::load(source), {}};
+        for (auto it = others.begin(); it != others.end(); ++it)
+            sources.others.insert(it.key(), *SourceImage::load(it.value()));
+        test::RecordingHost host;
+        const GenerationReport report = TargetGenerator(host).generate(
+            sources, {out(folder), TargetCatalog::parse(u"everything"_s).value(), TargetOptions{}});
+        ASSERT_TRUE(report.succeeded()) << report.failures.first().reason.toStdString();
+    }
+    void generateChoice(int choice, const QString &source)
+    {
+        test::RecordingHost host;
+        host.folder = out(u"p%1"_s.arg(choice));
+        host.choice = choice;
+        ASSERT_TRUE(QDir().mkpath(host.folder));
+        IconGenerator generator(host, test::shippedSizeTable());
+        const GenerationReport report = generator.generate(*SourceImage::load(source));
+        ASSERT_TRUE(report.succeeded()) << report.failures.first().reason.toStdString();
+    }
+    QString out(const QString &file = {}) const
+    {
+        return m_dir.filePath(u"out"_s) + (file.isEmpty() ? u""_s : u'/' + file);
+    }
+    static IconSetCheck::Report check(const QString &path)
+    {
+        return IconSetCheck::check(path, {test::shippedSizeTable()});
+    }
+    static std::string lines(const IconSetCheck::Report &report)
+    {
+        QStringList text;
+        for (const IconSetCheck::Problem &problem : report.problems)
+            text << problem.file + u": "_s + problem.message;
+        return text.join(u'\n').toStdString();
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(EveryOutputTest, EverythingIconsmithWritesPassesTheCheck)
+{
+    const QString source = picture(u"source.png"_s, true);
+    generateTargets(
+        u"bitmap"_s, source,
+        {{SourceRole::Dark, picture(u"dark.png"_s, true)}, {SourceRole::Tinted, picture(u"t.png"_s, false)}});
+    generateTargets(u"vector"_s, svg());
+    // The classic sets from an opaque picture: a transparent one gives a transparent App Store
+    // icon, which the generation warns about and the check rightly fails.
+    const QString opaque = picture(u"opaque.png"_s, false);
+    for (int choice = 0; choice <= 6; ++choice)
+        generateChoice(choice, opaque);
+
+    const IconSetCheck::Report report = check(out());
+    EXPECT_TRUE(report.passed()) << lines(report);
+    QStringList kinds;
+    for (const CheckReport::Found &found : report.found)
+        kinds << found.kind;
+    kinds.removeDuplicates();
+    kinds.sort();
+    EXPECT_EQ(kinds.join(u' '), u"android appiconset hicolor icns ico icon scaled web"_s);
+    // Nine sets and files from each target run (the favicon is the web folder's), a set each
+    // from p0 to p5, one scaled set from p6.
+    EXPECT_EQ(report.found.size(), 2 * 9 + 6 + 1);
+
+    // The watch images of choice 3 are the set's own: notes, named relative to the folder checked.
+    EXPECT_EQ(report.notes.size(), 14);
+    for (const IconSetCheck::Problem &note : report.notes)
+        EXPECT_TRUE(note.file.startsWith(u"p3/AppIcon.appiconset/"_s)) << note.file.toStdString();
+
+    // Each set checked on its own passes as well.
+    for (const QString &set :
+         {u"bitmap/ios/AppIcon.appiconset"_s, u"vector/android/res"_s, u"bitmap/macos/AppIcon.icns"_s, u"vector/web"_s,
+          u"bitmap/icon-composer/AppIcon.icon"_s, u"p3/AppIcon.appiconset"_s})
+        EXPECT_TRUE(check(out(set)).passed()) << set.toStdString() << '\n' << lines(check(out(set)));
+}
+
+TEST_F(EveryOutputTest, BrokenFilesOfEveryFormatAreFound)
+{
+    generateTargets(u"t"_s, picture(u"source.png"_s, true));
+    const auto edit = [this](const QString &file, const std::function<void(QByteArray &)> &change) {
+        QFile read(out(file));
+        ASSERT_TRUE(read.open(QIODevice::ReadOnly));
+        QByteArray bytes = read.readAll();
+        read.close();
+        change(bytes);
+        test::writeBytes(out(file), bytes);
+    };
+    // A truncated .icns; an .ico whose 16-pixel entry holds a 20-pixel PNG; a manifest icon
+    // of the wrong size and one outside the folder; an adaptive icon naming a missing layer;
+    // a FIFO among the theme's icons.
+    edit(u"t/macos/AppIcon.icns"_s, [](QByteArray &bytes) { bytes.chop(100); });
+    test::writePng(out(u"t/windows/16.png"_s), QSize(20, 20), [](int, int) { return std::array<std::uint8_t, 4>{}; });
+    QFile pngFile(out(u"t/windows/16.png"_s));
+    ASSERT_TRUE(pngFile.open(QIODevice::ReadOnly));
+    const QByteArray png = pngFile.readAll();
+    QByteArray ico("\0\0\1\0\1\0", 6);
+    ico += QByteArray("\x10\x10\0\0\1\0\x20\0", 8);
+    for (const quint32 value : {quint32(png.size()), quint32(22)})
+        for (int shift = 0; shift < 32; shift += 8)
+            ico += char((value >> shift) & 0xff);
+    test::writeBytes(out(u"t/windows/app.ico"_s), ico + png);
+    ASSERT_TRUE(QFile::remove(out(u"t/windows/16.png"_s)));
+    test::writePng(out(u"t/web/icon-192.png"_s), QSize(100, 100),
+                   [](int, int) { return std::array<std::uint8_t, 4>{}; });
+    edit(u"t/web/manifest.webmanifest"_s, [](QByteArray &bytes) { bytes.replace("\"icon-512.png\"", "\"../x.png\""); });
+    edit(u"t/android/res/mipmap-anydpi-v26/ic_launcher.xml"_s,
+         [](QByteArray &bytes) { bytes.replace("@mipmap/ic_launcher_monochrome", "@mipmap/gone"); });
+    const QString fifo = out(u"t/linux/hicolor/48x48/apps/icon.png"_s);
+    ASSERT_TRUE(QFile::remove(fifo));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkpath(out(u"empty"_s)));
+
+    const IconSetCheck::Report report = check(out(u"t"_s));
+    const std::string all = lines(report);
+    const auto mentions = [&report](const QString &file, const QString &words) {
+        return std::any_of(report.problems.cbegin(), report.problems.cend(),
+                           [&](const IconSetCheck::Problem &p) { return p.file == file && p.message.contains(words); });
+    };
+    EXPECT_TRUE(mentions(u"macos/AppIcon.icns"_s, u"bytes long"_s)) << all;
+    EXPECT_TRUE(mentions(u"windows/app.ico"_s, u"20 × 20"_s)) << all;
+    EXPECT_TRUE(mentions(u"web/manifest.webmanifest"_s, u"declared 192x192, but it is 100x100"_s)) << all;
+    EXPECT_TRUE(mentions(u"web/manifest.webmanifest"_s, u"../x.png is not the name of a file inside"_s)) << all;
+    EXPECT_TRUE(mentions(u"android/res/mipmap-anydpi-v26/ic_launcher.xml"_s, u"@mipmap/gone"_s)) << all;
+    EXPECT_TRUE(mentions(u"linux/hicolor/48x48/apps/icon.png"_s, u"not a regular file"_s)) << all;
+    EXPECT_EQ(report.problems.size(), 6) << all;
+
+    const IconSetCheck::Report nothing = check(out(u"empty"_s));
+    ASSERT_EQ(nothing.problems.size(), 1);
+    EXPECT_TRUE(nothing.problems.first().message.contains(u"nothing to check"_s));
 }
 
 } // namespace

@@ -272,6 +272,20 @@ TEST_F(CliRunnerTest, TheCheckListsOneLinePerProblemAndFails)
     EXPECT_EQ(problems[0][u"message"_s].toString(), u"is listed but missing"_s);
 }
 
+TEST_F(CliRunnerTest, TheCheckNotesTheWatchImagesOfAllOnStandardErrorOnly)
+{
+    ASSERT_EQ(runCli(generateArgs({u"-q"_s, u"-p"_s, u"all"_s, u"--background"_s, u"white"_s})).status, 0);
+    const QStringList check{u"--check"_s, m_output, u"--size-table"_s, test::shippedSizeTable()};
+    const CliRun checked = runCli(check);
+    EXPECT_EQ(checked.status, 0) << checked.out.toStdString();
+    EXPECT_EQ(checked.out.count(u'\n'), 1) << checked.out.toStdString();
+    EXPECT_EQ(checked.err.count(u"note: AppIcon.appiconset/watch-marketing.png: "_s), 1) << checked.err.toStdString();
+
+    const QJsonObject json = QJsonDocument::fromJson(runCli(check + QStringList{u"--json"_s}).out.toUtf8()).object();
+    EXPECT_EQ(json[u"notes"_s].toArray().size(), 14);
+    EXPECT_EQ(json[u"checked"_s].toArray().first()[u"kind"_s].toString(), u"appiconset"_s);
+}
+
 class CliProjectTest : public CliRunnerTest
 {
 protected:

@@ -1,0 +1,62 @@
+#include "catalog/hicolorcheck.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+#include "catalog/checkscope.h"
+
+namespace iconsmith {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QRegularExpression &sizeFolder()
+{
+    static const QRegularExpression pattern(u"^([1-9][0-9]{0,3})x([1-9][0-9]{0,3})(?:@([1-9]))?$"_s);
+    return pattern;
+}
+
+QStringList entries(const QString &path, QDir::Filters filters)
+{
+    return QDir(path).entryList(filters | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+bool HicolorCheck::isThemeFolder(const QString &folder)
+{
+    return folder == u"scalable" || sizeFolder().match(folder).hasMatch();
+}
+
+void HicolorCheck::check(CheckScope &scope)
+{
+    scope.found(u"hicolor"_s);
+    int icons = 0;
+    for (const QString &folder : entries(scope.root(), QDir::Dirs | QDir::NoSymLinks)) {
+        const QRegularExpressionMatch size = sizeFolder().match(folder);
+        if (!size.hasMatch() && folder != u"scalable")
+            continue;
+        for (const QString &context : entries(scope.root() + u'/' + folder, QDir::Dirs | QDir::NoSymLinks)) {
+            const QString where = folder + u'/' + context;
+            for (const QString &file : entries(scope.root() + u'/' + where, QDir::Files | QDir::System)) {
+                const QString relative = where + u'/' + file;
+                ++icons;
+                if (!size.hasMatch()) {
+                    if (const Result<QByteArray> head = scope.readHead(relative, 1); !head)
+                        scope.problem(relative, head.error());
+                    continue;
+                }
+                if (!file.endsWith(u".png", Qt::CaseInsensitive))
+                    continue; // XPM and others are legacy; their size is not read
+                const int scale = size.captured(3).isEmpty() ? 1 : size.captured(3).toInt();
+                scope.measurePng(relative, QSize(size.captured(1).toInt() * scale, size.captured(2).toInt() * scale),
+                                 tr("the folder %1").arg(folder));
+            }
+        }
+    }
+    if (icons == 0)
+        scope.problem({}, tr("holds no icons"));
+}
+
+} // namespace iconsmith
