@@ -12,7 +12,7 @@ namespace {
 
 QByteArray indent(int depth)
 {
-    return QByteArray(depth * 2, ' ');
+    return {qsizetype(depth) * 2, ' '};
 }
 
 QByteArray number(double value)
