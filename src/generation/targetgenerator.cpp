@@ -55,7 +55,7 @@ struct Output
 class TargetWriter
 {
 public:
-    TargetWriter(GenerationRun &run, const QString &folder) : m_run(run), m_folder(folder) {}
+    TargetWriter(GenerationRun &run, QString folder) : m_run(run), m_folder(std::move(folder)) {}
 
     [[nodiscard]] QString path(const QString &file) const { return m_folder + u'/' + file; }
     [[nodiscard]] const QSet<QString> &written() const { return m_written; }
@@ -164,7 +164,7 @@ GenerationReport TargetGenerator::generate(const TargetSources &sources, const T
             run.fail(picture.origin(), reasonOf(std::current_exception()));
         }
     }
-    if (!facts.count(SourceRole::Main))
+    if (!facts.contains(SourceRole::Main))
         return run.finish();
 
     TargetContext context;
@@ -186,7 +186,7 @@ GenerationReport TargetGenerator::generate(const TargetSources &sources, const T
         TargetPlan plan = entry->plan(context);
         QList<Output> outputs;
         for (const PlannedImage &image : plan.images) {
-            if (!facts.count(image.source))
+            if (!facts.contains(image.source))
                 continue; // its picture could not be read; reported above
             Output output{image, pipelines[image.source],
                           TreatmentLayout::request(image.treatment, image.pixels, facts[image.source], context)};

@@ -83,7 +83,8 @@ TargetPlan AndroidTarget::plan(const TargetContext &context)
 
     const QByteArray xml = adaptiveIconXml(backgroundImage);
     for (const QString &name : {u"ic_launcher.xml"_s, u"ic_launcher_round.xml"_s})
-        plan.documents.append({u"res/mipmap-anydpi-v26/"_s + name, [xml](const QSet<QString> &) { return xml; }});
+        plan.documents.append(
+            {u"res/mipmap-anydpi-v26/"_s + name, [xml](const QSet<QString> &) { return QByteArray(xml); }});
     if (!backgroundImage) {
         const QByteArray colour = context.background().name().toUpper().toLatin1();
         plan.documents.append({u"res/values/ic_launcher_background.xml"_s, [colour](const QSet<QString> &) {
