@@ -41,36 +41,18 @@ TargetPlan AndroidTarget::plan(const TargetContext &context)
         plan.images.append({folder + u"ic_launcher.png"_s, density.legacy, Treatment::Opaque, SourceRole::Main, {}});
         plan.images.append(
             {folder + u"ic_launcher_round.png"_s, density.legacy, Treatment::Round, SourceRole::Main, {}});
-        if (readyForeground)
-            plan.images.append({folder + u"ic_launcher_foreground.png"_s,
-                                density.adaptive,
-                                Treatment::Plain,
-                                SourceRole::AndroidForeground,
-                                {}});
-        else
-            plan.images.append({folder + u"ic_launcher_foreground.png"_s,
-                                density.adaptive,
-                                Treatment::SafeZone,
-                                SourceRole::Main,
-                                {}});
-        if (context.has(SourceRole::Monochrome))
-            plan.images.append({folder + u"ic_launcher_monochrome.png"_s,
-                                density.adaptive,
-                                Treatment::LayerShape,
-                                SourceRole::Monochrome,
-                                {}});
-        else if (readyForeground)
-            plan.images.append({folder + u"ic_launcher_monochrome.png"_s,
-                                density.adaptive,
-                                Treatment::LayerShape,
-                                SourceRole::AndroidForeground,
-                                {}});
-        else
-            plan.images.append({folder + u"ic_launcher_monochrome.png"_s,
-                                density.adaptive,
-                                Treatment::SafeZoneShape,
-                                SourceRole::Main,
-                                {}});
+        // A ready foreground layer is used as it is; the source is fitted into the safe zone.
+        const SourceRole foreground = readyForeground ? SourceRole::AndroidForeground : SourceRole::Main;
+        plan.images.append({folder + u"ic_launcher_foreground.png"_s,
+                            density.adaptive,
+                            readyForeground ? Treatment::Plain : Treatment::SafeZone,
+                            foreground,
+                            {}});
+        // The monochrome layer is the given picture's shape, else the foreground's.
+        const bool monochromeGiven = context.has(SourceRole::Monochrome);
+        const SourceRole monochrome = monochromeGiven ? SourceRole::Monochrome : foreground;
+        const Treatment shape = monochromeGiven || readyForeground ? Treatment::LayerShape : Treatment::SafeZoneShape;
+        plan.images.append({folder + u"ic_launcher_monochrome.png"_s, density.adaptive, shape, monochrome, {}});
         if (backgroundImage)
             plan.images.append({folder + u"ic_launcher_background.png"_s,
                                 density.adaptive,
