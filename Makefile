@@ -7,7 +7,7 @@ PRESET ?= $(if $(CI),ci,default)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BIN := build/$(PRESET)/bin
 
-.PHONY: all deps configure build run test test-asan test-tsan package fuzz fuzz-ci format format-check tidy bench clean
+.PHONY: all deps configure build run test test-asan test-tsan package fuzz fuzz-ci format format-check layout-check tidy bench clean
 
 all: build
 
@@ -60,6 +60,10 @@ format:
 
 format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+# Layers include only downwards, no two units include each other, no source file passes 450 lines.
+layout-check:
+	scripts/check-layout src
 
 bench:
 	bench/compare

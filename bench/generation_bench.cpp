@@ -37,17 +37,8 @@ QString g_sizeTable = QStringLiteral(ICONSMITH_SOURCE_DIR "/resources/SizeFile.p
 class BenchHost : public GenerationHost
 {
 public:
-    explicit BenchHost(QString folder) : m_folder(std::move(folder)) {}
-    [[nodiscard]] int platformChoice() const override { return 2; }
-    [[nodiscard]] QString saveFolderText() const override { return m_folder; }
-    [[nodiscard]] bool isRoundedCornerOn() const override { return false; }
-    [[nodiscard]] bool isZoomInOn() const override { return true; }
-    [[nodiscard]] double backingScaleFactor() const override { return 1.0; }
     void showFolder(const QString &) override {}
     void logLine(const QString &) override {}
-
-private:
-    QString m_folder;
 };
 
 // Premultiplied test picture: smooth colour, fine noise and a transparent rounded margin.
@@ -90,8 +81,12 @@ const SourceImage &source()
 void generateIphoneAndIpad(benchmark::State &state)
 {
     QTemporaryDir dir;
-    BenchHost host(dir.path());
-    IconGenerator generator(host, g_sizeTable);
+    BenchHost host;
+    GenerationRequest request;
+    request.platform = Platform::fromChoice(Platform::IPhoneAndIPad);
+    request.saveFolder = dir.path();
+    request.sizeTable = g_sizeTable;
+    IconGenerator generator(request, host);
     for (auto _ : state) {
         const GenerationReport report = generator.generateIconsWithImage(source());
         if (!report.succeeded())

@@ -50,18 +50,9 @@ QMessageBox *Alerts::failure(QWidget *window, const GenerationReport &report)
     return alert;
 }
 
-QMessageBox *Alerts::targetInput(QWidget *window, const QString &reason)
+QMessageBox *Alerts::refused(QWidget *window, const QString &reason)
 {
-    QMessageBox *alert = sheet(window, QMessageBox::Warning, QStringLiteral("targetInputAlert"), reason);
-    alert->setStandardButtons(QMessageBox::Ok);
-    alert->setInformativeText(tr("Nothing was written."));
-    alert->open();
-    return alert;
-}
-
-QMessageBox *Alerts::tooLarge(QWidget *window, const QString &reason)
-{
-    QMessageBox *alert = sheet(window, QMessageBox::Warning, QStringLiteral("tooLargeAlert"),
+    QMessageBox *alert = sheet(window, QMessageBox::Warning, QStringLiteral("refusedAlert"),
                                tr("These files cannot be made, so nothing was written."));
     alert->setStandardButtons(QMessageBox::Ok);
     alert->setInformativeText(reason);

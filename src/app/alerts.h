@@ -28,10 +28,11 @@ public:
     static QMessageBox *missingInput(QWidget *window, const QString &text, const QStringList &missing);
     /** Every failure of @p report: how many in the text, each one under "Details". */
     static QMessageBox *failure(QWidget *window, const GenerationReport &report);
-    /** Why a run over targets cannot start (a picture that cannot be read, a name that cannot be a file's). */
-    static QMessageBox *targetInput(QWidget *window, const QString &reason);
-    /** Why nothing can be generated: an output larger than Iconsmith makes. */
-    static QMessageBox *tooLarge(QWidget *window, const QString &reason);
+    /**
+     * Why nothing can be generated: an output larger than Iconsmith makes, a picture that cannot be
+     * read, a name that cannot be a file's.
+     */
+    static QMessageBox *refused(QWidget *window, const QString &reason);
     /**
      * Asks what to do with the icon set in @p folder that the new set would spoil: replace it
      * (the default button), keep its other files, or cancel. answer() reads the reply.

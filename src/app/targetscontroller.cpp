@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include "app/preferences.h"
+#include "generation/runplan.h"
 #include "ui/targetspanel.h"
 
 namespace iconsmith {
@@ -37,8 +38,11 @@ void TargetsController::restore()
 
 void TargetsController::sourceChanged(const SourceImage &source)
 {
-    if (m_panel)
-        m_panel->setDefaultName(source.isNull() ? QString() : TargetRequest::defaultName(source));
+    if (!m_panel)
+        return;
+    GenerationRequest request;
+    request.source = source;
+    m_panel->setDefaultName(source.isNull() ? QString() : RunPlan::fileNameFor(request));
 }
 
 QStringList TargetsController::missingInput() const
@@ -48,12 +52,15 @@ QStringList TargetsController::missingInput() const
     return {};
 }
 
-Result<TargetRequest> TargetsController::request(const SourceImage &main, const QString &folder,
-                                                 const std::optional<RgbColor> &background) const
+void TargetsController::fillRequest(GenerationRequest &request) const
 {
     if (!m_panel)
-        return Failure{tr("The targets are not available.")};
-    return TargetRequest::make(*m_panel, main, folder, background);
+        return;
+    request.targets = m_panel->targets();
+    request.pictures = m_panel->pictures();
+    request.macShape = m_panel->macShape();
+    request.androidInset = m_panel->androidInset();
+    request.name = m_panel->nameText();
 }
 
 void TargetsController::choosePicture(SourceRole role)

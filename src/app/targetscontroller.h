@@ -7,7 +7,8 @@
 
 #include <optional>
 
-#include "app/targetrequest.h"
+#include "codec/sourceimage.h"
+#include "generation/generationrequest.h"
 
 class QWidget;
 
@@ -17,7 +18,7 @@ class TargetsPanel;
 
 /**
  * Gives the targets panel its behaviour: the choosers of its pictures, the choices remembered
- * between runs, the name it falls back on, and the request Generate starts a run with.
+ * between runs, the name it falls back on, and its part of the request Generate starts a run with.
  */
 class TargetsController : public QObject
 {
@@ -34,9 +35,8 @@ public:
     void sourceChanged(const SourceImage &source);
     /** What keeps a run over targets from starting, one line each; empty when nothing does. */
     [[nodiscard]] QStringList missingInput() const;
-    /** The run the panel describes, for @p main into @p folder; see TargetRequest::make(). */
-    [[nodiscard]] Result<TargetRequest> request(const SourceImage &main, const QString &folder,
-                                                const std::optional<RgbColor> &background) const;
+    /** Puts the panel's targets, pictures and options into @p request. */
+    void fillRequest(GenerationRequest &request) const;
 
     /** Opens the chooser of @p role's picture as a sheet, in the folder of the last image. */
     void choosePicture(SourceRole role);

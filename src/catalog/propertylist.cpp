@@ -1,8 +1,5 @@
 #include "catalog/propertylist.h"
 
-#include "catalog/binarypropertylist.h"
-#include "catalog/xmlpropertylist.h"
-
 namespace iconsmith {
 
 const PropertyList *PropertyList::value(QStringView key) const
@@ -14,13 +11,6 @@ const PropertyList *PropertyList::value(QStringView key) const
             return &items[std::size_t(i)];
     }
     return nullptr;
-}
-
-Result<PropertyList> PropertyList::fromData(const QByteArray &data)
-{
-    if (data.startsWith(BinaryPropertyList::magic))
-        return BinaryPropertyList::read(data);
-    return XmlPropertyList::read(data);
 }
 
 } // namespace iconsmith

@@ -16,8 +16,8 @@ namespace iconsmith {
  * A value of a property list, as much of one as Iconsmith reads: strings, arrays and
  * dictionaries. Every other value (numbers, dates, data, booleans) is kept as Kind::Other.
  *
- * Both forms of the file are read by Iconsmith's own readers (XmlPropertyList,
- * BinaryPropertyList), which stop at InputLimits' bounds on nesting and on the number of
+ * Both forms of the file are read by Iconsmith's own readers (PropertyListReader picks
+ * XmlPropertyList or BinaryPropertyList), which stop at InputLimits' bounds on nesting and on the number of
  * values: a binary property list can name one value from many places, and a file of a few
  * hundred bytes could otherwise unfold into billions of them.
  */
@@ -38,9 +38,6 @@ public:
 
     /** The value of @p key in a dictionary (the first, if the key repeats); null when there is none. */
     [[nodiscard]] const PropertyList *value(QStringView key) const;
-
-    /** Reads an XML or a binary property list; the failure is a reason for a user. */
-    static Result<PropertyList> fromData(const QByteArray &data);
 };
 
 } // namespace iconsmith

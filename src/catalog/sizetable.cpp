@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "catalog/propertylist.h"
+#include "catalog/propertylistreader.h"
 #include "codec/inputlimits.h"
 #include "codec/regularfile.h"
 
@@ -56,7 +56,7 @@ Result<SizeTable> SizeTable::fromData(const QByteArray &data, const QString &ori
 {
     SizeTable table;
     const QString where = QDir::toNativeSeparators(origin);
-    const Result<PropertyList> root = PropertyList::fromData(data);
+    const Result<PropertyList> root = PropertyListReader::read(data);
     if (!root)
         return Failure{
             SizeTable::tr("The size table %1 cannot be read as a property list: %2.").arg(where, root.error())};

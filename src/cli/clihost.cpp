@@ -1,24 +1,14 @@
 #include "cli/clihost.h"
 
-#include <QProcess>
-
+#include "generation/folderopener.h"
 #include "generation/generationlog.h"
 
 namespace iconsmith {
 
 void CliHost::showFolder(const QString &folder)
 {
-    if (!m_options.open)
-        return;
-#if defined(Q_OS_MACOS)
-    const QString opener = QStringLiteral("open");
-#elif defined(Q_OS_WIN)
-    const QString opener = QStringLiteral("explorer");
-#else
-    const QString opener = QStringLiteral("xdg-open");
-#endif
-    // Not awaited: the file browser runs on its own.
-    QProcess::startDetached(opener, {folder});
+    if (m_openFolders)
+        FolderOpener::open(folder);
 }
 
 void CliHost::logLine(const QString &line)

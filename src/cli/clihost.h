@@ -1,29 +1,21 @@
 #pragma once
 
-#include "cli/clioptions.h"
 #include "generation/generationhost.h"
 
 namespace iconsmith {
 
-/** The generation's view of the command line: fixed values, no screen (scale factor 1). */
+/** What a command-line generation asks of the desktop: folders shown only with --open, lines to the debug log. */
 class CliHost : public GenerationHost
 {
 public:
-    explicit CliHost(CliOptions options) : m_options(std::move(options)) {}
+    /** A host that shows folders only when @p openFolders (--open). */
+    explicit CliHost(bool openFolders) : m_openFolders(openFolders) {}
 
-    [[nodiscard]] int platformChoice() const override { return m_options.platform; }
-    [[nodiscard]] QString saveFolderText() const override { return m_options.output; }
-    [[nodiscard]] bool isRoundedCornerOn() const override { return m_options.rounded; }
-    [[nodiscard]] bool isZoomInOn() const override { return m_options.zoomIn; }
-    [[nodiscard]] double backingScaleFactor() const override { return 1.0; }
-    [[nodiscard]] std::optional<RgbColor> backgroundColor() const override { return m_options.background; }
-
-    /** Opens the folder in the desktop's file browser, only when --open was given. */
     void showFolder(const QString &folder) override;
     void logLine(const QString &line) override;
 
 private:
-    CliOptions m_options;
+    bool m_openFolders;
 };
 
 } // namespace iconsmith

@@ -5,39 +5,36 @@
 #include <QFileInfo>
 
 #include "cli/clihelp.h"
+#include "generation/filename.h"
 #include "generation/targets/targetcatalog.h"
 
 namespace iconsmith {
 
 using namespace Qt::StringLiterals;
 
-int CliOptions::platformFromText(const QString &text)
+GenerationRequest CliOptions::request(const SourceImage &image) const
 {
-    const QString name = text.trimmed().toLower();
-    if (name == u"iphone")
-        return 0;
-    if (name == u"ipad")
-        return 1;
-    if (name == u"iphone+ipad")
-        return 2;
-    if (name == u"all" || name == u"iphone+ipad+watch")
-        return 3;
-    if (name == u"scaled")
-        return 6;
-    bool ok = false;
-    const int number = name.toInt(&ok);
-    return ok && number >= 0 && number <= 6 ? number : -1;
+    GenerationRequest request;
+    request.source = image;
+    request.platform = targets.isEmpty() ? platform : Platform::targets();
+    request.saveFolder = output;
+    request.sizeTable = sizeTable;
+    request.rounded = rounded;
+    request.zoomIn = zoomIn;
+    request.background = background;
+    request.targets = targets;
+    request.pictures = otherSources;
+    request.name = targetOptions.name;
+    request.macShape = targetOptions.macShape;
+    request.androidInset = targetOptions.androidInset;
+    return request;
 }
 
-std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QString *error)
+Result<CliOptions> CliOptions::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
     CliHelp::describe(parser);
-    const auto usage = [error](const QString &message) -> std::optional<CliOptions> {
-        if (error != nullptr)
-            *error = message;
-        return std::nullopt;
-    };
+    const auto usage = [](const QString &message) -> Result<CliOptions> { return Failure{message}; };
     if (!parser.parse(arguments))
         return usage(parser.errorText());
 
@@ -102,21 +99,20 @@ std::optional<CliOptions> CliOptions::parse(const QStringList &arguments, QStrin
         return usage(tr("Only one source image can be given; got %1.").arg(positional.size()));
     values.insert(u"source"_s, positional.first());
 
-    Problem problem;
-    std::optional<CliOptions> parsed = fromValues(values, &problem);
+    Result<CliOptions> parsed = fromValues(values);
     if (!parsed)
-        return usage(problem.message);
+        return parsed;
     parsed->helpText = options.helpText;
     setRunOptions(*parsed);
     return parsed;
 }
 
-std::optional<CliOptions> CliOptions::fromValues(const Values &values, Problem *problem)
+Result<CliOptions> CliOptions::fromValues(const Values &values, QString *failedOption)
 {
-    const auto fail = [problem](const QString &option, const QString &message) -> std::optional<CliOptions> {
-        if (problem != nullptr)
-            *problem = {option, message};
-        return std::nullopt;
+    const auto fail = [failedOption](const QString &option, const QString &message) -> Result<CliOptions> {
+        if (failedOption != nullptr)
+            *failedOption = option;
+        return Failure{message};
     };
     const auto isSet = [&values](const QString &name) { return values.contains(name); };
 
@@ -128,11 +124,12 @@ std::optional<CliOptions> CliOptions::fromValues(const Values &values, Problem *
     if (options.output.isEmpty())
         return fail(u"output"_s, tr("The save folder is empty."));
     const QString platformText = values.value(u"platform"_s, u"iphone+ipad"_s);
-    options.platform = platformFromText(platformText);
-    if (options.platform < 0)
+    const std::optional<Platform> platform = Platform::fromText(platformText);
+    if (!platform)
         return fail(
             u"platform"_s,
             tr("Unknown platform \"%1\"; use iphone, ipad, iphone+ipad, all, scaled or 0 to 6.").arg(platformText));
+    options.platform = *platform;
     const QString zoomText = values.value(u"zoom"_s, u"in"_s);
     if (zoomText.trimmed().toLower() != u"in" && zoomText.trimmed().toLower() != u"out")
         return fail(u"zoom"_s, tr("--zoom takes \"in\" or \"out\", not \"%1\".").arg(zoomText));
@@ -175,7 +172,6 @@ std::optional<CliOptions> CliOptions::fromValues(const Values &values, Problem *
             options.otherSources.insert(role, values.value(name));
     }
     TargetOptions &shaping = options.targetOptions;
-    shaping.background = options.background;
     shaping.macShape = !isSet(u"no-shape"_s);
     if (isSet(u"android-inset"_s)) {
         const QString text = values.value(u"android-inset"_s);
@@ -186,9 +182,9 @@ std::optional<CliOptions> CliOptions::fromValues(const Values &values, Problem *
                         tr("--android-inset takes a percentage from 0 to 45, not \"%1\".").arg(text));
         shaping.androidInset = percent;
     }
-    shaping.name = isSet(u"name"_s) ? values.value(u"name"_s).trimmed() : QFileInfo(options.source).completeBaseName();
-    if (shaping.name.isEmpty() || shaping.name == u"." || shaping.name == u".." || shaping.name.contains(u'/') ||
-        shaping.name.contains(u'\\') || shaping.name.contains(QChar(0)))
+    // Left empty, the name is the source's own; one given must name a file.
+    shaping.name = values.value(u"name"_s).trimmed();
+    if (isSet(u"name"_s) && !FileName::isPlain(shaping.name))
         return fail(u"name"_s, tr("\"%1\" cannot name a file; give --name NAME.").arg(shaping.name));
     return options;
 }

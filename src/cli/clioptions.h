@@ -8,6 +8,9 @@
 
 #include <optional>
 
+#include "common/result.h"
+#include "generation/generationrequest.h"
+#include "generation/platform.h"
 #include "generation/targets/targetplan.h"
 #include "imaging/rgbcolor.h"
 
@@ -20,12 +23,6 @@ struct CliOptions
 public:
     enum class Mode { Generate, Check, Help, Version, Project };
 
-    /** A usage error and the option it concerns: its long name, "source" for the source image, empty for none. */
-    struct Problem
-    {
-        QString option;
-        QString message;
-    };
     /**
      * The values of the options that describe what to make, by long name ("output", "target", "dark", ...) plus
      * "source" for the source image, as a command line or a project file gives them. A flag is set when its name is
@@ -39,7 +36,8 @@ public:
     Mode mode = Mode::Generate;
     QString source;
     QString output = QStringLiteral(".");
-    int platform = 2;
+    /** The classic choice (-p); the targets when --target is given. */
+    Platform platform = *Platform::fromChoice(Platform::IPhoneAndIPad);
     bool rounded = false;
     bool zoomIn = true;
     QString sizeTable;
@@ -57,22 +55,24 @@ public:
     QStringList targets;
     /** The further pictures given for the targets (--dark FILE and the like). */
     QMap<SourceRole, QString> otherSources;
+    /** How the targets are shaped (--no-shape, --android-inset, --name); the colour is background's above. */
     TargetOptions targetOptions;
     /** The project file to run (--config, or iconsmith.json in the current folder). */
     QString projectFile;
     /** --only: the project file's recipes to run; empty for every one. */
     QStringList only;
 
-    /** Reads the arguments (the program name first). On a usage error returns nothing and sets @p error. */
-    static std::optional<CliOptions> parse(const QStringList &arguments, QString *error);
+    /** Reads the arguments (the program name first); the failure is the usage error. */
+    static Result<CliOptions> parse(const QStringList &arguments);
     /**
-     * The options of one generation from the values of its options, checked as the command line checks them. On
-     * a usage error returns nothing and sets @p problem.
+     * The options of one generation from the values of its options, checked as the command line checks them. The
+     * failure is the usage error; @p failedOption, when given, receives the long name of the option it concerns
+     * ("source" for the source image, empty for none).
      */
-    static std::optional<CliOptions> fromValues(const Values &values, Problem *problem);
-    /** The platform choice for a name ("iphone", "ipad", "iphone+ipad", "all", "scaled") or a number 0 to 6; -1 if
-     * none. */
-    static int platformFromText(const QString &text);
+    static Result<CliOptions> fromValues(const Values &values, QString *failedOption = nullptr);
+
+    /** The request these options make of @p image, the source read. */
+    [[nodiscard]] GenerationRequest request(const SourceImage &image) const;
 };
 
 } // namespace iconsmith

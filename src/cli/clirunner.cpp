@@ -4,20 +4,15 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "catalog/iconsetcheck.h"
+#include "check/iconsetcheck.h"
 #include "cli/clihost.h"
 #include "cli/clioptions.h"
 #include "cli/jsonreport.h"
 #include "cli/projectfile.h"
 #include "cli/runoutcome.h"
 #include "codec/sourceimage.h"
-#include "generation/existingset.h"
-#include "generation/icongenerator.h"
 #include "generation/outputpaths.h"
-#include "generation/platform.h"
-#include "generation/runcontrol.h"
-#include "generation/sourcecheck.h"
-#include "generation/targetgenerator.h"
+#include "generation/runplan.h"
 
 namespace iconsmith {
 
@@ -32,7 +27,7 @@ int statusOf(const RunOutcome &run, bool strict)
 {
     if (!run.report.succeeded())
         return CliRunner::Failure;
-    const bool warned = !run.warnings.isEmpty() || !run.folderWarnings.isEmpty();
+    const bool warned = !run.report.warnings.isEmpty() || !run.folderWarnings.isEmpty();
     return strict && warned ? CliRunner::StrictWarnings : CliRunner::Success;
 }
 
@@ -57,10 +52,9 @@ CliRunner::CliRunner(FILE *out, FILE *err) : m_out(out), m_err(err) {}
 
 int CliRunner::run(const QStringList &arguments)
 {
-    QString error;
-    const std::optional<CliOptions> options = CliOptions::parse(arguments, &error);
+    const Result<CliOptions> options = CliOptions::parse(arguments);
     if (!options)
-        return usageError(error, arguments.contains(QStringLiteral("--json")));
+        return usageError(options.error(), arguments.contains(QStringLiteral("--json")));
     switch (options->mode) {
     case CliOptions::Mode::Help:
         m_out << options->helpText << Qt::flush;
@@ -114,72 +108,23 @@ RunOutcome CliRunner::generate(const CliOptions &options, const QString &recipe)
     outcome.source = options.source;
     outcome.report.folder = OutputPaths::expandHome(options.output);
     const Result<SourceImage> loaded = SourceImage::load(options.source);
-    if (!loaded) {
-        outcome.report.failures.append({options.source, loaded.error()});
+    Result<RunPlan> plan =
+        loaded ? RunPlan::prepare(options.request(*loaded)) : Result<RunPlan>(iconsmith::Failure{loaded.error()});
+    if (!plan) {
+        // The reason names the picture that could not be read, or the size that cannot be made.
+        outcome.report.failures.append({options.source, plan.error()});
         outcome.status = Failure;
         return outcome;
     }
     outcome.started = true;
-    const SourceImage &source = *loaded;
-    if (!options.targets.isEmpty()) {
-        generateTargets(options, source, outcome);
-    } else {
-        generateSet(options, source, outcome);
-    }
+    if (plan->conflict().any() && !options.replace)
+        outcome.folderWarnings << existingSetWarning(plan->folder(), plan->conflict().leftOvers);
+    plan->setReplaceExisting(options.replace);
+    CliHost host(options.open);
+    outcome.report = plan->run(host);
+    outcome.relativePaths = plan->request().platform->isTargets();
     outcome.status = statusOf(outcome, options.strict);
     return outcome;
-}
-
-void CliRunner::generateSet(const CliOptions &options, const SourceImage &source, RunOutcome &outcome)
-{
-    CliHost host(options);
-    IconGenerator generator(host, options.sizeTable);
-    const OutputPlan plan = generator.outputPlan(source.size());
-    // Sizes that cannot be made fail before anything is written, not halfway through.
-    for (const SourceWarning &warning : SourceCheck::check({source.size(), false, source.isVector()}, plan)) {
-        if (warning.kind == SourceWarning::Kind::TooLarge) {
-            outcome.report.failures.append({options.source, warning.message});
-            outcome.started = false;
-            return;
-        }
-    }
-    RunControl control;
-    if (const std::optional<Platform> platform = Platform::fromChoice(options.platform);
-        platform && !platform->isScaledImageSet()) {
-        const ExistingSet existing = ExistingSet::read(generator.appiconsetPathString());
-        control.setReplaceExistingSet(options.replace && existing.exists());
-        const ExistingSet::Conflict conflict = existing.conflictWith(ExistingSet::fileNames(plan));
-        if (conflict.any() && !options.replace)
-            outcome.folderWarnings << existingSetWarning(existing.folder(), conflict.leftOvers);
-    }
-    generator.setRunControl(&control);
-    outcome.report = generator.generate(source);
-    outcome.warnings = SourceCheck::check({source.size(), outcome.report.sourceHasTransparency, source.isVector()},
-                                          generator.outputPlan());
-}
-
-void CliRunner::generateTargets(const CliOptions &options, const SourceImage &source, RunOutcome &outcome)
-{
-    TargetSources sources{source, {}};
-    for (auto it = options.otherSources.begin(); it != options.otherSources.end(); ++it) {
-        const Result<SourceImage> picture = SourceImage::load(it.value());
-        if (!picture) {
-            outcome.report.failures.append({it.value(), picture.error()});
-            outcome.started = false;
-            return;
-        }
-        sources.others.insert(it.key(), *picture);
-    }
-    CliHost host(options);
-    const TargetJob job{outcome.report.folder, options.targets, options.targetOptions};
-    outcome.report = TargetGenerator(host).generate(sources, job);
-    outcome.relativePaths = true;
-    // Every target has a 1024-pixel image, and no image is stretched.
-    OutputPlan plan;
-    plan.outputs.append({QStringLiteral("AppIcon"), QSize(1024, 1024)});
-    plan.stretched = false;
-    outcome.warnings =
-        SourceCheck::check({source.size(), outcome.report.sourceHasTransparency, source.isVector()}, plan);
 }
 
 void CliRunner::print(const CliOptions &options, const RunOutcome &run)
@@ -213,7 +158,7 @@ void CliRunner::print(const CliOptions &options, const RunOutcome &run)
         m_err << prefix << tr("note:") << ' ' << note << '\n';
     for (const QString &warning : run.folderWarnings)
         m_err << prefix << tr("warning:") << ' ' << printable(warning) << '\n';
-    for (const SourceWarning &warning : run.warnings) {
+    for (const SourceWarning &warning : run.report.warnings) {
         m_err << prefix << tr("warning:") << ' ' << warning.message;
         if (warning.kind == SourceWarning::Kind::TransparentMarketingIcon)
             m_err << ' ' << tr("(--background COLOR)");

@@ -8,7 +8,6 @@
 
 namespace iconsmith {
 
-class SourceImage;
 struct CliOptions;
 struct RunOutcome;
 
@@ -34,8 +33,6 @@ private:
     int usageError(const QString &message, bool json);
     int runProject(const CliOptions &options);
     RunOutcome generate(const CliOptions &options, const QString &recipe);
-    void generateSet(const CliOptions &options, const SourceImage &source, RunOutcome &outcome);
-    void generateTargets(const CliOptions &options, const SourceImage &source, RunOutcome &outcome);
     int finish(const CliOptions &options, const QList<RunOutcome> &runs);
     void print(const CliOptions &options, const RunOutcome &run);
     int check(const CliOptions &options);

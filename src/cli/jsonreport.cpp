@@ -54,7 +54,7 @@ QJsonObject runObject(const RunOutcome &run)
     for (const GenerationReport::WrittenFile &file : run.report.distinctFiles())
         files.append(fileObject(file, run));
     QJsonArray warnings;
-    for (const SourceWarning &warning : run.warnings)
+    for (const SourceWarning &warning : run.report.warnings)
         warnings.append(QJsonObject{{u"kind"_s, warningKind(warning.kind)}, {u"message"_s, warning.message}});
     for (const QString &warning : run.folderWarnings)
         warnings.append(QJsonObject{{u"kind"_s, u"existing-set"_s}, {u"message"_s, warning}});

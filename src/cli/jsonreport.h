@@ -4,7 +4,7 @@
 #include <QList>
 #include <QString>
 
-#include "catalog/iconsetcheck.h"
+#include "check/iconsetcheck.h"
 #include "cli/runoutcome.h"
 
 namespace iconsmith {

@@ -172,14 +172,14 @@ public:
         if (!values.contains(u"output"_s))
             values.insert(u"output"_s, defaultOutput);
 
-        CliOptions::Problem problem;
-        std::optional<CliOptions> options = CliOptions::fromValues(values, &problem);
+        QString failedOption;
+        Result<CliOptions> options = CliOptions::fromValues(values, &failedOption);
         if (!options) {
-            const QString where = whereOf.value(problem.option, place);
+            const QString where = whereOf.value(failedOption, place);
             // A shared default that does not suit one recipe: say which.
             if (!place.isEmpty() && !where.startsWith(place))
-                return failure(where, ProjectFile::tr("%1 (in %2)").arg(problem.message, place));
-            return failure(where, problem.message);
+                return failure(where, ProjectFile::tr("%1 (in %2)").arg(options.error(), place));
+            return failure(where, options.error());
         }
         options->strict = strict;
         return *options;
@@ -292,7 +292,7 @@ QStringList foldersWritten(const CliOptions &options)
             folders << root + u'/' + target;
         return folders;
     }
-    return {options.platform == 6 ? root : root + u'/' + OutputPaths::iconSetFolderName.toString()};
+    return {options.platform.isScaledImageSet() ? root : root + u'/' + OutputPaths::iconSetFolderName.toString()};
 }
 
 // Where the JSON parser stopped, as line:column.

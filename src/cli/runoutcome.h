@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include "generation/generationreport.h"
-#include "generation/sourcecheck.h"
 
 namespace iconsmith {
 
@@ -17,9 +16,9 @@ struct RunOutcome
     /** The project file's recipe; empty for a file that is one recipe and for a command line. */
     QString recipe;
     QString source;
-    /** What was written and what failed; a picture that could not be read is a failure here too. */
+    /** What was written, what failed and the warnings about the source; a picture that could not be read is a
+     * failure here too. */
     GenerationReport report;
-    QList<SourceWarning> warnings;
     /** Warnings about the folder written into (files of an earlier set left unlisted). */
     QStringList folderWarnings;
     /** False when a picture could not be read, so nothing was attempted. */

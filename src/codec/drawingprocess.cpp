@@ -321,7 +321,7 @@ Result<VectorPicture> DrawingProcess::draw(double scale, QDeadlineTimer deadline
     return picture;
 }
 
-int DrawingProcess::serve(int channel)
+int DrawingProcess::serve(int channel, const Drawer &drawer)
 {
     char hello[sizeof greeting] = {};
     std::uint8_t format = 0;
@@ -344,7 +344,7 @@ int DrawingProcess::serve(int channel)
         if (receiveAll(channel, &request, 1, forever) != Transfer::Done)
             return 0; // the parent is done with this picture
         if (request == Measure) {
-            const Result<QSize> size = VectorSource::measure(bytes, pdf);
+            const Result<QSize> size = drawer.measure(bytes, pdf);
             const bool sent = size ? reply(channel, bytesOf(std::uint8_t(Done)) + bytesOf(std::int32_t(size->width())) +
                                                         bytesOf(std::int32_t(size->height())))
                                    : replyRefused(channel, size.error());
@@ -355,7 +355,7 @@ int DrawingProcess::serve(int channel)
             if (receiveAll(channel, &scale, sizeof scale, forever) != Transfer::Done)
                 return 1;
             const Result<VectorPicture> picture = std::isfinite(scale) && scale > 0
-                                                      ? VectorSource::drawAt(bytes, pdf, scale)
+                                                      ? drawer.draw(bytes, pdf, scale)
                                                       : Result<VectorPicture>(Failure{tr("no scale to draw at")});
             // The pixels go as they are, without a copy: they can be a gigabyte.
             const bool sent =
@@ -393,7 +393,7 @@ Result<VectorPicture> DrawingProcess::draw(double, QDeadlineTimer)
     return Failure{tr("there is no drawing process")};
 }
 
-int DrawingProcess::serve(int)
+int DrawingProcess::serve(int, const Drawer &)
 {
     return 1;
 }

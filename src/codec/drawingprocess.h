@@ -6,9 +6,10 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
-#include "codec/vectorsource.h"
+#include "codec/vectorpicture.h"
 #include "common/result.h"
 
 namespace iconsmith {
@@ -47,8 +48,17 @@ public:
     /** Whether the helper can take another request. */
     [[nodiscard]] bool usable() const { return m_socket >= 0; }
 
-    /** The helper's side: serves the requests arriving on @p channel until it closes; the exit status. */
-    static int serve(int channel);
+    /** What the helper does with the picture it is given: measure it, and draw it at a scale. */
+    struct Drawer
+    {
+        std::function<Result<QSize>(const QByteArray &bytes, bool pdf)> measure;
+        std::function<Result<VectorPicture>(const QByteArray &bytes, bool pdf, double scale)> draw;
+    };
+    /**
+     * The helper's side: serves the requests arriving on @p channel with @p drawer until the
+     * channel closes; the exit status.
+     */
+    static int serve(int channel, const Drawer &drawer);
     /** The helper executable: beside the running program, or in ../libexec/iconsmith; empty when neither. */
     static QString helperPath();
 

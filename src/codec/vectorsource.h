@@ -9,19 +9,12 @@
 #include <mutex>
 #include <vector>
 
+#include "codec/vectorpicture.h"
 #include "common/result.h"
 
 namespace iconsmith {
 
 class DrawingProcess;
-
-/** A vector picture drawn at one scale: 8-bit sRGB rows of three or four bands, top to bottom. */
-struct VectorPicture
-{
-    QSize size;
-    int bands = 4;
-    QByteArray pixels;
-};
 
 /**
  * A vector source (SVG, PDF), read and drawn within the bounds of InputLimits.

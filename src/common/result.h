@@ -17,9 +17,20 @@ struct Failure
 /**
  * The outcome of a call that can fail: a value, or the reason it could not be had.
  *
- * Every fallible call of the library answers this way, so a caller never has to know which
- * ones throw. A Failure converts implicitly, so a function returns `Failure{tr("...")}` or its
- * value alike.
+ * How Iconsmith reports failure:
+ * - Every fallible call that a front end makes answers a Result: reading pictures, tables and
+ *   project files, preparing a run (RunPlan::prepare()), running it (RunPlan::run(), whose
+ *   report lists each file that failed), checking folders, parsing the command line. None of
+ *   them throws.
+ * - Deep inside a render, where there is no Result to fill, three things throw: the decoders and
+ *   renderers (ImageError, with a reason for the user), a stopped run (Cancelled) and memory
+ *   running out (std::bad_alloc).
+ * - Those exceptions become Results in exactly two places: around one image of a generation
+ *   (that file fails, the run goes on) and around the whole run, in RunPlan::run(). The
+ *   programs' main() and the window's event loop catch what escapes anyway, as a last resort;
+ *   no exception crosses the Qt event loop or leaves a worker thread.
+ *
+ * A Failure converts implicitly, so a function returns `Failure{tr("...")}` or its value alike.
  */
 template <typename T> class [[nodiscard]] Result
 {
@@ -51,6 +62,7 @@ public:
     const T *operator->() const { return &value(); }
     T *operator->() { return &value(); }
     const T &operator*() const & { return value(); }
+    T &operator*() & { return value(); }
     T &&operator*() && { return std::move(*this).value(); }
 
     /** The reason; empty when ok(). */

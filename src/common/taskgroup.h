@@ -34,7 +34,7 @@ public:
         using Value = std::invoke_result_t<Function>;
         auto packaged = std::make_shared<std::packaged_task<Value()>>(std::move(task));
         std::shared_future<Value> future = packaged->get_future().share();
-        m_pool.enqueue(*this, [packaged] { (*packaged)(); });
+        m_pool.enqueue(m_state, [packaged] { (*packaged)(); });
         return future;
     }
 
@@ -43,30 +43,28 @@ public:
     {
         const auto ready = [&future] { return future.wait_for(std::chrono::seconds(0)) == std::future_status::ready; };
         while (!ready()) {
-            if (!m_pool.runOneOf(*this))
-                m_pool.sleepUntil(*this, ready);
+            if (!m_pool.runOneOf(m_state))
+                m_pool.sleepUntil(m_state, ready);
         }
     }
 
     /** Waits until every task submitted so far has run. */
     void waitForAll()
     {
-        const auto none = [this] { return m_outstanding == 0; };
+        const auto none = [this] { return m_state.outstanding == 0; };
         for (;;) {
-            if (m_pool.runOneOf(*this))
+            if (m_pool.runOneOf(m_state))
                 continue;
             bool done = false;
-            m_pool.sleepUntil(*this, [&] { return done = none(); });
+            m_pool.sleepUntil(m_state, [&] { return done = none(); });
             if (done)
                 return;
         }
     }
 
 private:
-    friend class TaskPool;
-
     TaskPool &m_pool;
-    int m_outstanding = 0; // guarded by the pool's lock
+    TaskPool::GroupState m_state;
 };
 
 } // namespace iconsmith

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "common/taskgroup.h"
-
 namespace iconsmith {
 
 TaskPool::TaskPool(int workers)
@@ -44,17 +42,17 @@ bool TaskPool::tryStartNow(std::function<void()> task)
     return true;
 }
 
-void TaskPool::enqueue(TaskGroup &group, std::function<void()> run)
+void TaskPool::enqueue(GroupState &group, std::function<void()> run)
 {
     {
         const std::lock_guard lock(m_mutex);
-        ++group.m_outstanding;
+        ++group.outstanding;
         m_queue.push_back({&group, std::move(run)});
     }
     m_changed.notify_all();
 }
 
-bool TaskPool::runOneOf(TaskGroup &group)
+bool TaskPool::runOneOf(GroupState &group)
 {
     Task task;
     {
@@ -71,7 +69,7 @@ bool TaskPool::runOneOf(TaskGroup &group)
     return true;
 }
 
-void TaskPool::sleepUntil(TaskGroup &group, const std::function<bool()> &done)
+void TaskPool::sleepUntil(GroupState &group, const std::function<bool()> &done)
 {
     std::unique_lock lock(m_mutex);
     m_changed.wait(lock, [&] {
@@ -80,14 +78,14 @@ void TaskPool::sleepUntil(TaskGroup &group, const std::function<bool()> &done)
     });
 }
 
-void TaskPool::finished(TaskGroup *group)
+void TaskPool::finished(GroupState *group)
 {
     // Under the lock: a waiter checks its condition under it too, so this wake-up cannot fall
     // between its check and its sleep.
     {
         const std::lock_guard lock(m_mutex);
         if (group != nullptr)
-            --group->m_outstanding;
+            --group->outstanding;
     }
     m_changed.notify_all();
 }

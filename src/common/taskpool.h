@@ -43,18 +43,23 @@ public:
 private:
     friend class TaskGroup;
 
+    /** What the pool keeps of a group: its identity, and its tasks not yet finished (under the pool's lock). */
+    struct GroupState
+    {
+        int outstanding = 0;
+    };
     struct Task
     {
-        TaskGroup *group = nullptr;
+        GroupState *group = nullptr;
         std::function<void()> run;
     };
 
-    void enqueue(TaskGroup &group, std::function<void()> run);
+    void enqueue(GroupState &group, std::function<void()> run);
     /** Runs one queued task of @p group on this thread; false when it has none queued. */
-    bool runOneOf(TaskGroup &group);
+    bool runOneOf(GroupState &group);
     /** Sleeps until @p done() holds or @p group has a task queued. @p done is called under the lock. */
-    void sleepUntil(TaskGroup &group, const std::function<bool()> &done);
-    void finished(TaskGroup *group);
+    void sleepUntil(GroupState &group, const std::function<bool()> &done);
+    void finished(GroupState *group);
     void workerLoop();
 
     std::mutex m_mutex;

@@ -9,6 +9,7 @@
 #include "codec/drawingprocess.h"
 #include "codec/imagelibrary.h"
 #include "codec/inputlimits.h"
+#include "codec/vectorsource.h"
 
 #if defined(Q_OS_LINUX)
 #include <sys/prctl.h>
@@ -73,5 +74,9 @@ int main(int argc, char *argv[])
 #endif
     limitResources();
     iconsmith::ImageLibrary::ensureStarted();
-    return iconsmith::DrawingProcess::serve(channel);
+    const iconsmith::DrawingProcess::Drawer drawer{&iconsmith::VectorSource::measure,
+                                                   [](const QByteArray &bytes, bool pdf, double scale) {
+                                                       return iconsmith::VectorSource::drawAt(bytes, pdf, scale);
+                                                   }};
+    return iconsmith::DrawingProcess::serve(channel, drawer);
 }

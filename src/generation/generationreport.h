@@ -5,6 +5,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
+#include "catalog/contentsdocument.h"
+#include "generation/sourcecheck.h"
+
 namespace iconsmith {
 
 /** The outline a system draws an icon file in, which a preview of the file should show too. */
@@ -48,6 +53,10 @@ struct GenerationReport
     QList<Failure> failures;
     /** What the user should know about what was made (an output left out and why). */
     QStringList notes;
+    /** What about the source shows in what was made (transparency, enlargement, stretching). */
+    QList<SourceWarning> warnings;
+    /** The catalog document written as Contents.json, for an icon set; none for other outputs. */
+    std::optional<ContentsDocument> catalog;
     /** Whether the source turned out to have pixels that are less than opaque. */
     bool sourceHasTransparency = false;
     /** Whether the action was cancelled: then nothing was written and the folder is as it was. */

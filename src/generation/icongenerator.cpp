@@ -7,6 +7,7 @@
 
 #include "codec/imageerror.h"
 #include "codec/sourceimage.h"
+#include "generation/filename.h"
 #include "generation/generationhost.h"
 #include "generation/generationrun.h"
 #include "generation/outputpaths.h"
@@ -15,13 +16,6 @@
 namespace iconsmith {
 
 namespace {
-
-// An icon name becomes a file name inside the icon-set folder; it must not lead out of it.
-bool isPlainFileName(const QString &name)
-{
-    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') && !name.contains(u'\\') &&
-           !name.contains(QChar(0));
-}
 
 QSize roundedPixels(double width, double height)
 {
@@ -35,33 +29,38 @@ QSize roundedPixels(double width, double height)
 
 } // namespace
 
-IconGenerator::IconGenerator(GenerationHost &host, QString sizeTablePath)
-    : m_host(host), m_sizeTablePath(std::move(sizeTablePath))
+IconGenerator::IconGenerator(GenerationRequest request, GenerationHost &host)
+    : m_request(std::move(request)), m_host(host)
 {}
 
 QString IconGenerator::sizeTablePath() const
 {
-    return m_sizeTablePath.isEmpty() ? SizeTable::locate() : m_sizeTablePath;
+    return sizeTablePathOf(m_request);
+}
+
+QString IconGenerator::sizeTablePathOf(const GenerationRequest &request)
+{
+    return request.sizeTable.isEmpty() ? SizeTable::locate() : request.sizeTable;
 }
 
 QString IconGenerator::encodingPathString() const
 {
-    return OutputPaths(m_host).encodingPathString();
+    return OutputPaths(m_request.saveFolder, m_request.platform).encodingPathString();
 }
 
 QString IconGenerator::appiconsetPathString() const
 {
-    return OutputPaths(m_host).appiconsetPathString();
+    return OutputPaths(m_request.saveFolder, m_request.platform).appiconsetPathString();
 }
 
 QUrl IconGenerator::appiconsetPath() const
 {
-    return OutputPaths(m_host).appiconsetPath();
+    return OutputPaths(m_request.saveFolder, m_request.platform).appiconsetPath();
 }
 
 std::optional<Platform> IconGenerator::platform() const
 {
-    return Platform::fromChoice(m_host.platformChoice());
+    return m_request.platform;
 }
 
 GenerationReport IconGenerator::generate(const SourceImage &image)
@@ -73,8 +72,7 @@ GenerationReport IconGenerator::generate(const SourceImage &image)
 GenerationReport IconGenerator::generateIconsWithImage(const SourceImage &image)
 {
     const Result<SizeTable> table = SizeTable::read(sizeTablePath());
-    GenerationRun run(image, appiconsetPathString(), m_host, m_control,
-                      m_control != nullptr && m_control->replacesExistingSet());
+    GenerationRun run(image, appiconsetPathString(), m_host, m_control, m_replace);
     run.setDisplayMask(DisplayMask::RoundedSquare);
     if (!table)
         run.fail(sizeTablePath(), table.error());
@@ -105,7 +103,7 @@ GenerationReport IconGenerator::generateIconsWithImage(const SourceImage &image)
 GenerationReport IconGenerator::generateScaleImage(const SourceImage &image)
 {
     GenerationRun run(image, appiconsetPathString(), m_host, m_control);
-    const QList<QSize> pixels = scaledImageSizes(image.size());
+    const QList<QSize> pixels = scaledImageSizes(image.size(), m_request.zoomIn);
 
     if (!run.createFolder(appiconsetPathString()))
         return run.finish();
@@ -126,35 +124,35 @@ GenerationReport IconGenerator::generateScaleImage(const SourceImage &image)
     return run.finish();
 }
 
-QList<QSize> IconGenerator::scaledImageSizes(QSize source) const
+QList<QSize> IconGenerator::scaledImageSizes(QSize source, bool zoomIn)
 {
     // Measured in source pixels: zooming in puts the source size at @1x, zooming out at @3x.
-    const bool zoomIn = m_host.isZoomInOn();
     const double baseWidth = zoomIn ? source.width() : source.width() / 3.0;
     const double baseHeight = zoomIn ? source.height() : source.height() / 3.0;
     return {roundedPixels(baseWidth, baseHeight), roundedPixels(2 * baseWidth, 2 * baseHeight),
             roundedPixels(3 * baseWidth, 3 * baseHeight)};
 }
 
-OutputPlan IconGenerator::outputPlan(QSize source) const
+OutputPlan IconGenerator::outputPlan(const GenerationRequest &request)
 {
     OutputPlan plan;
-    plan.rounded = m_host.isRoundedCornerOn();
-    plan.background = m_host.backgroundColor().has_value();
-    const std::optional<Platform> chosen = platform();
+    plan.rounded = request.rounded;
+    plan.background = request.background.has_value();
+    const QSize source = request.source.size();
+    const std::optional<Platform> chosen = request.platform;
     if (!chosen)
         return plan;
     if (chosen->isScaledImageSet()) {
         plan.stretched = false; // the source's proportions are kept
         if (!source.isEmpty()) {
-            const QList<QSize> pixels = scaledImageSizes(source);
+            const QList<QSize> pixels = scaledImageSizes(source, request.zoomIn);
             plan.outputs = {{QStringLiteral("Image"), pixels[0]},
                             {QStringLiteral("Image@2x"), pixels[1]},
                             {QStringLiteral("Image@3x"), pixels[2]}};
         }
         return plan;
     }
-    const Result<SizeTable> table = SizeTable::read(sizeTablePath());
+    const Result<SizeTable> table = SizeTable::read(sizeTablePathOf(request));
     if (!table)
         return plan;
     for (const IdiomPass &pass : chosen->passes()) {
@@ -202,7 +200,7 @@ void IconGenerator::prefetchIconSet(GenerationRun &run, const QList<SizeDictiona
     const double factor = measuredScaleFactor();
     for (const SizeDictionary &rows : rowsByPass) {
         for (const SizeEntry &entry : rows.entries) {
-            if (isPlainFileName(entry.name))
+            if (FileName::isPlain(entry.name))
                 requests.append(requestFor(entry.dimensions / factor));
         }
     }
@@ -221,7 +219,7 @@ void IconGenerator::outputImage(GenerationRun &run, QSizeF size, const QString &
 {
     const QString path = appiconsetPathString() + u'/' + name + QStringLiteral(".png");
     bool written = false;
-    if (!isPlainFileName(name)) {
+    if (!FileName::isPlain(name)) {
         run.fail(path, IconGenerator::tr("\"%1\" is not a file name that can be written inside the folder").arg(name));
     } else {
         const RenderRequest request = requestFor(size);
@@ -252,13 +250,12 @@ QByteArray IconGenerator::drawImage(GenerationRun &run, const RenderRequest &req
 RenderRequest IconGenerator::requestFor(QSizeF size) const
 {
     const double factor = measuredScaleFactor();
-    return {roundedPixels(size.width() * factor, size.height() * factor), m_host.isRoundedCornerOn(),
-            m_host.backgroundColor()};
+    return {roundedPixels(size.width() * factor, size.height() * factor), m_request.rounded, m_request.background};
 }
 
 double IconGenerator::measuredScaleFactor() const
 {
-    const double factor = m_host.backingScaleFactor();
+    const double factor = m_request.scaleFactor;
     return std::isfinite(factor) && factor > 0 ? factor : 1.0;
 }
 

@@ -13,6 +13,7 @@
 #include "catalog/sizetable.h"
 #include "codec/inputlimits.h"
 #include "generation/generationreport.h"
+#include "generation/generationrequest.h"
 #include "generation/platform.h"
 #include "generation/sourcecheck.h"
 #include "imaging/renderrequest.h"
@@ -25,8 +26,8 @@ class RunControl;
 class SourceImage;
 
 /**
- * Generates icon sets and scaled image sets from a source image, reading every choice from a
- * GenerationHost at the moment it is needed.
+ * Generates icon sets and scaled image sets from a source image, as a request asks for them;
+ * folders are shown and diagnostic lines kept through a GenerationHost.
  *
  * An icon set is one PNG file per row of the size table for each idiom the platform choice
  * asks for, plus Contents.json; the scaled image set is Image.png, Image@2x.png and
@@ -39,30 +40,33 @@ class IconGenerator
     Q_DECLARE_TR_FUNCTIONS(IconGenerator)
 
 public:
-    /** A generator that reads the size table from @p sizeTablePath, or from the one shipped with the program when
-     * empty. */
-    explicit IconGenerator(GenerationHost &host, QString sizeTablePath = {});
+    /** A generator of what @p request asks for (its size table, platform, folder and options). */
+    IconGenerator(GenerationRequest request, GenerationHost &host);
 
-    /** Writes what the current platform choice makes: the scaled image set, or an icon set and its Contents.json. */
+    /** Writes what the platform choice makes: the scaled image set, or an icon set and its Contents.json. */
     GenerationReport generate(const SourceImage &image);
-    /** Writes the icon set of the current platform choice (0 to 5) and its Contents.json. */
+    /** Writes the icon set of the platform choice (0 to 5) and its Contents.json. */
     GenerationReport generateIconsWithImage(const SourceImage &image);
     /** Writes the scaled image set (@1x, @2x, @3x) into the save folder. */
     GenerationReport generateScaleImage(const SourceImage &image);
 
     /**
-     * What the current choices would make: the files (name and pixel size) of the platform
-     * choice, read from the size table afresh, and the options that shape them. The scaled
-     * image set's files depend on the source, so they are listed only with a @p source size.
+     * What @p request would make: the files (name and pixel size) of its platform choice, read
+     * from the size table afresh, and the options that shape them. The scaled image set's files
+     * depend on the source, so they are listed only when the request has one.
      */
-    [[nodiscard]] OutputPlan outputPlan(QSize source = {}) const;
+    [[nodiscard]] static OutputPlan outputPlan(const GenerationRequest &request);
 
     /**
      * Lets @p control (which must outlive every generation that follows) cancel the next
-     * generations, follow their progress and choose whether an existing icon set is replaced;
-     * null, the default, runs them to the end and merges.
+     * generations and follow their progress; null, the default, runs them to the end.
      */
     void setRunControl(RunControl *control) { m_control = control; }
+    /**
+     * Whether an icon-set folder already there is replaced whole (the old one goes to the
+     * trash) rather than having the new files merged into it. Off by default.
+     */
+    void setReplaceExistingSet(bool replace) { m_replace = replace; }
 
     /** The catalog document of the last icon set. */
     [[nodiscard]] const ContentsDocument &contents() const { return m_contents; }
@@ -86,7 +90,8 @@ public:
 
 private:
     [[nodiscard]] std::optional<Platform> platform() const;
-    [[nodiscard]] QList<QSize> scaledImageSizes(QSize source) const;
+    [[nodiscard]] static QList<QSize> scaledImageSizes(QSize source, bool zoomIn);
+    [[nodiscard]] static QString sizeTablePathOf(const GenerationRequest &request);
 
     void outputImage(GenerationRun &run, const SizeDictionary &sizes, const QString &idiom);
     void outputImage(GenerationRun &run, QSizeF size, const QString &name, const QString &idiom);
@@ -100,9 +105,10 @@ private:
     void prefetchIconSet(GenerationRun &run, const QList<SizeDictionary> &rowsByPass);
     void log(const QString &line);
 
+    GenerationRequest m_request;
     GenerationHost &m_host;
     RunControl *m_control = nullptr;
-    QString m_sizeTablePath;
+    bool m_replace = false;
     ContentsDocument m_contents;
     QList<CatalogEntry> m_images;
 };

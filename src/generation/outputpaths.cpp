@@ -2,9 +2,6 @@
 
 #include <QDir>
 
-#include "generation/generationhost.h"
-#include "generation/platform.h"
-
 namespace iconsmith {
 
 QString OutputPaths::expandHome(const QString &text)
@@ -18,14 +15,13 @@ QString OutputPaths::expandHome(const QString &text)
 
 QString OutputPaths::encodingPathString() const
 {
-    return expandHome(m_host.saveFolderText());
+    return expandHome(m_saveFolderText);
 }
 
 QString OutputPaths::appiconsetPathString() const
 {
     QString saveFolder = encodingPathString();
-    if (const std::optional<Platform> platform = Platform::fromChoice(m_host.platformChoice());
-        platform && platform->isScaledImageSet())
+    if (m_platform && !m_platform->isIconSet())
         return saveFolder;
     return saveFolder + u'/' + iconSetFolderName.toString();
 }

@@ -3,13 +3,15 @@
 #include <QString>
 #include <QUrl>
 
-namespace iconsmith {
+#include <optional>
 
-class GenerationHost;
+#include "generation/platform.h"
+
+namespace iconsmith {
 
 /**
  * The places a generation creates, writes into and shows, derived from the save-folder text and
- * the platform choice each time they are asked for.
+ * the platform.
  *
  * The text is used literally: a "%" is an ordinary character of a folder name. Only a leading
  * "~" (alone or followed by "/") stands for the home folder. The folder that is created, the
@@ -18,14 +20,19 @@ class GenerationHost;
 class OutputPaths
 {
 public:
-    explicit OutputPaths(const GenerationHost &host) : m_host(host) {}
+    OutputPaths(QString saveFolderText, std::optional<Platform> platform)
+        : m_saveFolderText(std::move(saveFolderText)), m_platform(platform)
+    {}
 
     /** The folder name that the icon set goes into. */
     static constexpr QStringView iconSetFolderName = u"AppIcon.appiconset";
 
     /** The save folder: the save-folder text, with a leading "~" expanded. */
     [[nodiscard]] QString encodingPathString() const;
-    /** The icon-set folder: the save folder for the scaled image set, else the save folder + "/AppIcon.appiconset". */
+    /**
+     * The icon-set folder: the save folder + "/AppIcon.appiconset"; for the scaled image set and
+     * the targets, which write into the save folder, the save folder itself.
+     */
     [[nodiscard]] QString appiconsetPathString() const;
     /** The icon-set folder as a file URL. */
     [[nodiscard]] QUrl appiconsetPath() const;
@@ -34,7 +41,8 @@ public:
     static QString expandHome(const QString &text);
 
 private:
-    const GenerationHost &m_host;
+    QString m_saveFolderText;
+    std::optional<Platform> m_platform;
 };
 
 } // namespace iconsmith

@@ -4,9 +4,27 @@ namespace iconsmith {
 
 std::optional<Platform> Platform::fromChoice(int choice)
 {
-    if (choice < 0 || choice >= choiceCount)
+    if (choice < 0 || choice >= classicChoiceCount)
         return std::nullopt;
     return Platform(Choice(choice));
+}
+
+std::optional<Platform> Platform::fromText(const QString &text)
+{
+    const QString name = text.trimmed().toLower();
+    if (name == u"iphone")
+        return Platform(IPhone);
+    if (name == u"ipad")
+        return Platform(IPad);
+    if (name == u"iphone+ipad")
+        return Platform(IPhoneAndIPad);
+    if (name == u"all" || name == u"iphone+ipad+watch")
+        return Platform(IPhoneIPadAndWatch);
+    if (name == u"scaled")
+        return Platform(ScaledImageSet);
+    bool ok = false;
+    const int number = name.toInt(&ok);
+    return ok ? fromChoice(number) : std::nullopt;
 }
 
 QList<IdiomPass> Platform::passes() const
@@ -26,6 +44,7 @@ QList<IdiomPass> Platform::passes() const
     case EmptyCatalogRounded:
     case EmptyCatalog:
     case ScaledImageSet:
+    case Targets:
         break;
     }
     return {};

@@ -8,11 +8,10 @@ namespace iconsmith {
 
 /**
  * How a front end follows and steers one generation that runs on another thread: a request
- * to stop, a count of the files finished, and whether an icon set already in the folder is
- * replaced whole or gets the new files merged in.
+ * to stop, and a count of the files finished.
  *
  * cancel(), isCancelled(), stopToken() and filesFinished() may be called from any thread at
- * any time. The progress handler and the replace choice are set before the run starts.
+ * any time. The progress handler is set before the run starts.
  */
 class RunControl
 {
@@ -38,19 +37,10 @@ public:
     void fileFinished();
     [[nodiscard]] int filesFinished() const { return m_files.load(); }
 
-    /**
-     * Whether an existing icon-set folder is replaced: its old folder goes to the trash and the
-     * new set takes its place whole. Off (the default), the new files join those already there.
-     * A scaled image set, written into the save folder itself, is never replaced.
-     */
-    void setReplaceExistingSet(bool replace) { m_replace = replace; }
-    [[nodiscard]] bool replacesExistingSet() const { return m_replace; }
-
 private:
     std::stop_source m_stop;
     std::atomic<int> m_files{0};
     ProgressHandler m_progress;
-    bool m_replace = false;
 };
 
 } // namespace iconsmith

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "catalog/catalogentry.h"
+#include "codec/inputlimits.h"
 #include "codec/sourceimage.h"
-#include "generation/icongenerator.h"
 
 namespace iconsmith {
 
@@ -48,7 +48,7 @@ QList<SourceWarning> SourceCheck::check(const Facts &source, const OutputPlan &p
 
     for (const OutputPlan::Output &output : plan.outputs) {
         const QSize pixels = output.pixels;
-        if (pixels.width() <= IconGenerator::maxOutputSide && pixels.height() <= IconGenerator::maxOutputSide &&
+        if (pixels.width() <= InputLimits::maxOutputSide && pixels.height() <= InputLimits::maxOutputSide &&
             qint64(pixels.width()) * pixels.height() <= SourceImage::maxPixels)
             continue;
         warnings.append({SourceWarning::Kind::TooLarge,
@@ -57,7 +57,7 @@ QList<SourceWarning> SourceCheck::check(const Facts &source, const OutputPlan &p
                              .arg(output.name)
                              .arg(pixels.width())
                              .arg(pixels.height())
-                             .arg(IconGenerator::maxOutputSide)
+                             .arg(InputLimits::maxOutputSide)
                              .arg(SourceImage::maxPixels / (1 << 20))});
         break;
     }

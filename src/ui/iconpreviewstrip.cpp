@@ -4,7 +4,6 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <cmath>
@@ -75,14 +74,11 @@ IconPreviewStrip::IconPreviewStrip(QWidget *parent) : QWidget(parent)
     setAccessibleName(tr("Preview of the images written"));
 }
 
-IconPreviewStrip::~IconPreviewStrip()
-{
-    stopReading();
-}
+IconPreviewStrip::~IconPreviewStrip() = default;
 
 void IconPreviewStrip::setFiles(const QList<GenerationReport::WrittenFile> &files)
 {
-    stopReading();
+    m_reading.stop();
     m_files.clear();
     for (const GenerationReport::WrittenFile &file : files) {
         if (!file.pixels.isEmpty())
@@ -94,28 +90,15 @@ void IconPreviewStrip::setFiles(const QList<GenerationReport::WrittenFile> &file
     if (m_files.isEmpty())
         return;
 
-    m_stop = std::stop_source();
-    m_watcher = std::make_unique<QFutureWatcher<QList<QImage>>>();
-    QFutureWatcher<QList<QImage>> *watcher = m_watcher.get();
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
-        m_pictures = watcher->result();
-        m_watcher.release()->deleteLater();
-        update();
-        Q_EMIT picturesRead();
-    });
     const int largestEdge = int(std::ceil(largestTile * devicePixelRatioF()));
-    watcher->setFuture(QtConcurrent::run(
-        [files = m_files, largestEdge, stop = m_stop.get_token()] { return readPictures(files, largestEdge, stop); }));
-}
-
-void IconPreviewStrip::stopReading()
-{
-    if (!m_watcher)
-        return;
-    // The reading holds copies of what it needs, so it is left to end on its own.
-    m_stop.request_stop();
-    m_watcher->disconnect(this);
-    m_watcher.reset();
+    m_reading.start([this, files = m_files, largestEdge](const std::stop_token &stop) -> BackgroundTask::Delivery {
+        QList<QImage> pictures = readPictures(files, largestEdge, stop);
+        return [this, pictures = std::move(pictures)] {
+            m_pictures = pictures;
+            update();
+            Q_EMIT picturesRead();
+        };
+    });
 }
 
 QPainterPath IconPreviewStrip::outline(DisplayMask mask, const QRectF &box)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFutureWatcher>
 #include <QImage>
 #include <QList>
 #include <QWidget>
@@ -9,6 +8,7 @@
 #include <stop_token>
 
 #include "generation/generationreport.h"
+#include "ui/backgroundtask.h"
 
 namespace iconsmith {
 
@@ -41,7 +41,7 @@ public:
     /** The picture read for the image at @p index; null until it has been read or when it could not be. */
     [[nodiscard]] QImage picture(int index) const { return m_pictures.value(index); }
     /** Whether the files are still being read. */
-    [[nodiscard]] bool isReading() const { return m_watcher != nullptr; }
+    [[nodiscard]] bool isReading() const { return m_reading.isRunning(); }
 
     /** The outline the system draws an icon of @p mask in, fitted to @p box. */
     static QPainterPath outline(DisplayMask mask, const QRectF &box);
@@ -59,12 +59,11 @@ protected:
 private:
     [[nodiscard]] QSizeF tileSize(const GenerationReport::WrittenFile &file) const;
     void paintTile(QPainter &painter, const QRectF &box, int index) const;
-    void stopReading();
 
     QList<GenerationReport::WrittenFile> m_files;
     QList<QImage> m_pictures;
-    std::unique_ptr<QFutureWatcher<QList<QImage>>> m_watcher;
-    std::stop_source m_stop;
+    // The reading holds copies of what it needs, so it is left to end on its own.
+    BackgroundTask m_reading{BackgroundTask::Ending::Detach};
 };
 
 } // namespace iconsmith

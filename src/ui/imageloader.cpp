@@ -2,18 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QtConcurrent/QtConcurrentRun>
-
-#include "ui/redborderimageview.h"
 
 namespace iconsmith {
 
-ImageLoader::ImageLoader(QObject *parent) : QObject(parent) {}
-
-ImageLoader::~ImageLoader()
-{
-    stop();
-}
+ImageLoader::ImageLoader(int previewEdge, QObject *parent) : QObject(parent), m_previewEdge(previewEdge) {}
 
 QImage ImageLoader::toQImage(const Bitmap &bitmap)
 {
@@ -49,12 +41,12 @@ ImageLoader::Loaded ImageLoader::read(const QString &path, int previewEdge, cons
 
 void ImageLoader::load(const QString &path)
 {
-    start([path](const std::stop_token &stop) { return read(path, RedBorderImageView::previewEdge, stop); });
+    start([path, edge = m_previewEdge](const std::stop_token &stop) { return read(path, edge, stop); });
 }
 
 void ImageLoader::loadSaved(const QImage &image, const QString &path)
 {
-    start([image, path](const std::stop_token &stop) {
+    start([image, path, edge = m_previewEdge](const std::stop_token &stop) {
         QDir().mkpath(QFileInfo(path).absolutePath());
         if (!image.save(path, "PNG")) {
             Loaded failed;
@@ -62,36 +54,16 @@ void ImageLoader::loadSaved(const QImage &image, const QString &path)
             failed.problem = tr("The pasted image could not be saved to %1.").arg(QDir::toNativeSeparators(path));
             return failed;
         }
-        return read(path, RedBorderImageView::previewEdge, stop);
+        return read(path, edge, stop);
     });
 }
 
 void ImageLoader::start(const std::function<Loaded(const std::stop_token &)> &work)
 {
-    stop();
-    m_stop = std::stop_source();
-    m_watcher = std::make_unique<QFutureWatcher<Loaded>>();
-    QFutureWatcher<Loaded> *watcher = m_watcher.get();
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
-        if (m_watcher.get() != watcher)
-            return;
-        const Loaded result = watcher->result();
-        // Released before the signal, so that a slot may start the next load.
-        m_watcher.release()->deleteLater();
-        Q_EMIT loaded(result);
+    m_task.start([this, work](const std::stop_token &stop) -> BackgroundTask::Delivery {
+        Loaded result = work(stop);
+        return [this, result = std::move(result)] { Q_EMIT loaded(result); };
     });
-    watcher->setFuture(QtConcurrent::run([work, stop = m_stop.get_token()] { return work(stop); }));
-}
-
-void ImageLoader::stop()
-{
-    if (!m_watcher)
-        return;
-    // The superseded load ends at its next row and holds nothing of this object, so it is not
-    // waited for; its result is never looked at.
-    m_stop.request_stop();
-    m_watcher->disconnect(this);
-    m_watcher.reset();
 }
 
 } // namespace iconsmith

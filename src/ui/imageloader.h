@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFutureWatcher>
 #include <QImage>
 #include <QObject>
 #include <QString>
@@ -11,6 +10,7 @@
 
 #include "codec/sourceimage.h"
 #include "imaging/bitmap.h"
+#include "ui/backgroundtask.h"
 
 namespace iconsmith {
 
@@ -38,8 +38,8 @@ public:
         [[nodiscard]] bool ok() const { return !preview.isNull(); }
     };
 
-    explicit ImageLoader(QObject *parent = nullptr);
-    ~ImageLoader() override;
+    /** A loader whose pictures are at most @p previewEdge pixels on a side. */
+    explicit ImageLoader(int previewEdge, QObject *parent = nullptr);
     ImageLoader(const ImageLoader &) = delete;
     ImageLoader &operator=(const ImageLoader &) = delete;
 
@@ -48,7 +48,7 @@ public:
     /** Saves @p image as a PNG at @p path, then reads that file as load() does. */
     void loadSaved(const QImage &image, const QString &path);
     /** Whether a load is in progress. */
-    [[nodiscard]] bool isLoading() const { return m_watcher != nullptr; }
+    [[nodiscard]] bool isLoading() const { return m_task.isRunning(); }
 
     /** A copy of an 8-bit RGB or RGBA bitmap as a premultiplied QImage; null for any other bitmap. */
     static QImage toQImage(const Bitmap &bitmap);
@@ -61,10 +61,10 @@ Q_SIGNALS:
 
 private:
     void start(const std::function<Loaded(const std::stop_token &)> &work);
-    void stop();
 
-    std::unique_ptr<QFutureWatcher<Loaded>> m_watcher;
-    std::stop_source m_stop;
+    int m_previewEdge;
+    // A superseded load ends at its next row and holds nothing of this object, so it is not waited for.
+    BackgroundTask m_task{BackgroundTask::Ending::Detach};
 };
 
 } // namespace iconsmith

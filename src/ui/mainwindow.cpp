@@ -1,5 +1,6 @@
 #include "ui/mainwindow.h"
 
+#include <QComboBox>
 #include <QKeySequence>
 #include <QProgressBar>
 #include <QScreen>
@@ -20,10 +21,13 @@ namespace iconsmith {
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>())
 {
     m_ui->setupUi(this);
-    // After the classic choices, whose indices the generation reads as platforms.
-    m_ui->platformSelection->insertSeparator(m_ui->platformSelection->count());
-    m_ui->platformSelection->addItem(tr("Targets: Apple, Android, Windows, web, Linux…"));
-    Q_ASSERT(m_ui->platformSelection->count() == targetsChoice + 1);
+    // Each item carries the platform it makes; the targets follow the classic choices after a line.
+    QComboBox *make = m_ui->platformSelection;
+    Q_ASSERT(make->count() == Platform::classicChoiceCount);
+    for (int choice = 0; choice < Platform::classicChoiceCount; ++choice)
+        make->setItemData(choice, choice);
+    make->insertSeparator(make->count());
+    make->addItem(tr("Targets: Apple, Android, Windows, web, Linux…"), int(Platform::Targets));
     // Both Return keys: the one of the main block and the one of the keypad. Qt's Ctrl is the
     // Command key on macOS.
     m_ui->actionGenerate->setShortcuts(
@@ -69,6 +73,20 @@ MainWindow::~MainWindow() = default;
 RedBorderImageView *MainWindow::BigIcon() const
 {
     return m_ui->BigIcon;
+}
+
+std::optional<Platform> MainWindow::platform() const
+{
+    bool ok = false;
+    const int choice = m_ui->platformSelection->currentData().toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return choice == Platform::Targets ? std::optional(Platform::targets()) : Platform::fromChoice(choice);
+}
+
+void MainWindow::selectPlatform(const Platform &platform)
+{
+    m_ui->platformSelection->setCurrentIndex(m_ui->platformSelection->findData(int(platform.choice())));
 }
 
 QComboBox *MainWindow::platformSelection() const

@@ -3,6 +3,9 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
+
+#include "generation/platform.h"
 
 class QAction;
 class QCheckBox;
@@ -37,17 +40,15 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    /**
-     * The Make item that writes several targets in one run; it follows the seven classic
-     * choices (0 to 6) and a separator.
-     */
-    static constexpr int targetsChoice = 8;
-
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
     [[nodiscard]] RedBorderImageView *BigIcon() const;
     [[nodiscard]] QComboBox *platformSelection() const;
+    /** What Make is at: a classic choice, or the targets; none when nothing is selected. */
+    [[nodiscard]] std::optional<Platform> platform() const;
+    /** Puts Make at @p platform. */
+    void selectPlatform(const Platform &platform);
     [[nodiscard]] QLineEdit *pathFiled() const;
     [[nodiscard]] QPushButton *chooseButton() const;
     [[nodiscard]] ColorSwatchButton *backgroundButton() const;
@@ -56,7 +57,7 @@ public:
     [[nodiscard]] QCheckBox *zoomInCheckButton() const;
     [[nodiscard]] QCheckBox *zoomOutCheckButton() const;
     [[nodiscard]] QPushButton *generateButton() const;
-    /** The targets and their options; shown only while Make is at targetsChoice. */
+    /** The targets and their options; shown only while Make is at the targets. */
     [[nodiscard]] TargetsPanel *targetsPanel() const;
     /** Says, under the image well, what about the source will show in the icons. */
     [[nodiscard]] WarningLine *warningLine() const;

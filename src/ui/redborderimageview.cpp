@@ -49,7 +49,7 @@ QPainterPath roundedPath(const QRectF &rect, qreal radiusX, qreal radiusY)
 
 } // namespace
 
-RedBorderImageView::RedBorderImageView(QWidget *parent) : QWidget(parent), m_loader(new ImageLoader(this))
+RedBorderImageView::RedBorderImageView(QWidget *parent) : QWidget(parent), m_loader(new ImageLoader(previewEdge, this))
 {
     setAcceptDrops(true);
     setFocusPolicy(Qt::StrongFocus);

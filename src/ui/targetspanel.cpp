@@ -167,21 +167,7 @@ const QList<SourceRole> &TargetsPanel::pictureRoles()
 
 QString TargetsPanel::pictureName(SourceRole role)
 {
-    switch (role) {
-    case SourceRole::Dark:
-        return tr("Dark");
-    case SourceRole::Tinted:
-        return tr("Tinted");
-    case SourceRole::Monochrome:
-        return tr("Monochrome");
-    case SourceRole::AndroidForeground:
-        return tr("Android foreground");
-    case SourceRole::AndroidBackground:
-        return tr("Android background");
-    case SourceRole::Main:
-        break;
-    }
-    return tr("Source");
+    return TargetCatalog::pictureName(role);
 }
 
 QStringList TargetsPanel::targets() const

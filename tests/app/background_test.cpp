@@ -63,7 +63,7 @@ protected:
 
     void expectOff(const MainWindow &shown, const AppDelegate &controller) const
     {
-        EXPECT_EQ(controller.backgroundColor(), std::nullopt);
+        EXPECT_EQ(controller.request().background, std::nullopt);
         EXPECT_FALSE(shown.backgroundButton()->color().isValid());
         EXPECT_TRUE(shown.noBackgroundButton()->isHidden());
         EXPECT_FALSE(shown.BigIcon()->fillColor().isValid());
@@ -71,7 +71,7 @@ protected:
 
     void expectOn(const MainWindow &shown, const AppDelegate &controller, const QColor &color) const
     {
-        EXPECT_EQ(controller.backgroundColor(), rgb(color));
+        EXPECT_EQ(controller.request().background, rgb(color));
         EXPECT_EQ(shown.backgroundButton()->color(), color);
         EXPECT_TRUE(shown.backgroundButton()->text().contains(color.name(), Qt::CaseInsensitive));
         EXPECT_FALSE(shown.noBackgroundButton()->isHidden());
@@ -139,7 +139,7 @@ TEST_F(Background, CancellingTheChooserChangesNothing)
 
         // The completion itself, as the chooser calls it.
         delegate().backgroundColorChosen(QDialog::Rejected, mint);
-        EXPECT_EQ(delegate().backgroundColor(), before ? rgb(*before) : std::nullopt);
+        EXPECT_EQ(delegate().request().background, before ? rgb(*before) : std::nullopt);
     }
 }
 

@@ -42,7 +42,8 @@ TEST_F(StartUp, SelectsTheFirstPlatformWithoutApplyingItsOptionRules)
     EXPECT_TRUE(window().zoomInCheckButton()->isChecked());
     EXPECT_FALSE(window().zoomOutCheckButton()->isChecked());
     // The seven classic choices, a separator and the targets.
-    EXPECT_EQ(window().platformSelection()->count(), MainWindow::targetsChoice + 1);
+    EXPECT_EQ(window().platformSelection()->count(), Platform::classicChoiceCount + 2);
+    EXPECT_EQ(window().platformSelection()->findData(int(Platform::Targets)), Platform::classicChoiceCount + 1);
     EXPECT_TRUE(window().targetsPanel()->isHidden());
 
     window().platformSelection()->setCurrentIndex(6);

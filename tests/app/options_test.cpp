@@ -90,7 +90,7 @@ TEST_F(Options, ZoomChoiceOutlivesPlatformChanges)
     EXPECT_FALSE(zoomOut()->isHidden());
     EXPECT_TRUE(zoomOut()->isChecked());
     EXPECT_FALSE(zoomIn()->isChecked());
-    EXPECT_FALSE(delegate().isZoomInOn());
+    EXPECT_FALSE(delegate().request().zoomIn);
 }
 
 TEST_F(Options, RoundedCornersRoundTheWellByAnEighthOfItsWidth)
@@ -101,7 +101,7 @@ TEST_F(Options, RoundedCornersRoundTheWellByAnEighthOfItsWidth)
     rounded()->click();
     EXPECT_TRUE(well()->isRoundCorner());
     EXPECT_DOUBLE_EQ(well()->cornerRadius(), 25.0);
-    EXPECT_TRUE(delegate().isRoundedCornerOn());
+    EXPECT_TRUE(delegate().request().rounded);
 
     // Measured at the click only.
     well()->setFixedWidth(400);
@@ -110,7 +110,7 @@ TEST_F(Options, RoundedCornersRoundTheWellByAnEighthOfItsWidth)
     rounded()->click();
     EXPECT_FALSE(well()->isRoundCorner());
     EXPECT_EQ(well()->cornerRadius(), 0.0);
-    EXPECT_FALSE(delegate().isRoundedCornerOn());
+    EXPECT_FALSE(delegate().request().rounded);
 
     rounded()->click();
     EXPECT_DOUBLE_EQ(well()->cornerRadius(), 50.0);
@@ -119,24 +119,27 @@ TEST_F(Options, RoundedCornersRoundTheWellByAnEighthOfItsWidth)
     EXPECT_EQ(well()->cornerRadius(), 0.0);
 }
 
-TEST_F(Options, TheGenerationReadsTheControlsAtEachCall)
+TEST_F(Options, TheRequestIsWhatTheControlsSayNow)
 {
     window().platformSelection()->setCurrentIndex(2);
     window().pathFiled()->setText(QStringLiteral("/first"));
-    EXPECT_EQ(delegate().platformChoice(), 2);
-    EXPECT_EQ(delegate().saveFolderText(), QStringLiteral("/first"));
+    EXPECT_EQ(delegate().request().platform, Platform::fromChoice(2));
+    EXPECT_EQ(delegate().request().saveFolder, QStringLiteral("/first"));
 
+    // The targets item is the targets, whatever its place in the box.
+    window().selectPlatform(Platform::targets());
+    EXPECT_EQ(delegate().request().platform, Platform::targets());
     window().platformSelection()->setCurrentIndex(-1);
     window().pathFiled()->setText(QStringLiteral("/second"));
-    EXPECT_EQ(delegate().platformChoice(), -1);
-    EXPECT_EQ(delegate().saveFolderText(), QStringLiteral("/second"));
-    EXPECT_DOUBLE_EQ(delegate().backingScaleFactor(), window().devicePixelRatioF());
+    EXPECT_FALSE(delegate().request().platform.has_value());
+    EXPECT_EQ(delegate().request().saveFolder, QStringLiteral("/second"));
+    EXPECT_DOUBLE_EQ(delegate().request().scaleFactor, window().devicePixelRatioF());
 
-    // Outlets do not keep the controls alive; a controller without them reads "nothing chosen".
+    // Outlets do not keep the controls alive; a controller without them asks for nothing.
     m_window.reset();
-    EXPECT_EQ(delegate().platformChoice(), -1);
-    EXPECT_TRUE(delegate().saveFolderText().isEmpty());
-    EXPECT_FALSE(delegate().isRoundedCornerOn());
+    EXPECT_FALSE(delegate().request().platform.has_value());
+    EXPECT_TRUE(delegate().request().saveFolder.isEmpty());
+    EXPECT_FALSE(delegate().request().rounded);
 }
 
 } // namespace

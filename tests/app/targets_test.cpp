@@ -25,7 +25,7 @@ protected:
         m_output = tempPath(QStringLiteral("out put"));
         window().pathFiled()->setText(QDir::toNativeSeparators(m_output));
         ASSERT_TRUE(window().BigIcon()->loadFile(writeImage(QStringLiteral("source.png"), {256, 256})));
-        window().platformSelection()->setCurrentIndex(MainWindow::targetsChoice);
+        window().selectPlatform(Platform::targets());
         delegate().platformSelected();
         // Ticked as a user does, so the choice is remembered as well.
         panel().setTargets({});
@@ -94,8 +94,9 @@ TEST_F(Targets, APictureThatCannotBeReadIsNamedAndNothingIsWritten)
 
     auto *alert = visibleTopLevel<QMessageBox>();
     ASSERT_NE(alert, nullptr);
-    EXPECT_EQ(alert->objectName(), QStringLiteral("targetInputAlert"));
-    EXPECT_TRUE(alert->text().contains(QDir::toNativeSeparators(dark))) << qPrintable(alert->text());
+    EXPECT_EQ(alert->objectName(), QStringLiteral("refusedAlert"));
+    EXPECT_TRUE(alert->informativeText().contains(QDir::toNativeSeparators(dark)))
+        << qPrintable(alert->informativeText());
     EXPECT_FALSE(QFileInfo::exists(m_output));
     EXPECT_FALSE(delegate().isGenerating());
 

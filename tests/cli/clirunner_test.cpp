@@ -392,23 +392,27 @@ TEST_F(CliRunnerTest, NamesArePrintedWithoutTheirControlCharacters)
 
 TEST(CliOptions, PlatformNamesAndNumbers)
 {
-    EXPECT_EQ(CliOptions::platformFromText(u"iphone"_s), 0);
-    EXPECT_EQ(CliOptions::platformFromText(u"iPad"_s), 1);
-    EXPECT_EQ(CliOptions::platformFromText(u"iphone+ipad"_s), 2);
-    EXPECT_EQ(CliOptions::platformFromText(u"all"_s), 3);
-    EXPECT_EQ(CliOptions::platformFromText(u"scaled"_s), 6);
-    EXPECT_EQ(CliOptions::platformFromText(u"5"_s), 5);
-    EXPECT_EQ(CliOptions::platformFromText(u"-1"_s), -1);
-    EXPECT_EQ(CliOptions::platformFromText(u"watch"_s), -1);
+    const auto choice = [](const QString &text) {
+        const std::optional<Platform> platform = Platform::fromText(text);
+        return platform ? int(platform->choice()) : -1;
+    };
+    EXPECT_EQ(choice(u"iphone"_s), 0);
+    EXPECT_EQ(choice(u"iPad"_s), 1);
+    EXPECT_EQ(choice(u"iphone+ipad"_s), 2);
+    EXPECT_EQ(choice(u"all"_s), 3);
+    EXPECT_EQ(choice(u"scaled"_s), 6);
+    EXPECT_EQ(choice(u"5"_s), 5);
+    EXPECT_EQ(choice(u"-1"_s), -1);
+    EXPECT_EQ(choice(u"7"_s), -1) << "the targets are --target, not a number";
+    EXPECT_EQ(choice(u"watch"_s), -1);
 }
 
 TEST(CliOptions, DefaultsAreTheCurrentFolderIphoneAndIpadAndZoomIn)
 {
-    QString error;
-    const auto options = CliOptions::parse({u"iconsmith-cli"_s, u"a.png"_s}, &error);
-    ASSERT_TRUE(options.has_value()) << error.toStdString();
+    const Result<CliOptions> options = CliOptions::parse({u"iconsmith-cli"_s, u"a.png"_s});
+    ASSERT_TRUE(options) << options.error().toStdString();
     EXPECT_EQ(options->output, u"."_s);
-    EXPECT_EQ(options->platform, 2);
+    EXPECT_EQ(options->platform.choice(), Platform::IPhoneAndIPad);
     EXPECT_TRUE(options->zoomIn);
     EXPECT_FALSE(options->rounded);
     EXPECT_FALSE(options->open);

@@ -60,7 +60,7 @@ TEST_F(ProjectFileTest, RecipesTakeTheSharedDefaultsAndPathsFromTheFilesFolder)
     EXPECT_EQ(free.targets, (QStringList{u"ios"_s, u"android"_s}));
     EXPECT_EQ(free.background, RgbColor::fromText(u"#336699"_s));
     EXPECT_EQ(free.targetOptions.androidInset, 10.0);
-    EXPECT_EQ(free.targetOptions.name, u"free"_s);
+    EXPECT_TRUE(free.targetOptions.name.isEmpty()) << "left to the source's own name";
     EXPECT_TRUE(free.strict);
 
     const CliOptions &night = (*recipes)[1].options;
@@ -72,7 +72,7 @@ TEST_F(ProjectFileTest, RecipesTakeTheSharedDefaultsAndPathsFromTheFilesFolder)
     // The recipe's platform replaces the shared targets; its own values win.
     const CliOptions &pro = (*recipes)[2].options;
     EXPECT_TRUE(pro.targets.isEmpty());
-    EXPECT_EQ(pro.platform, 0);
+    EXPECT_EQ(pro.platform.choice(), Platform::IPhone);
     EXPECT_EQ(pro.output, path(u"out/pro"_s));
     EXPECT_EQ(pro.background, RgbColor::fromText(u"white"_s));
     EXPECT_FALSE(pro.strict);
@@ -89,7 +89,7 @@ TEST_F(ProjectFileTest, AFileThatIsOneRecipeWritesBesideItself)
     ASSERT_TRUE(recipes) << recipes.error().toStdString();
     ASSERT_EQ(recipes->size(), 1);
     EXPECT_TRUE(recipes->first().name.isEmpty());
-    EXPECT_EQ(recipes->first().options.platform, 6);
+    EXPECT_EQ(recipes->first().options.platform.choice(), Platform::ScaledImageSet);
     EXPECT_EQ(recipes->first().options.output, QDir::cleanPath(m_dir.path()));
 }
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "catalog/iconsetcheck.h"
+#include "check/iconsetcheck.h"
 
 namespace {
 

@@ -25,14 +25,14 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        m_host.folder = m_dir.filePath(u"Save"_s);
+        m_request.saveFolder = m_dir.filePath(u"Save"_s);
         const QString sourcePath = m_dir.filePath(u"source.png"_s);
         test::writeTestPicture(sourcePath, QSize(256, 256), false);
         m_source = *SourceImage::load(sourcePath);
         ASSERT_FALSE(m_source.isNull());
     }
 
-    QString iconSet() const { return m_host.folder + u"/AppIcon.appiconset"_s; }
+    QString iconSet() const { return m_request.saveFolder + u"/AppIcon.appiconset"_s; }
     QString iconSetFile(const QString &name) const { return iconSet() + u'/' + name; }
 
     ContentsDocument readContents() const
@@ -50,12 +50,14 @@ protected:
 
     GenerationReport generate(const QString &tablePath)
     {
-        IconGenerator generator(m_host, tablePath);
+        m_request.sizeTable = tablePath;
+        IconGenerator generator(m_request, m_host);
         return generator.generateIconsWithImage(m_source);
     }
 
     QTemporaryDir m_dir;
     RecordingHost m_host;
+    GenerationRequest m_request;
     SourceImage m_source;
 };
 
@@ -66,8 +68,8 @@ const QList<Rows> workedExample = {
 
 TEST_F(IconGeneratorTest, IphoneAndIpadAtScaleFactorTwoMakeTheWorkedExample)
 {
-    m_host.choice = 2;
-    m_host.scaleFactor = 2;
+    m_request.platform = Platform::fromChoice(2);
+    m_request.scaleFactor = 2;
     const GenerationReport report = generate(table(workedExample));
     EXPECT_TRUE(report.succeeded());
 
@@ -100,13 +102,14 @@ TEST_F(IconGeneratorTest, IphoneAndIpadAtScaleFactorTwoMakeTheWorkedExample)
                                      u"Icon-76.png"_s, u"Icon-83_5@2x.png"_s, u"Already exist"_s};
     EXPECT_EQ(m_host.logLines, expectedLog);
     // Two passes ask to show the save folder; one action shows it once.
-    EXPECT_EQ(m_host.shownFolders, QStringList{m_host.folder});
+    EXPECT_EQ(m_host.shownFolders, QStringList{m_request.saveFolder});
 }
 
 TEST_F(IconGeneratorTest, TheShippedTableMakesACompleteIphoneAndIpadCatalog)
 {
-    m_host.choice = 2;
-    IconGenerator generator(m_host, test::shippedSizeTable());
+    m_request.platform = Platform::fromChoice(2);
+    m_request.sizeTable = test::shippedSizeTable();
+    IconGenerator generator(m_request, m_host);
     ASSERT_TRUE(generator.generateIconsWithImage(m_source).succeeded());
     const ContentsDocument contents = readContents();
     EXPECT_EQ(contents.images.size(), 18);
@@ -131,7 +134,7 @@ TEST_F(IconGeneratorTest, TheShippedTableMakesACompleteIphoneAndIpadCatalog)
 TEST_F(IconGeneratorTest, TheEmptyCatalogChoicesWriteOnlyContentsJson)
 {
     for (const int choice : {4, 5}) {
-        m_host.choice = choice;
+        m_request.platform = Platform::fromChoice(choice);
         m_host.shownFolders.clear();
         EXPECT_TRUE(generate(table(workedExample)).succeeded());
         EXPECT_TRUE(QFileInfo(iconSet()).isDir());
@@ -143,7 +146,7 @@ TEST_F(IconGeneratorTest, TheEmptyCatalogChoicesWriteOnlyContentsJson)
 
 TEST_F(IconGeneratorTest, AllThreeIdiomsWriteIntoOneFolderAndListOnlyIphoneAndIpad)
 {
-    m_host.choice = 3;
+    m_request.platform = Platform::fromChoice(3);
     const QList<Rows> idioms = {{{u"Icon-20@2x"_s, u"{40, 40}"_s}},
                                 {{u"Icon-76"_s, u"{76, 76}"_s}},
                                 {{u"Icon-24@2x"_s, u"{48, 48}"_s}, {u"watch-marketing"_s, u"{1024, 1024}"_s}}};
@@ -159,23 +162,23 @@ TEST_F(IconGeneratorTest, AllThreeIdiomsWriteIntoOneFolderAndListOnlyIphoneAndIp
 
 TEST_F(IconGeneratorTest, AnEmptyPassStillShowsTheFolder)
 {
-    m_host.choice = 0;
+    m_request.platform = Platform::fromChoice(0);
     EXPECT_TRUE(generate(table({{}, {}, {}})).succeeded());
-    EXPECT_EQ(m_host.shownFolders, QStringList{m_host.folder});
+    EXPECT_EQ(m_host.shownFolders, QStringList{m_request.saveFolder});
     EXPECT_TRUE(readContents().images.isEmpty());
 }
 
 TEST_F(IconGeneratorTest, ASecondRunReplacesItsFilesAndKeepsTheOthers)
 {
     const QString tablePath = table(workedExample);
-    m_host.choice = 3;
+    m_request.platform = Platform::fromChoice(3);
     ASSERT_TRUE(generate(tablePath).succeeded());
     QFile stale(iconSetFile(u"Icon-29@2x.png"_s));
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
     stale.write("not a picture");
     stale.close();
 
-    m_host.choice = 0;
+    m_request.platform = Platform::fromChoice(0);
     ASSERT_TRUE(generate(tablePath).succeeded());
     EXPECT_EQ(test::readImage(iconSetFile(u"Icon-29@2x.png"_s)).width, 58);
     EXPECT_TRUE(QFileInfo::exists(iconSetFile(u"Icon-76.png"_s)));
@@ -190,9 +193,9 @@ TEST_F(IconGeneratorTest, PixelSizesNeverDependOnTheScreen)
 {
     const QString tablePath =
         table({{{u"Icon-wide@2x"_s, u"{100, 50}"_s}, {u"Icon-83_5@2x"_s, u"{167, 167}"_s}}, {}, {}});
-    m_host.choice = 0;
+    m_request.platform = Platform::fromChoice(0);
     for (const double factor : {1.0, 2.0, 1.25, 3.0}) {
-        m_host.scaleFactor = factor;
+        m_request.scaleFactor = factor;
         ASSERT_TRUE(generate(tablePath).succeeded());
         EXPECT_EQ(test::readImage(iconSetFile(u"Icon-wide@2x.png"_s)).size(), QSize(100, 50)) << factor;
         EXPECT_EQ(test::readImage(iconSetFile(u"Icon-83_5@2x.png"_s)).size(), QSize(167, 167)) << factor;
@@ -201,7 +204,7 @@ TEST_F(IconGeneratorTest, PixelSizesNeverDependOnTheScreen)
 
 TEST_F(IconGeneratorTest, ANonAsciiIconNameKeepsItsFileAndTheCatalog)
 {
-    m_host.choice = 0;
+    m_request.platform = Platform::fromChoice(0);
     ASSERT_TRUE(generate(table({{{u"Icône-20@2x"_s, u"{40, 40}"_s}}, {}, {}})).succeeded());
     EXPECT_TRUE(QFileInfo::exists(iconSetFile(u"Icône-20@2x.png"_s)));
     const ContentsDocument contents = readContents();
@@ -211,18 +214,18 @@ TEST_F(IconGeneratorTest, ANonAsciiIconNameKeepsItsFileAndTheCatalog)
 
 TEST_F(IconGeneratorTest, APercentSignIsPartOfTheFolderName)
 {
-    m_host.folder = m_dir.filePath(u"My%20Icons"_s);
-    m_host.choice = 0;
+    m_request.saveFolder = m_dir.filePath(u"My%20Icons"_s);
+    m_request.platform = Platform::fromChoice(0);
     ASSERT_TRUE(generate(table(workedExample)).succeeded());
     EXPECT_TRUE(QFileInfo::exists(m_dir.filePath(u"My%20Icons/AppIcon.appiconset/Contents.json"_s)));
     EXPECT_TRUE(QFileInfo::exists(m_dir.filePath(u"My%20Icons/AppIcon.appiconset/Icon-29@2x.png"_s)));
     EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(u"My Icons"_s)));
-    EXPECT_EQ(m_host.shownFolders, QStringList{m_host.folder});
+    EXPECT_EQ(m_host.shownFolders, QStringList{m_request.saveFolder});
 }
 
 TEST_F(IconGeneratorTest, AMissingSizeTableIsReportedAndStillWritesAnEmptyCatalog)
 {
-    m_host.choice = 2;
+    m_request.platform = Platform::fromChoice(2);
     const GenerationReport report = generate(m_dir.filePath(u"nowhere/SizeFile.plist"_s));
     ASSERT_EQ(report.failures.size(), 1);
     EXPECT_TRUE(report.failures[0].path.endsWith(u"nowhere/SizeFile.plist"_s));
@@ -233,7 +236,7 @@ TEST_F(IconGeneratorTest, AMissingSizeTableIsReportedAndStillWritesAnEmptyCatalo
 
 TEST_F(IconGeneratorTest, AFileInTheWayFailsAloneAndTheRestIsWritten)
 {
-    m_host.choice = 0;
+    m_request.platform = Platform::fromChoice(0);
     ASSERT_TRUE(QDir().mkpath(iconSetFile(u"Icon-60@3x.png"_s)));
     const GenerationReport report = generate(table(workedExample));
     ASSERT_EQ(report.failures.size(), 1);
@@ -251,15 +254,16 @@ TEST_F(IconGeneratorTest, AFileInTheWayFailsAloneAndTheRestIsWritten)
 TEST_F(IconGeneratorTest, AnUnwritableSaveFolderIsOneFailureAndNothingIsDrawn)
 {
     // A plain file where the save folder should be: no folder can be made inside it, even by root.
-    QFile blocker(m_host.folder);
+    QFile blocker(m_request.saveFolder);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     for (const int choice : {0, 6}) {
-        m_host.choice = choice;
-        IconGenerator generator(m_host, table(workedExample));
+        m_request.platform = Platform::fromChoice(choice);
+        m_request.sizeTable = table(workedExample);
+        IconGenerator generator(m_request, m_host);
         const GenerationReport report = generator.generate(m_source);
         ASSERT_EQ(report.failures.size(), 1) << choice;
-        EXPECT_TRUE(report.failures[0].path.startsWith(m_host.folder));
+        EXPECT_TRUE(report.failures[0].path.startsWith(m_request.saveFolder));
         EXPECT_TRUE(report.written.isEmpty());
         EXPECT_TRUE(generator.images().isEmpty());
     }
@@ -269,7 +273,7 @@ TEST_F(IconGeneratorTest, AnUnwritableSaveFolderIsOneFailureAndNothingIsDrawn)
 
 TEST_F(IconGeneratorTest, RunsAreByteForByteRepeatable)
 {
-    m_host.choice = 2;
+    m_request.platform = Platform::fromChoice(2);
     const QString tablePath = table(workedExample);
     ASSERT_TRUE(generate(tablePath).succeeded());
     QFile first(iconSetFile(u"ios-marketing.png"_s));
@@ -283,7 +287,7 @@ TEST_F(IconGeneratorTest, RunsAreByteForByteRepeatable)
 
 TEST_F(IconGeneratorTest, OpaqueIconsAreWrittenWithoutAlphaAndTransparentOnesWithIt)
 {
-    m_host.choice = 0;
+    m_request.platform = Platform::fromChoice(0);
     const QString tablePath = table(workedExample);
     GenerationReport report = generate(tablePath);
     EXPECT_FALSE(report.sourceHasTransparency);
@@ -305,9 +309,9 @@ TEST_F(IconGeneratorTest, ABackgroundColourFillsTransparencyInEveryIcon)
     const QString transparent = m_dir.filePath(u"transparent.png"_s);
     test::writeTestPicture(transparent, QSize(256, 256), true);
     m_source = *SourceImage::load(transparent);
-    m_host.choice = 0;
-    m_host.rounded = true;
-    m_host.background = RgbColor{255, 128, 0};
+    m_request.platform = Platform::fromChoice(0);
+    m_request.rounded = true;
+    m_request.background = RgbColor{255, 128, 0};
     ASSERT_TRUE(generate(table(workedExample)).succeeded());
     for (const char16_t *name : {u"ios-marketing.png", u"Icon-29@2x.png", u"Icon-60@3x.png"}) {
         const test::DecodedImage image = test::readImage(iconSetFile(QString::fromUtf16(name)));
@@ -323,21 +327,21 @@ TEST_F(IconGeneratorTest, ABackgroundColourFillsTransparencyInEveryIcon)
 
 TEST_F(IconGeneratorTest, ThePlanListsWhatTheChoiceWouldMake)
 {
-    m_host.choice = 1;
-    IconGenerator generator(m_host, table(workedExample));
-    const OutputPlan plan = generator.outputPlan();
+    m_request.platform = Platform::fromChoice(1);
+    m_request.sizeTable = table(workedExample);
+    const OutputPlan plan = IconGenerator::outputPlan(m_request);
     ASSERT_EQ(plan.outputs.size(), 3);
     EXPECT_EQ(plan.outputs[1].name, u"Icon-83_5@2x"_s);
     EXPECT_EQ(plan.outputs[1].pixels, QSize(167, 167));
     EXPECT_TRUE(plan.stretched);
-    m_host.choice = 6;
-    EXPECT_FALSE(generator.outputPlan().stretched);
+    m_request.platform = Platform::fromChoice(6);
+    EXPECT_FALSE(IconGenerator::outputPlan(m_request).stretched);
 }
 
 TEST_F(IconGeneratorTest, ANameGivenTwoSizesKeepsItsFirstRowAndEachRepeatIsReported)
 {
     // Twice in the iPhone dictionary, and again at another size in the iPad pass of the same run.
-    m_host.choice = 2;
+    m_request.platform = Platform::fromChoice(2);
     const GenerationReport report = generate(table({{{u"Same"_s, u"{10, 10}"_s}, {u"Same"_s, u"{30, 30}"_s}},
                                                     {{u"Same"_s, u"{20, 20}"_s}, {u"Icon-76"_s, u"{76, 76}"_s}},
                                                     {}}));
@@ -356,10 +360,10 @@ TEST_F(IconGeneratorTest, ANameGivenTwoSizesKeepsItsFirstRowAndEachRepeatIsRepor
 
 TEST_F(IconGeneratorTest, NamesThatWouldLeaveTheFolderAreRefused)
 {
-    m_host.choice = 0;
+    m_request.platform = Platform::fromChoice(0);
     const GenerationReport report = generate(table({{{u"../escape"_s, u"{40, 40}"_s}}, {}, {}}));
     ASSERT_EQ(report.failures.size(), 1);
-    EXPECT_FALSE(QFileInfo::exists(m_host.folder + u"/escape.png"_s));
+    EXPECT_FALSE(QFileInfo::exists(m_request.saveFolder + u"/escape.png"_s));
     // Nor is it listed: the catalog names only files that are there.
     EXPECT_TRUE(readContents().images.isEmpty());
 }

@@ -4,24 +4,19 @@
 
 #include <QDir>
 
-#include "support/testsupport.h"
-
 namespace iconsmith {
 namespace {
 
-using test::RecordingHost;
-
 QString iconSetFolder(const QString &text, int choice)
 {
-    RecordingHost host;
-    host.folder = text;
-    host.choice = choice;
-    return OutputPaths(host).appiconsetPathString();
+    return OutputPaths(text, Platform::fromChoice(choice)).appiconsetPathString();
 }
 
-TEST(OutputPaths, TheScaledImageChoiceWritesIntoTheSaveFolderItself)
+TEST(OutputPaths, TheScaledImageChoiceAndTheTargetsWriteIntoTheSaveFolderItself)
 {
     EXPECT_EQ(iconSetFolder(QStringLiteral("/Volumes/Work/Icons"), 6), QStringLiteral("/Volumes/Work/Icons"));
+    EXPECT_EQ(OutputPaths(QStringLiteral("/Volumes/Work/Icons"), Platform::targets()).appiconsetPathString(),
+              QStringLiteral("/Volumes/Work/Icons"));
     for (const int choice : {-1, 0, 1, 2, 3, 4, 5})
         EXPECT_EQ(iconSetFolder(QStringLiteral("/Volumes/Work/Icons"), choice),
                   QStringLiteral("/Volumes/Work/Icons/AppIcon.appiconset"))
@@ -37,11 +32,9 @@ TEST(OutputPaths, TheTextIsUsedLiterallyWithoutPercentDecoding)
               QStringLiteral("/Volumes/Work/Caf%C3%A9/AppIcon.appiconset"));
     EXPECT_EQ(iconSetFolder(QStringLiteral("/Volumes/Work/100%"), 0),
               QStringLiteral("/Volumes/Work/100%/AppIcon.appiconset"));
-    RecordingHost host;
-    host.folder = QStringLiteral("/Volumes/Work/My%20Icons");
-    EXPECT_EQ(OutputPaths(host).appiconsetPath().toLocalFile(),
-              QStringLiteral("/Volumes/Work/My%20Icons/AppIcon.appiconset"));
-    EXPECT_EQ(OutputPaths(host).encodingPathString(), QStringLiteral("/Volumes/Work/My%20Icons"));
+    const OutputPaths paths(QStringLiteral("/Volumes/Work/My%20Icons"), Platform::fromChoice(2));
+    EXPECT_EQ(paths.appiconsetPath().toLocalFile(), QStringLiteral("/Volumes/Work/My%20Icons/AppIcon.appiconset"));
+    EXPECT_EQ(paths.encodingPathString(), QStringLiteral("/Volumes/Work/My%20Icons"));
 }
 
 TEST(OutputPaths, ATrailingSeparatorIsKeptAndNamesTheSameFolder)
@@ -60,19 +53,6 @@ TEST(OutputPaths, ALeadingTildeStandsForTheHomeFolder)
     // Only a leading "~" alone or before "/" is expanded.
     EXPECT_EQ(iconSetFolder(QStringLiteral("~other/Icons"), 6), QStringLiteral("~other/Icons"));
     EXPECT_EQ(iconSetFolder(QStringLiteral("/tmp/~/Icons"), 6), QStringLiteral("/tmp/~/Icons"));
-}
-
-TEST(OutputPaths, EveryCallReadsTheHostAfresh)
-{
-    RecordingHost host;
-    host.folder = QStringLiteral("/a");
-    host.choice = 0;
-    const OutputPaths paths(host);
-    EXPECT_EQ(paths.appiconsetPathString(), QStringLiteral("/a/AppIcon.appiconset"));
-    host.choice = 6;
-    EXPECT_EQ(paths.appiconsetPathString(), QStringLiteral("/a"));
-    host.folder = QStringLiteral("/b");
-    EXPECT_EQ(paths.appiconsetPathString(), QStringLiteral("/b"));
 }
 
 } // namespace

@@ -21,8 +21,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        m_host.choice = 6;
-        m_host.folder = m_dir.filePath(u"Save/Images"_s);
+        m_request.platform = Platform::fromChoice(6);
+        m_request.saveFolder = m_dir.filePath(u"Save/Images"_s);
     }
 
     QList<QSize> generate(QSize sourceSize, bool zoomIn)
@@ -30,17 +30,19 @@ protected:
         const QString path = m_dir.filePath(u"source.png"_s);
         test::writeTestPicture(path, sourceSize, true);
         const SourceImage source = *SourceImage::load(path);
-        m_host.zoomIn = zoomIn;
-        IconGenerator generator(m_host, test::shippedSizeTable());
+        m_request.zoomIn = zoomIn;
+        m_request.sizeTable = test::shippedSizeTable();
+        IconGenerator generator(m_request, m_host);
         m_report = generator.generateScaleImage(source);
         QList<QSize> sizes;
         for (const char16_t *name : {u"Image.png", u"Image@2x.png", u"Image@3x.png"})
-            sizes << test::readImage(m_host.folder + u'/' + QString::fromUtf16(name)).size();
+            sizes << test::readImage(m_request.saveFolder + u'/' + QString::fromUtf16(name)).size();
         return sizes;
     }
 
     QTemporaryDir m_dir;
     RecordingHost m_host;
+    GenerationRequest m_request;
     GenerationReport m_report;
 };
 
@@ -62,9 +64,9 @@ TEST_F(ScaledImageSetTest, ZoomOutPutsTheSourceSizeAtThreeX)
 
 TEST_F(ScaledImageSetTest, SizesAreInSourcePixelsWhateverTheScreen)
 {
-    m_host.scaleFactor = 2;
+    m_request.scaleFactor = 2;
     EXPECT_EQ(generate(QSize(300, 300), false), (QList<QSize>{{100, 100}, {200, 200}, {300, 300}}));
-    m_host.scaleFactor = 1.5;
+    m_request.scaleFactor = 1.5;
     EXPECT_EQ(generate(QSize(120, 60), true), (QList<QSize>{{120, 60}, {240, 120}, {360, 180}}));
 }
 
@@ -73,11 +75,11 @@ TEST_F(ScaledImageSetTest, WritesIntoTheSaveFolderAndLeavesTheCatalogAlone)
     generate(QSize(30, 30), true);
     EXPECT_TRUE(m_report.succeeded());
     // The folder and its missing parent were created.
-    EXPECT_EQ(QDir(m_host.folder).entryList(QDir::Files, QDir::Name),
+    EXPECT_EQ(QDir(m_request.saveFolder).entryList(QDir::Files, QDir::Name),
               (QStringList{u"Image.png"_s, u"Image@2x.png"_s, u"Image@3x.png"_s}));
-    EXPECT_FALSE(QFileInfo::exists(m_host.folder + u"/AppIcon.appiconset"_s));
+    EXPECT_FALSE(QFileInfo::exists(m_request.saveFolder + u"/AppIcon.appiconset"_s));
     EXPECT_TRUE(m_host.logLines.isEmpty());
-    EXPECT_EQ(m_host.shownFolders, QStringList{m_host.folder});
+    EXPECT_EQ(m_host.shownFolders, QStringList{m_request.saveFolder});
 }
 
 TEST_F(ScaledImageSetTest, ASecondRunReplacesTheFilesAndShowsTheFolderAgain)

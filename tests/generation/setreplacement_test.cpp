@@ -1,6 +1,6 @@
 #include "generation/existingset.h"
-#include "generation/icongenerator.h"
 #include "generation/runcontrol.h"
+#include "generation/runplan.h"
 #include "generation/stagedfolder.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "catalog/iconsetcheck.h"
+#include "check/iconsetcheck.h"
 #include "codec/sourceimage.h"
 #include "support/testsupport.h"
 
@@ -39,33 +39,36 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        m_host.folder = m_dir.filePath(u"Save"_s);
+        m_request.saveFolder = m_dir.filePath(u"Save"_s);
         const QString sourcePath = m_dir.filePath(u"source.png"_s);
         test::writeTestPicture(sourcePath, QSize(1024, 1024), false);
         m_source = *SourceImage::load(sourcePath);
         ASSERT_FALSE(m_source.isNull());
     }
 
-    [[nodiscard]] QString iconSet() const { return m_host.folder + u"/AppIcon.appiconset"_s; }
+    [[nodiscard]] QString iconSet() const { return m_request.saveFolder + u"/AppIcon.appiconset"_s; }
 
-    GenerationReport generate(int choice, RunControl *control = nullptr)
+    [[nodiscard]] Result<RunPlan> plan(int choice)
     {
-        m_host.choice = choice;
-        IconGenerator generator(m_host, test::shippedSizeTable());
-        generator.setRunControl(control);
-        return generator.generate(m_source);
+        m_request.platform = Platform::fromChoice(choice);
+        m_request.sizeTable = test::shippedSizeTable();
+        m_request.source = m_source;
+        return RunPlan::prepare(m_request);
     }
 
-    [[nodiscard]] ExistingSet::Conflict conflictFor(int choice)
+    GenerationReport generate(int choice, bool replace = false, RunControl *control = nullptr)
     {
-        m_host.choice = choice;
-        const IconGenerator generator(m_host, test::shippedSizeTable());
-        return ExistingSet::read(generator.appiconsetPathString())
-            .conflictWith(ExistingSet::fileNames(generator.outputPlan()));
+        Result<RunPlan> prepared = plan(choice);
+        EXPECT_TRUE(prepared) << qPrintable(prepared.error());
+        prepared->setReplaceExisting(replace);
+        return prepared->run(m_host, control);
     }
+
+    [[nodiscard]] ExistingSet::Conflict conflictFor(int choice) { return plan(choice)->conflict(); }
 
     QTemporaryDir m_dir;
     RecordingHost m_host;
+    GenerationRequest m_request;
     SourceImage m_source;
 };
 
@@ -94,9 +97,7 @@ TEST_F(SetReplacementTest, ReplacingPutsTheOldSetInTheTrashAndTheNewOneInPlaceWh
 {
     ASSERT_TRUE(generate(0).succeeded());
     m_host.shownFolders.clear();
-    RunControl control;
-    control.setReplaceExistingSet(true);
-    const GenerationReport report = generate(1, &control);
+    const GenerationReport report = generate(1, true);
 
     ASSERT_TRUE(report.succeeded()) << qPrintable(report.failures.value(0).reason);
     EXPECT_TRUE(IconSetCheck::check(iconSet()).passed());
@@ -109,7 +110,7 @@ TEST_F(SetReplacementTest, ReplacingPutsTheOldSetInTheTrashAndTheNewOneInPlaceWh
         inTrash << it.next();
     EXPECT_FALSE(inTrash.isEmpty()) << qPrintable(trashed);
     EXPECT_EQ(
-        everythingBelow(m_host.folder),
+        everythingBelow(m_request.saveFolder),
         QStringList{u"AppIcon.appiconset"_s} +
             [this] {
                 QStringList files;
@@ -125,16 +126,16 @@ TEST_F(SetReplacementTest, ReplacingPutsTheOldSetInTheTrashAndTheNewOneInPlaceWh
 
 TEST_F(SetReplacementTest, WithoutATrashNothingIsReplacedAndNothingDeleted)
 {
-    ASSERT_TRUE(QDir().mkpath(m_host.folder + u"/Old"_s));
-    QFile kept(m_host.folder + u"/Old/kept.png"_s);
+    ASSERT_TRUE(QDir().mkpath(m_request.saveFolder + u"/Old"_s));
+    QFile kept(m_request.saveFolder + u"/Old/kept.png"_s);
     ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
     kept.write("the user's own file");
     kept.close();
 
-    StagedFolder staged(m_host.folder + u"/Old"_s, StagedFolder::Mode::Replace);
+    StagedFolder staged(m_request.saveFolder + u"/Old"_s, StagedFolder::Mode::Replace);
     staged.setTrash([](const QString &) -> Result<void> { return Failure{u"no trash here"_s}; });
     ASSERT_TRUE(staged.create());
-    QFile fresh(staged.stagedPath(m_host.folder + u"/Old/new.png"_s));
+    QFile fresh(staged.stagedPath(m_request.saveFolder + u"/Old/new.png"_s));
     ASSERT_TRUE(fresh.open(QIODevice::WriteOnly));
     fresh.close();
 
@@ -142,7 +143,7 @@ TEST_F(SetReplacementTest, WithoutATrashNothingIsReplacedAndNothingDeleted)
     ASSERT_EQ(problems.size(), 1);
     EXPECT_EQ(problems[0].path, staged.target());
     EXPECT_TRUE(problems[0].reason.contains(u"no trash here"_s)) << qPrintable(problems[0].reason);
-    EXPECT_EQ(everythingBelow(m_host.folder), (QStringList{u"Old"_s, u"Old/kept.png"_s}));
+    EXPECT_EQ(everythingBelow(m_request.saveFolder), (QStringList{u"Old"_s, u"Old/kept.png"_s}));
 }
 
 TEST_F(SetReplacementTest, ACancelledRunLeavesTheFolderAsItWas)
@@ -152,14 +153,13 @@ TEST_F(SetReplacementTest, ACancelledRunLeavesTheFolderAsItWas)
     for (const bool replace : {false, true}) {
         SCOPED_TRACE(replace);
         RunControl control;
-        control.setReplaceExistingSet(replace);
         // Stops the run from inside, after its first file, as a Cancel button would.
         control.setProgressHandler([&control](int finished) {
             if (finished == 1)
                 control.cancel();
         });
         m_host.shownFolders.clear();
-        const GenerationReport report = generate(3, &control);
+        const GenerationReport report = generate(3, replace, &control);
         EXPECT_TRUE(report.cancelled);
         EXPECT_TRUE(report.written.isEmpty());
         EXPECT_TRUE(report.failures.isEmpty());
@@ -169,10 +169,10 @@ TEST_F(SetReplacementTest, ACancelledRunLeavesTheFolderAsItWas)
     }
 
     // A scaled image set into a folder that is not there yet: the folder does not appear.
-    m_host.folder = m_dir.filePath(u"New/Images"_s);
+    m_request.saveFolder = m_dir.filePath(u"New/Images"_s);
     RunControl control;
     control.cancel();
-    EXPECT_TRUE(generate(6, &control).cancelled);
+    EXPECT_TRUE(generate(6, false, &control).cancelled);
     EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(u"New"_s)));
 }
 

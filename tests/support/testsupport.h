@@ -17,26 +17,13 @@
 
 namespace iconsmith::test {
 
-/** A generation host over plain values that records what the generation asked of the desktop. */
+/** A generation host that records what the generation asked of the desktop. */
 class RecordingHost : public GenerationHost
 {
 public:
-    int choice = 2;
-    QString folder;
-    bool rounded = false;
-    bool zoomIn = true;
-    double scaleFactor = 1.0;
-    std::optional<RgbColor> background;
-
     QStringList shownFolders;
     QStringList logLines;
 
-    [[nodiscard]] int platformChoice() const override { return choice; }
-    [[nodiscard]] QString saveFolderText() const override { return folder; }
-    [[nodiscard]] bool isRoundedCornerOn() const override { return rounded; }
-    [[nodiscard]] bool isZoomInOn() const override { return zoomIn; }
-    [[nodiscard]] double backingScaleFactor() const override { return scaleFactor; }
-    [[nodiscard]] std::optional<RgbColor> backgroundColor() const override { return background; }
     void showFolder(const QString &path) override { shownFolders << path; }
     void logLine(const QString &line) override { logLines << line; }
 };

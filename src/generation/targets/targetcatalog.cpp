@@ -73,4 +73,23 @@ Result<QStringList> TargetCatalog::parse(const QString &list)
     return ordered;
 }
 
+QString TargetCatalog::pictureName(SourceRole role)
+{
+    switch (role) {
+    case SourceRole::Dark:
+        return tr("Dark");
+    case SourceRole::Tinted:
+        return tr("Tinted");
+    case SourceRole::Monochrome:
+        return tr("Monochrome");
+    case SourceRole::AndroidForeground:
+        return tr("Android foreground");
+    case SourceRole::AndroidBackground:
+        return tr("Android background");
+    case SourceRole::Main:
+        break;
+    }
+    return tr("Source");
+}
+
 } // namespace iconsmith

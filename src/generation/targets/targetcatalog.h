@@ -34,6 +34,8 @@ public:
      * "everything" stand for several. Fails on an unknown name, naming it.
      */
     static Result<QStringList> parse(const QString &list);
+    /** What the picture of @p role is for, as a user names it ("Dark", "Android foreground"). */
+    static QString pictureName(SourceRole role);
 };
 
 } // namespace iconsmith

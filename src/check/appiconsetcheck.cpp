@@ -1,4 +1,4 @@
-#include "catalog/appiconsetcheck.h"
+#include "check/appiconsetcheck.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -9,8 +9,8 @@
 #include <cmath>
 
 #include "catalog/catalogentry.h"
-#include "catalog/checkscope.h"
 #include "catalog/contentsdocument.h"
+#include "check/checkscope.h"
 #include "codec/inputlimits.h"
 
 namespace iconsmith {

@@ -1,4 +1,4 @@
-#include "catalog/webfoldercheck.h"
+#include "check/webfoldercheck.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -8,8 +8,8 @@
 #include <QSet>
 #include <QUrl>
 
-#include "catalog/checkscope.h"
-#include "catalog/containercheck.h"
+#include "check/checkscope.h"
+#include "check/containercheck.h"
 #include "codec/inputlimits.h"
 
 namespace iconsmith {

@@ -1,10 +1,10 @@
-#include "catalog/containercheck.h"
+#include "check/containercheck.h"
 
 #include <QByteArrayView>
 #include <QHash>
 #include <QSet>
 
-#include "catalog/checkscope.h"
+#include "check/checkscope.h"
 #include "codec/icnsreader.h"
 #include "codec/icoreader.h"
 #include "codec/inputlimits.h"

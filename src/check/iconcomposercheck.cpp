@@ -1,10 +1,10 @@
-#include "catalog/iconcomposercheck.h"
+#include "check/iconcomposercheck.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "catalog/checkscope.h"
+#include "check/checkscope.h"
 #include "codec/inputlimits.h"
 
 namespace iconsmith {

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "catalog/checkreport.h"
+#include "check/checkreport.h"
 #include "codec/imageheader.h"
 #include "common/result.h"
 

@@ -1,4 +1,4 @@
-#include "catalog/iconsetcheck.h"
+#include "check/iconsetcheck.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -6,16 +6,16 @@
 #include <cmath>
 #include <optional>
 
-#include "catalog/androidrescheck.h"
-#include "catalog/appiconsetcheck.h"
-#include "catalog/checkscope.h"
-#include "catalog/containercheck.h"
-#include "catalog/hicolorcheck.h"
-#include "catalog/iconcomposercheck.h"
-#include "catalog/iconsetfinder.h"
-#include "catalog/scaledsetcheck.h"
 #include "catalog/sizetable.h"
-#include "catalog/webfoldercheck.h"
+#include "check/androidrescheck.h"
+#include "check/appiconsetcheck.h"
+#include "check/checkscope.h"
+#include "check/containercheck.h"
+#include "check/hicolorcheck.h"
+#include "check/iconcomposercheck.h"
+#include "check/iconsetfinder.h"
+#include "check/scaledsetcheck.h"
+#include "check/webfoldercheck.h"
 
 namespace iconsmith {
 

@@ -1,4 +1,4 @@
-#include "catalog/scaledsetcheck.h"
+#include "check/scaledsetcheck.h"
 
 #include <QSet>
 
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <optional>
 
-#include "catalog/checkscope.h"
+#include "check/checkscope.h"
 
 namespace iconsmith {
 

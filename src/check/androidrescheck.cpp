@@ -1,4 +1,4 @@
-#include "catalog/androidrescheck.h"
+#include "check/androidrescheck.h"
 
 #include <QDir>
 #include <QHash>
@@ -8,7 +8,7 @@
 
 #include <cmath>
 
-#include "catalog/checkscope.h"
+#include "check/checkscope.h"
 #include "codec/inputlimits.h"
 
 namespace iconsmith {

@@ -1,9 +1,9 @@
-#include "catalog/hicolorcheck.h"
+#include "check/hicolorcheck.h"
 
 #include <QDir>
 #include <QRegularExpression>
 
-#include "catalog/checkscope.h"
+#include "check/checkscope.h"
 
 namespace iconsmith {
 

@@ -4,7 +4,7 @@
 #include <QList>
 #include <QString>
 
-#include "catalog/checkreport.h"
+#include "check/checkreport.h"
 #include "common/result.h"
 
 namespace iconsmith {

@@ -1,4 +1,4 @@
-#include "catalog/checkscope.h"
+#include "check/checkscope.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "catalog/iconsetcheck.h"
+#include "check/iconsetcheck.h"
 
 #include <gtest/gtest.h>
 
@@ -29,9 +29,11 @@ protected:
         const QString source = m_dir.filePath(u"source.png"_s);
         test::writeTestPicture(source, QSize(256, 256), false);
         test::RecordingHost host;
-        host.folder = m_dir.path();
-        host.choice = 2;
-        IconGenerator generator(host, test::shippedSizeTable());
+        GenerationRequest request;
+        request.saveFolder = m_dir.path();
+        request.platform = Platform::fromChoice(2);
+        request.sizeTable = test::shippedSizeTable();
+        IconGenerator generator(request, host);
         ASSERT_TRUE(generator.generateIconsWithImage(*SourceImage::load(source)).succeeded());
         m_set = m_dir.filePath(u"AppIcon.appiconset"_s);
     }
@@ -187,10 +189,12 @@ protected:
     void generateChoice(int choice, const QString &source)
     {
         test::RecordingHost host;
-        host.folder = out(u"p%1"_s.arg(choice));
-        host.choice = choice;
-        ASSERT_TRUE(QDir().mkpath(host.folder));
-        IconGenerator generator(host, test::shippedSizeTable());
+        GenerationRequest request;
+        request.saveFolder = out(u"p%1"_s.arg(choice));
+        request.platform = Platform::fromChoice(choice);
+        request.sizeTable = test::shippedSizeTable();
+        ASSERT_TRUE(QDir().mkpath(request.saveFolder));
+        IconGenerator generator(request, host);
         const GenerationReport report = generator.generate(*SourceImage::load(source));
         ASSERT_TRUE(report.succeeded()) << report.failures.first().reason.toStdString();
     }

@@ -1,14 +1,14 @@
-#include "catalog/iconsetfinder.h"
+#include "check/iconsetfinder.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "catalog/checkscope.h"
-#include "catalog/containercheck.h"
 #include "catalog/contentsdocument.h"
-#include "catalog/hicolorcheck.h"
-#include "catalog/scaledsetcheck.h"
-#include "catalog/webfoldercheck.h"
+#include "check/checkscope.h"
+#include "check/containercheck.h"
+#include "check/hicolorcheck.h"
+#include "check/scaledsetcheck.h"
+#include "check/webfoldercheck.h"
 
 namespace iconsmith {
 

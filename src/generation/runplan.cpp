@@ -1,0 +1,158 @@
+#include "generation/runplan.h"
+
+#include <QFileInfo>
+
+#include <exception>
+
+#include "generation/filename.h"
+#include "generation/icongenerator.h"
+#include "generation/outputpaths.h"
+#include "generation/targets/targetcatalog.h"
+
+namespace iconsmith {
+
+namespace {
+
+// Every target has a 1024-pixel image, and no image of theirs is stretched.
+OutputPlan targetsOutputPlan()
+{
+    OutputPlan plan;
+    plan.outputs.append({QStringLiteral("AppIcon"), QSize(1024, 1024)});
+    plan.stretched = false;
+    return plan;
+}
+
+QString reasonOf(const std::exception_ptr &error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::bad_alloc &) {
+        return RunPlan::tr("There was not enough memory.");
+    } catch (const std::exception &e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        return RunPlan::tr("The run stopped for a reason it could not name.");
+    }
+}
+
+SourceCheck::Facts factsOf(const SourceImage &source, bool transparent)
+{
+    return {source.size(), transparent, source.isVector()};
+}
+
+} // namespace
+
+OutputPlan RunPlan::outputPlan(const GenerationRequest &request)
+{
+    if (request.platform && request.platform->isTargets())
+        return targetsOutputPlan();
+    return IconGenerator::outputPlan(request);
+}
+
+QList<SourceWarning> RunPlan::sourceWarnings(const GenerationRequest &request, bool transparent)
+{
+    return SourceCheck::check(factsOf(request.source, transparent), outputPlan(request));
+}
+
+QString RunPlan::fileNameFor(const GenerationRequest &request)
+{
+    const QString given = request.name.trimmed();
+    if (!given.isEmpty())
+        return given;
+    const QString base = QFileInfo(request.source.origin()).completeBaseName();
+    return FileName::isPlain(base) ? base : QStringLiteral("icon");
+}
+
+Result<RunPlan> RunPlan::prepare(GenerationRequest request)
+{
+    if (!request.platform)
+        return Failure{tr("Nothing is chosen to make.")};
+    if (request.saveFolder.trimmed().isEmpty())
+        return Failure{tr("There is no save folder.")};
+    RunPlan plan(std::move(request));
+    const GenerationRequest &asked = plan.m_request;
+
+    if (asked.platform->isTargets()) {
+        if (asked.targets.isEmpty())
+            return Failure{tr("No target is chosen.")};
+        const QString name = fileNameFor(asked);
+        if (!FileName::isPlain(name))
+            return Failure{tr("\"%1\" cannot name a file: give a name without \"/\".").arg(name)};
+        // Read now, so that a picture that cannot be used stops the run before a file is made.
+        plan.m_sources.main = asked.source;
+        for (auto it = asked.pictures.begin(); it != asked.pictures.end(); ++it) {
+            const Result<SourceImage> picture = SourceImage::load(OutputPaths::expandHome(it.value()));
+            if (!picture)
+                return Failure{
+                    tr("The %1 picture cannot be used. %2").arg(TargetCatalog::pictureName(it.key()), picture.error())};
+            plan.m_sources.others.insert(it.key(), *picture);
+        }
+        plan.m_job.folder = OutputPaths::expandHome(asked.saveFolder);
+        plan.m_job.targets = asked.targets;
+        plan.m_job.options.background = asked.background;
+        plan.m_job.options.macShape = asked.macShape;
+        plan.m_job.options.androidInset = asked.androidInset;
+        plan.m_job.options.name = name;
+    }
+
+    plan.m_outputs = outputPlan(asked);
+    // Sizes that cannot be made fail before anything is written, not halfway through.
+    for (const SourceWarning &warning : SourceCheck::check(factsOf(asked.source, false), plan.m_outputs)) {
+        if (warning.kind == SourceWarning::Kind::TooLarge)
+            return Failure{warning.message};
+    }
+
+    if (asked.platform->isIconSet()) {
+        const ExistingSet existing = ExistingSet::read(plan.folder());
+        plan.m_existingFolder = existing.exists();
+        plan.m_conflict = existing.conflictWith(ExistingSet::fileNames(plan.m_outputs));
+    }
+    return plan;
+}
+
+QString RunPlan::folder() const
+{
+    return OutputPaths(m_request.saveFolder, m_request.platform).appiconsetPathString();
+}
+
+int RunPlan::expectedFiles() const
+{
+    if (m_request.platform->isTargets())
+        return 0;
+    return int(m_outputs.outputs.size()) + (m_request.platform->isIconSet() ? 1 : 0);
+}
+
+GenerationReport RunPlan::run(GenerationHost &host, RunControl *control) const
+{
+    GenerationReport report;
+    try {
+        report = m_request.platform->isTargets() ? runTargets(host, control) : runClassic(host, control);
+    } catch (...) {
+        // The generation reports its own failures, file by file; this is only what escapes it,
+        // such as memory running out.
+        report = GenerationReport();
+        report.folder = folder();
+        report.failures.append({report.folder, reasonOf(std::current_exception())});
+        return report;
+    }
+    report.warnings = sourceWarnings(m_request, report.sourceHasTransparency);
+    return report;
+}
+
+GenerationReport RunPlan::runClassic(GenerationHost &host, RunControl *control) const
+{
+    IconGenerator generator(m_request, host);
+    generator.setRunControl(control);
+    generator.setReplaceExistingSet(m_replace && m_existingFolder);
+    GenerationReport report = generator.generate(m_request.source);
+    if (m_request.platform->isIconSet())
+        report.catalog = generator.contents();
+    return report;
+}
+
+GenerationReport RunPlan::runTargets(GenerationHost &host, RunControl *control) const
+{
+    return TargetGenerator(host, control).generate(m_sources, m_job);
+}
+
+} // namespace iconsmith
