@@ -184,7 +184,7 @@ Result<CliOptions> CliOptions::fromValues(const Values &values, QString *failedO
     }
     // Left empty, the name is the source's own; one given must name a file.
     shaping.name = values.value(u"name"_s).trimmed();
-    if (isSet(u"name"_s) && !FileName::isPlain(shaping.name))
+    if (isSet(u"name"_s) && !FileName::isPlainStem(shaping.name))
         return fail(u"name"_s, tr("\"%1\" cannot name a file; give --name NAME.").arg(shaping.name));
     return options;
 }

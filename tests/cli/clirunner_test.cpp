@@ -181,16 +181,15 @@ TEST_F(CliRunnerTest, AnUnreadableSizeTableFailsAndSaysWhich)
     EXPECT_TRUE(result.err.contains(u"missing.plist"_s)) << result.err.toStdString();
 }
 
-TEST_F(CliRunnerTest, AFolderThatCannotBeMadeIsOneError)
+TEST_F(CliRunnerTest, ASaveFolderThatIsAFileIsOneErrorThatSaysSo)
 {
-    QFile blocker(m_output);
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    const CliRun result = runCli(generateArgs({u"-p"_s, u"iphone"_s}));
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err.count(u'\n'), 1) << result.err.toStdString();
-    EXPECT_TRUE(result.err.contains(m_output)) << result.err.toStdString();
-    EXPECT_TRUE(result.out.contains(u"Wrote 0 files"_s)) << result.out.toStdString();
+    test::writeBytes(m_output, "a file");
+    for (const QStringList &make : {QStringList{u"-p"_s, u"iphone"_s}, QStringList{u"--target"_s, u"windows,web"_s}}) {
+        const CliRun result = runCli(generateArgs(make));
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err.count(u'\n'), 1) << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains(u"The save folder "_s + m_output + u" is a file"_s)) << result.err.toStdString();
+    }
 }
 
 TEST_F(CliRunnerTest, WarningsGoToStandardErrorAndStrictMakesThemFail)
