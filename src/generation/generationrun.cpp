@@ -161,9 +161,15 @@ void GenerationRun::commit(Set &set)
     // What is not in place is not written: a problem means none of the set is.
     if (!problems.isEmpty())
         dropWritten(staging);
-    if (!staging.keptAt().isEmpty())
+    if (!staging.keptAt().isEmpty()) {
+        // Named as the set is named, unless the set's name is a link and the old set lies elsewhere.
+        const QFileInfo target(staging.target());
+        const QFileInfo kept(staging.keptAt());
+        const QString keptAt = kept.path() == target.absolutePath() ? target.path() + u'/' + kept.fileName()
+                                                                    : kept.filePath();
         m_report.notes << tr("%1 could not go to the trash (%2), so the old set was kept beside it, in %3.")
-                              .arg(shown, staging.whyNotTrashed(), QDir::toNativeSeparators(staging.keptAt()));
+                              .arg(shown, staging.whyNotTrashed(), QDir::toNativeSeparators(keptAt));
+    }
 }
 
 void GenerationRun::dropWritten(const StagedFolder &staging)

@@ -22,8 +22,8 @@ namespace {
 // The nearest of @p path and its parents that is there (a link counts, dangling or not).
 QFileInfo existingAncestor(const QString &path)
 {
-    QFileInfo info(QFileInfo(path).absoluteFilePath());
-    while (!info.exists() && !info.isSymLink() && !info.isRoot())
+    QFileInfo info(QDir::cleanPath(path));
+    while (!info.exists() && !info.isSymLink() && !info.isRoot() && info.filePath() != u".")
         info.setFile(info.path());
     return info;
 }
@@ -138,10 +138,11 @@ Result<void> OutputSets::checkInputs(const QList<Place> &places, const QStringLi
             const QString shownInput = QDir::toNativeSeparators(input);
             const QString shownPlace = QDir::toNativeSeparators(place.path);
             if (place.folder)
-                return Failure{tr("%1 lies in %2, which this run replaces as a whole; it would be lost. Move it "
-                                  "out, or choose another save folder.")
+                return Failure{tr("%1 is read by this run, and lies in %2, which the run replaces as a whole. Move "
+                                  "it out, or choose another save folder.")
                                    .arg(shownInput, shownPlace)};
-            return Failure{tr("%1 would be overwritten by %2, which this run writes. Choose another save folder.")
+            return Failure{tr("%1 is read by this run, and writing %2 would overwrite it. Choose another save folder, "
+                              "or move the file.")
                                .arg(shownInput, shownPlace)};
         }
     }
@@ -154,14 +155,13 @@ Result<void> OutputSets::checkWritable(const QString &saveFolder, const QList<Pl
     const QFileInfo nearest = existingAncestor(save);
     if (!nearest.isDir()) {
         const QString shown = QDir::toNativeSeparators(save);
-        if (QDir::cleanPath(nearest.absoluteFilePath()) == QDir::cleanPath(QFileInfo(save).absoluteFilePath()))
+        if (nearest.filePath() == QDir::cleanPath(save))
             return Failure{tr("The save folder %1 is a file, not a folder.").arg(shown)};
         return Failure{tr("The save folder %1 cannot be made: %2 is a file, not a folder.")
                            .arg(shown, QDir::toNativeSeparators(nearest.filePath()))};
     }
     for (const Place &place : places) {
-        const QString real = canonical(place.path);
-        const QFileInfo info(real);
+        const QFileInfo info(canonical(place.path));
         const QString shown = QDir::toNativeSeparators(place.path);
         if (place.folder && info.exists() && !info.isDir())
             return Failure{tr("%1 is a file, where this run writes a folder. Move it away, or choose another save "
@@ -173,9 +173,9 @@ Result<void> OutputSets::checkWritable(const QString &saveFolder, const QList<Pl
                                .arg(shown)};
         // The files change in the folder itself, and the folder is renamed in its parent (a
         // set's staging folder is made beside it); every one of them that is there must let us.
-        QStringList changing{existingAncestor(info.path()).absoluteFilePath()};
+        QStringList changing{existingAncestor(QFileInfo(place.path).path()).filePath()};
         if (place.folder && info.isDir())
-            changing.prepend(real);
+            changing.prepend(place.path);
         for (const QString &folder : std::as_const(changing)) {
             if (const QString reason = notWritable(folder); !reason.isEmpty())
                 return Failure{tr("%1 cannot be written (%2): nothing was written.")

@@ -184,8 +184,9 @@ TEST_F(CliRunnerTest, AnUnreadableSizeTableFailsAndSaysWhich)
 TEST_F(CliRunnerTest, ASaveFolderThatIsAFileIsOneErrorThatSaysSo)
 {
     test::writeBytes(m_output, "a file");
-    for (const QStringList &make : {QStringList{u"-p"_s, u"iphone"_s}, QStringList{u"--target"_s, u"windows,web"_s}}) {
-        const CliRun result = runCli(generateArgs(make));
+    for (const QStringList &arguments : {generateArgs({u"-p"_s, u"iphone"_s}),
+                                         QStringList{m_source, u"-o"_s, m_output, u"--target"_s, u"windows,web"_s}}) {
+        const CliRun result = runCli(arguments);
         EXPECT_EQ(result.status, 1);
         EXPECT_EQ(result.err.count(u'\n'), 1) << result.err.toStdString();
         EXPECT_TRUE(result.err.contains(u"The save folder "_s + m_output + u" is a file"_s)) << result.err.toStdString();
