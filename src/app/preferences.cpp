@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QVariantMap>
 
+#include <algorithm>
 #include <optional>
 
 #include "generation/targets/targetcatalog.h"
@@ -21,13 +22,13 @@ bool settingsFilesAreRegular()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     const QString organization = Preferences::organizationName.toString();
-    for (const QString &file : {folder + u'/' + organization + u'/' + Preferences::applicationName.toString() + QStringLiteral(".conf"),
-                                folder + u'/' + organization + QStringLiteral(".conf")}) {
+    const QStringList files{folder + u'/' + organization + u'/' + Preferences::applicationName.toString() +
+                                QStringLiteral(".conf"),
+                            folder + u'/' + organization + QStringLiteral(".conf")};
+    return std::ranges::all_of(files, [](const QString &file) {
         const QFileInfo info(file);
-        if (info.exists() && !info.isFile())
-            return false;
-    }
-    return true;
+        return !info.exists() || info.isFile();
+    });
 }
 
 // The user's settings file, or, when it is not a regular file, values kept for as long as the

@@ -84,7 +84,7 @@ private:
         static QStringList messages;
         return messages;
     }
-    static void keep(QtMsgType type, const QMessageLogContext &, const QString &message)
+    static void keep(QtMsgType type, const QMessageLogContext & /*context*/, const QString &message)
     {
         if (type == QtDebugMsg || type == QtInfoMsg)
             return;

@@ -17,6 +17,12 @@ public:
 
     std::optional<JsonKeys::Duplicate> value(const QString &name)
     {
+        // Deeper than the reader takes: not a document it read, and the stack stays bounded.
+        const Depth deeper(m_depth);
+        if (m_depth > maxDepth) {
+            m_at = m_json.size();
+            return std::nullopt;
+        }
         skipSpace();
         if (at() == '{')
             return object(name);
@@ -34,6 +40,21 @@ public:
     }
 
 private:
+    static constexpr int maxDepth = 1024;
+
+    // Counts one more level of nesting for as long as it lives.
+    class Depth
+    {
+    public:
+        explicit Depth(int &depth) : m_depth(depth) { ++m_depth; }
+        ~Depth() { --m_depth; }
+        Depth(const Depth &) = delete;
+        Depth &operator=(const Depth &) = delete;
+
+    private:
+        int &m_depth;
+    };
+
     [[nodiscard]] char at() const { return m_at < m_json.size() ? m_json.at(m_at) : '\0'; }
 
     void skipSpace()
@@ -103,6 +124,7 @@ private:
 
     const QByteArray &m_json;
     qsizetype m_at = 0;
+    int m_depth = 0;
 };
 
 } // namespace

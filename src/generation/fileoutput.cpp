@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -106,11 +107,8 @@ bool FileOutput::isStagingName(const QString &name)
     const qsizetype at = name.lastIndexOf(marker);
     if (!name.startsWith(u'.') || at < 0 || name.size() != at + marker.size() + 8)
         return false;
-    for (const QChar c : QStringView(name).right(8)) {
-        if (!c.isDigit() && (c < u'a' || c > u'f'))
-            return false;
-    }
-    return true;
+    const QStringView digits = QStringView(name).right(8);
+    return std::ranges::all_of(digits, [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f'); });
 }
 
 bool FileOutput::isLeftoverName(const QString &name)
@@ -141,7 +139,7 @@ void FileOutput::removeStaleTemporaries(const QString &folder, Age age)
         // A writer that is still running holds the lock; the name must still be the file that
         // was judged when it is removed.
         if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_uid == ::geteuid() &&
-            (age == Age::Any || now - opened.st_mtime >= staleSeconds) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            now - opened.st_mtime >= staleSeconds && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
             ::fstatat(folderFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_ino == opened.st_ino &&
             named.st_dev == opened.st_dev)
             ::unlinkat(folderFd, entry->d_name, 0);

@@ -16,13 +16,15 @@ public:
      * temporary files that an interrupted run left in it (removeStaleTemporaries()).
      */
     static Result<void> createFolder(const QString &path);
-    /** How old a leftover must be before removeStaleTemporaries() takes it for one of a run that died. */
+    /** How old a staging folder must be before removeStaleTemporaries() takes it for one of a run that died. */
     enum class Age {
         /** Untouched for a minute: safe whatever else writes into the folder. */
         Stale,
         /**
          * Any age: for a caller that holds the folder's OutputLock, so that no other run can be
-         * writing there (a temporary file whose writer still holds it is spared all the same).
+         * staging there. (Temporary files are always judged by their age and lock: their names
+         * are plain enough that another program could use them; a run's own are inside its
+         * staging folder anyway.)
          */
         Any,
     };
@@ -31,9 +33,10 @@ public:
      * Removes from @p folder what a killed run left behind: the temporary files of
      * writeAtomically() (".NAME.xxxxxxxx.tmp") and the staging folders of StagedFolder
      * (".iconsmith-staging-xxxxxxxx", ".NAME.iconsmith-staging-xxxxxxxx"). Only names of those
-     * patterns, only regular files and real folders of this user, only those old enough by
-     * @p age, and never a file locked by a writer that is still running, so that runs writing
-     * into one folder at the same time never remove each other's files.
+     * patterns, only regular files and real folders of this user, only temporary files untouched
+     * for a minute and staging folders old enough by @p age, and never a file locked by a writer
+     * that is still running, so that runs writing into one folder at the same time never remove
+     * each other's files.
      */
     static void removeStaleTemporaries(const QString &folder, Age age = Age::Stale);
     /** Whether @p name is the name of a staging folder (see removeStaleTemporaries()). */

@@ -59,6 +59,22 @@ Result<void> linkOrCopy(const QString &from, const QString &to, fs::file_status 
     return {};
 }
 
+// Gives the folder @p to the permissions and, where this process may, the owner of @p from: a
+// set made anew keeps its folders as they were, also when root writes into a user's project.
+void keepFolderAttributes(const QString &from, const QString &to)
+{
+    std::error_code error;
+    fs::permissions(nativePath(to), fs::status(nativePath(from), error).permissions(), error);
+#if defined(Q_OS_UNIX)
+    struct stat old = {};
+    struct stat fresh = {};
+    if (::stat(QFile::encodeName(from).constData(), &old) == 0 &&
+        ::stat(QFile::encodeName(to).constData(), &fresh) == 0 &&
+        (old.st_uid != fresh.st_uid || old.st_gid != fresh.st_gid))
+        (void)::chown(QFile::encodeName(to).constData(), old.st_uid, old.st_gid);
+#endif
+}
+
 void carryInto(const QString &from, const QString &to, QList<FolderTree::Problem> &problems)
 {
     // System takes in dangling links too.
@@ -78,7 +94,7 @@ void carryInto(const QString &from, const QString &to, QList<FolderTree::Problem
                 problems.append({destination, oldIsFolder ? FolderTree::tr("A folder of that name is in the way")
                                                           : FolderTree::tr("A file of that name is in the way")});
             } else if (oldIsFolder) {
-                fs::permissions(nativePath(destination), old.permissions(), error);
+                keepFolderAttributes(source, destination);
                 carryInto(source, destination, problems);
             } else if (fs::is_regular_file(old) && fs::is_regular_file(fresh)) {
                 // The new file takes the old one's place: it keeps its permissions.
@@ -88,12 +104,11 @@ void carryInto(const QString &from, const QString &to, QList<FolderTree::Problem
         }
         if (oldIsFolder) {
             fs::create_directory(nativePath(destination), error);
-            if (!error)
-                fs::permissions(nativePath(destination), old.permissions(), error);
             if (error) {
                 problems.append({destination, reasonOf(error)});
                 continue;
             }
+            keepFolderAttributes(source, destination);
             carryInto(source, destination, problems);
         } else if (const Result<void> kept = linkOrCopy(source, destination, old); !kept) {
             problems.append({source, kept.error()});
@@ -107,9 +122,8 @@ QList<FolderTree::Problem> FolderTree::carryOver(const QString &from, const QStr
 {
     QList<Problem> problems;
     carryInto(from, to, problems);
-    std::error_code error;
-    // The set keeps the permissions of its folder, as it would had its files been written there.
-    fs::permissions(nativePath(to), fs::status(nativePath(from), error).permissions(), error);
+    // The set keeps its folder's permissions and owner, as it would had its files been written there.
+    keepFolderAttributes(from, to);
     return problems;
 }
 

@@ -29,7 +29,8 @@ public:
     /**
      * Gives @p to (a folder of new files) every entry of @p from that it does not hold itself,
      * at any depth: files as second names of the same file (hard links; a copy where the file
-     * system has none), links as links, folders made anew with their permissions. A file of
+     * system has none), links as links, folders made anew with their permissions (and owner, where this process may
+     * give it). A file of
      * @p to that replaces one of @p from takes that file's permissions, as a file written in
      * place would. The leftovers of killed runs (staging folders, temporary files) are not
      * carried. Answers what could not be carried; @p from is never changed.

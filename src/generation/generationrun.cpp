@@ -52,13 +52,18 @@ bool GenerationRun::isCancelled() const
 bool GenerationRun::createFolder(const QString &path)
 {
     Set *set = setOf(path);
-    Result<void> created = set != nullptr ? set->staging->create() : Result<void>(Failure{tr("It is outside the folders this run writes")});
+    if (set == nullptr) {
+        fail(path, tr("It is outside the folders this run writes"));
+        return false;
+    }
+    Result<void> created = set->staging->create();
     if (created)
         created = FileOutput::createFolder(set->staging->stagedPath(path));
     if (!created)
         fail(path, created.error());
     return bool(created);
 }
+
 bool GenerationRun::writeFile(const QString &path, const QByteArray &bytes, QSize pixels, bool alpha)
 {
     // Between files is where a cancelled run stops; what it wrote so far is thrown away.
@@ -86,15 +91,16 @@ bool GenerationRun::stage(const QString &path, const QByteArray &bytes)
         return false;
     }
     Set *set = setOf(path);
-    Result<void> written = set != nullptr ? set->staging->create()
-                                          : Result<void>(Failure{tr("It is outside the folders this run writes")});
-    if (written) {
-        const QString staged = set->staging->stagedPath(path);
-        if (!QFileInfo(staged).dir().exists())
-            written = FileOutput::createFolder(QFileInfo(staged).path());
-        if (written)
-            written = FileOutput::writeAtomically(staged, bytes);
+    if (set == nullptr) {
+        fail(path, tr("It is outside the folders this run writes"));
+        return false;
     }
+    Result<void> written = set->staging->create();
+    const QString staged = set->staging->stagedPath(path);
+    if (written && !QFileInfo(staged).dir().exists())
+        written = FileOutput::createFolder(QFileInfo(staged).path());
+    if (written)
+        written = FileOutput::writeAtomically(staged, bytes);
     if (!written)
         fail(path, written.error());
     return bool(written);
@@ -165,8 +171,8 @@ void GenerationRun::commit(Set &set)
         // Named as the set is named, unless the set's name is a link and the old set lies elsewhere.
         const QFileInfo target(staging.target());
         const QFileInfo kept(staging.keptAt());
-        const QString keptAt = kept.path() == target.absolutePath() ? target.path() + u'/' + kept.fileName()
-                                                                    : kept.filePath();
+        const QString keptAt =
+            kept.path() == target.absolutePath() ? target.path() + u'/' + kept.fileName() : kept.filePath();
         m_report.notes << tr("%1 could not go to the trash (%2), so the old set was kept beside it, in %3.")
                               .arg(shown, staging.whyNotTrashed(), QDir::toNativeSeparators(keptAt));
     }

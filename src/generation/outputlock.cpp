@@ -76,7 +76,7 @@ Result<OutputLock> OutputLock::acquire(const QString &folder, std::chrono::milli
             return lock;
         }
         if (errno != EWOULDBLOCK && errno != EINTR)
-            return lock; // the file system cannot lock: the run goes on as it would without
+            return lock;        // the file system cannot lock: the run goes on as it would without
         lock.m_created.clear(); // not ours to remove: the run holding the folder may be using it
         if (stop.stop_requested())
             return Failure{tr("The run was cancelled while waiting for %1.").arg(shown())};
@@ -103,8 +103,8 @@ OutputLock::~OutputLock()
 
 #else
 
-Result<OutputLock> OutputLock::acquire(const QString &folder, std::chrono::milliseconds,
-                                       const std::stop_token &, const std::function<void()> &)
+Result<OutputLock> OutputLock::acquire(const QString &folder, std::chrono::milliseconds, const std::stop_token &,
+                                       const std::function<void()> &)
 {
     // No folder locks here: the run goes on as it would without.
     OutputLock lock;

@@ -4,8 +4,8 @@
 
 #include <exception>
 
-#include "generation/fileoutput.h"
 #include "generation/filename.h"
+#include "generation/fileoutput.h"
 #include "generation/generationhost.h"
 #include "generation/icongenerator.h"
 #include "generation/outputlock.h"
@@ -61,7 +61,7 @@ QList<SourceWarning> RunPlan::sourceWarnings(const GenerationRequest &request, b
 
 QString RunPlan::fileNameFor(const GenerationRequest &request)
 {
-    const QString given = request.name.trimmed();
+    QString given = request.name.trimmed();
     if (!given.isEmpty())
         return given;
     const QString base = QFileInfo(request.source.origin()).completeBaseName();

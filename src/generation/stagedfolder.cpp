@@ -146,13 +146,15 @@ QList<StagedFolder::Problem> StagedFolder::commitFolder()
     // then takes the old folder's place in one rename: at no moment is half of a set in place.
     QList<Problem> problems;
     for (const FolderTree::Problem &problem : FolderTree::carryOver(m_real, m_path))
-        problems.append({problem.path, tr("%1; so that it is not lost, nothing of the new set was put in place")
-                                           .arg(problem.reason)});
+        problems.append(
+            {problem.path,
+             tr("%1; so that it is not lost, nothing of the new set was put in place").arg(problem.reason)});
     if (!problems.isEmpty())
         return failed(problems);
     if (const Result<void> swapped = FolderTree::exchange(m_path, m_real); !swapped)
-        return failed({{m_target, tr("The new files could not be put in place (%1); the set is as it was.")
-                                      .arg(swapped.error())}});
+        return failed(
+            {{m_target,
+              tr("The new files could not be put in place (%1); the set is as it was.").arg(swapped.error())}});
     // The staging folder holds the old set now, each file of which is in the new one or was
     // replaced by it.
     discard();
@@ -174,8 +176,9 @@ QList<StagedFolder::Problem> StagedFolder::replaceFolder()
     if (const Result<void> renamed = FolderTree::rename(m_path, m_real); !renamed) {
         if (!m_keptAt.isEmpty() && FolderTree::rename(m_keptAt, m_real)) {
             m_keptAt.clear();
-            return failed({{m_target, tr("The new files could not be put in place (%1); the set is as it was.")
-                                          .arg(renamed.error())}});
+            return failed(
+                {{m_target,
+                  tr("The new files could not be put in place (%1); the set is as it was.").arg(renamed.error())}});
         }
         // The staging folder is kept: after the old folder went to the trash it holds the only copy.
         QList<Problem> problems{{m_target, tr("The new files could not be put in place (%1); they are in %2")
@@ -225,14 +228,14 @@ QList<StagedFolder::Problem> StagedFolder::commitFiles()
             previous = m_path + QStringLiteral("/.previous-") + name;
             if (const Result<void> kept = keepPrevious(destination, previous); !kept) {
                 putBack();
-                return failed({{m_target + u'/' + name, tr("%1; the files already there are as they were")
-                                                            .arg(kept.error())}});
+                return failed(
+                    {{m_target + u'/' + name, tr("%1; the files already there are as they were").arg(kept.error())}});
             }
         }
         if (const Result<void> moved = FolderTree::rename(staged, destination); !moved) {
             putBack();
-            return failed({{m_target + u'/' + name,
-                            tr("%1; the files already there are as they were").arg(moved.error())}});
+            return failed(
+                {{m_target + u'/' + name, tr("%1; the files already there are as they were").arg(moved.error())}});
         }
         placed.append({destination, previous});
     }

@@ -189,7 +189,8 @@ TEST_F(CliRunnerTest, ASaveFolderThatIsAFileIsOneErrorThatSaysSo)
         const CliRun result = runCli(arguments);
         EXPECT_EQ(result.status, 1);
         EXPECT_EQ(result.err.count(u'\n'), 1) << result.err.toStdString();
-        EXPECT_TRUE(result.err.contains(u"The save folder "_s + m_output + u" is a file"_s)) << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains(u"The save folder "_s + m_output + u" is a file"_s))
+            << result.err.toStdString();
     }
 }
 
@@ -428,7 +429,8 @@ TEST_F(CliRunnerTest, NamesArePrintedWithoutTheirControlCharacters)
 
     // Nor one in a recipe's name, nor a NUL, which a terminal shows as nothing at all.
     const QString config = m_dir.filePath(u"iconsmith.json"_s);
-    test::writeBytes(config, R"({"recipes": {"a\u001b]0;pwned\u0007\u0000b": {"source": "source.png", "targets": "ios"}}})");
+    test::writeBytes(config,
+                     R"({"recipes": {"a\u001b]0;pwned\u0007\u0000b": {"source": "source.png", "targets": "ios"}}})");
     const CliRun named = runCli({u"--config"_s, config});
     EXPECT_EQ(named.status, 2);
     EXPECT_TRUE(named.err.contains(u"a\\x1b]0;pwned\\x07\\x00b"_s)) << named.err.toStdString();

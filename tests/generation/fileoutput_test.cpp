@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "generation/filename.h"
@@ -84,14 +84,14 @@ TEST(FileOutput, StagingFoldersOfKilledRunsGoAndNothingElse)
     folder(u".ios.iconsmith-staging-0123abcd"_s, 120);
     folder(u".iconsmith-staging-89abcdef"_s, 0); // a run staging right now, or one just killed
     folder(u"keep.iconsmith-staging-01234567"_s, 120);
-    folder(u".ios.iconsmith-old-01234567"_s, 120); // an old set moved aside: the user's to find
+    folder(u".ios.iconsmith-old-01234567"_s, 120);                      // an old set moved aside: the user's to find
     writeAged(dir.filePath(u".web.iconsmith-staging-aaaaaaaa"_s), 120); // a file, not a staging folder
     folder(u"elsewhere"_s, 120);
     ASSERT_TRUE(QFile::link(dir.filePath(u"elsewhere"_s), dir.filePath(u".x.iconsmith-staging-bbbbbbbb"_s)));
 
     FileOutput::removeStaleTemporaries(dir.path());
-    QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                                  QDir::Name);
+    QStringList left =
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     EXPECT_EQ(left, (QStringList{u".iconsmith-staging-89abcdef"_s, u".ios.iconsmith-old-01234567"_s,
                                  u".web.iconsmith-staging-aaaaaaaa"_s, u".x.iconsmith-staging-bbbbbbbb"_s,
                                  u"elsewhere"_s, u"keep.iconsmith-staging-01234567"_s}));
@@ -107,9 +107,9 @@ TEST(FileName, AcceptsOnlyNamesEveryReaderSeesAsAFileOfTheFolder)
 {
     for (const QString &name : {u"icon"_s, u"My App"_s, u"Icône-20@2x"_s, u"a.b"_s, u"v1.2"_s, QString(251, u'n')})
         EXPECT_TRUE(FileName::isPlainStem(name)) << name.toStdString();
-    for (const QString &name : {QString(), u"."_s, u".."_s, u"a..b"_s, u".hidden"_s, u"a/b"_s, u"a\\b"_s,
-                                u"a\x1b[31mb"_s, u"bell\x07"_s, QStringLiteral("nul") + QChar(0), u"del\x7f"_s,
-                                QString(252, u'n'), QString(126, QChar(0xe9))})
+    for (const QString &name :
+         {QString(), u"."_s, u".."_s, u"a..b"_s, u".hidden"_s, u"a/b"_s, u"a\\b"_s, u"a\x1b[31mb"_s, u"bell\x07"_s,
+          QStringLiteral("nul") + QChar(0), u"del\x7f"_s, QString(252, u'n'), QString(126, QChar(0xe9))})
         EXPECT_FALSE(FileName::isPlainStem(name)) << name.toStdString();
     // The limit is the file system's, in bytes: "é" takes two.
     EXPECT_TRUE(FileName::isPlain(QString(127, QChar(0xe9))));

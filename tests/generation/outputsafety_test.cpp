@@ -78,8 +78,8 @@ TEST_F(OutputSafetyTest, NoOutputIsEverWrittenOverAnInputHoweverTheFolderIsNamed
     // A second name of the source (a hard link) where the set's @2x goes.
     const QString other = m_dir.filePath(u"other"_s);
     ASSERT_TRUE(QDir().mkpath(other));
-    ASSERT_EQ(::link(QFile::encodeName(m_source).constData(), QFile::encodeName(other + u"/Image@2x.png"_s).constData()),
-              0);
+    ASSERT_EQ(
+        ::link(QFile::encodeName(m_source).constData(), QFile::encodeName(other + u"/Image@2x.png"_s).constData()), 0);
     EXPECT_FALSE(refusal(request(u"-p scaled"_s, other)).isEmpty());
 
     // The source, the size table, a further picture or the project file inside a folder that the
@@ -170,9 +170,8 @@ TEST(OutputLock, ASecondRunWaitsForTheFirstAndNothingIsLeftBehind)
 
     // A patient one waits; it is let in when the first lets go.
     std::promise<void> waiting;
-    auto second = std::async(std::launch::async, [&] {
-        return OutputLock::acquire(folder, 60s, {}, [&waiting] { waiting.set_value(); });
-    });
+    auto second = std::async(std::launch::async,
+                             [&] { return OutputLock::acquire(folder, 60s, {}, [&waiting] { waiting.set_value(); }); });
     waiting.get_future().wait();
     first.reset();
     const Result<OutputLock> taken = second.get();

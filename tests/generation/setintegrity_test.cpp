@@ -182,8 +182,8 @@ TEST_F(SetIntegrityTest, ANewSetKeepsWhatTheFolderHeldBesideItAndWhatItCannotSee
     const auto after = test::snapshot(set);
     // The user's files, the watch images and the iPad ones stay; an iPhone image is new and keeps
     // the permissions its file had.
-    for (const QString &kept : {u"notes.txt"_s, u"extra/deeper/keep.txt"_s, u"link-to-notes"_s, u"Icon-24@2x.png"_s,
-                                u"Icon-76.png"_s})
+    for (const QString &kept :
+         {u"notes.txt"_s, u"extra/deeper/keep.txt"_s, u"link-to-notes"_s, u"Icon-24@2x.png"_s, u"Icon-76.png"_s})
         EXPECT_EQ(after.value(kept), before.value(kept)) << kept.toStdString();
     EXPECT_NE(after.value(u"Icon-20@2x.png"_s), before.value(u"Icon-20@2x.png"_s));
     EXPECT_EQ(int(QFileInfo(set + u"/Icon-20@2x.png"_s).permissions() & 0x7077), 0x6000);
