@@ -70,7 +70,8 @@ QMessageBox *Alerts::existingSet(QWidget *window, const QString &folder, const E
                   .arg(name);
     QMessageBox *question = sheet(window, QMessageBox::Question, QStringLiteral("existingSetQuestion"), text);
     question->setInformativeText(
-        tr("Replace moves the old folder to the trash and writes a complete new set in its place. Keep the "
+        tr("Replace moves the old folder to the trash (where there is no trash for it, it is kept beside under "
+           "a name ending in \".replaced-\" and the date) and writes a complete new set in its place. Keep the "
            "other files leaves them in the folder, where Xcode shows them as unassigned."));
     if (!conflict.leftOvers.isEmpty())
         question->setDetailedText(tr("Files the new set does not list:") + u'\n' + conflict.leftOvers.join(u'\n'));

@@ -1,7 +1,13 @@
 #include "app/preferences.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QVariantMap>
+
+#include <algorithm>
+#include <optional>
 
 #include "generation/targets/targetcatalog.h"
 
@@ -9,27 +15,84 @@ namespace iconsmith {
 
 namespace {
 
-// Named explicitly rather than through the application's names, so that every reader and
-// writer finds the same file whoever set up the application object.
-QSettings userSettings()
+// Whether every file QSettings would read for the user is a regular file or not there. A FIFO
+// (or a device) would make the first read wait for a writer that never comes, and the window
+// would never open.
+bool settingsFilesAreRegular()
 {
-    return QSettings(Preferences::organizationName.toString(), Preferences::applicationName.toString());
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString organization = Preferences::organizationName.toString();
+    const QStringList files{folder + u'/' + organization + u'/' + Preferences::applicationName.toString() +
+                                QStringLiteral(".conf"),
+                            folder + u'/' + organization + QStringLiteral(".conf")};
+    return std::ranges::all_of(files, [](const QString &file) {
+        const QFileInfo info(file);
+        return !info.exists() || info.isFile();
+    });
 }
+
+// The user's settings file, or, when it is not a regular file, values kept for as long as the
+// program runs: the preferences then work for the session and the file is never touched.
+class Store
+{
+public:
+    // Named explicitly rather than through the application's names, so that every reader and
+    // writer finds the same file whoever set up the application object.
+    Store()
+    {
+        if (settingsFilesAreRegular())
+            m_settings.emplace(Preferences::organizationName.toString(), Preferences::applicationName.toString());
+        else
+            qWarning("The settings file is not a regular file; settings are kept only until Iconsmith quits.");
+    }
+
+    [[nodiscard]] bool contains(QStringView key) const
+    {
+        return m_settings ? m_settings->contains(key.toString()) : memory().contains(key.toString());
+    }
+    [[nodiscard]] QVariant value(QStringView key, const QVariant &fallback = {}) const
+    {
+        return m_settings ? m_settings->value(key.toString(), fallback) : memory().value(key.toString(), fallback);
+    }
+    void setValue(QStringView key, const QVariant &value)
+    {
+        if (m_settings)
+            m_settings->setValue(key.toString(), value);
+        else
+            memory().insert(key.toString(), value);
+    }
+    void remove(QStringView key)
+    {
+        if (m_settings)
+            m_settings->remove(key.toString());
+        else
+            memory().remove(key.toString());
+    }
+
+private:
+    static QVariantMap &memory()
+    {
+        static QVariantMap values;
+        return values;
+    }
+
+    std::optional<QSettings> m_settings;
+};
 
 } // namespace
 
 std::optional<QString> Preferences::savePath()
 {
-    const QSettings settings = userSettings();
-    if (!settings.contains(savePathKey.toString()))
+    const Store settings;
+    if (!settings.contains(savePathKey))
         return std::nullopt;
-    return settings.value(savePathKey.toString()).toString();
+    return settings.value(savePathKey).toString();
 }
 
 void Preferences::setSavePath(const QString &path)
 {
-    QSettings settings = userSettings();
-    settings.setValue(savePathKey.toString(), path);
+    Store settings;
+    settings.setValue(savePathKey, path);
 }
 
 QString Preferences::defaultSavePath()
@@ -40,54 +103,54 @@ QString Preferences::defaultSavePath()
 std::optional<RgbColor> Preferences::backgroundColor()
 {
     // A hand-edited or damaged value reads as no background rather than as black.
-    return RgbColor::fromText(userSettings().value(backgroundColorKey.toString()).toString());
+    return RgbColor::fromText(Store().value(backgroundColorKey).toString());
 }
 
 void Preferences::setBackgroundColor(const std::optional<RgbColor> &color)
 {
-    QSettings settings = userSettings();
+    Store settings;
     if (color)
-        settings.setValue(backgroundColorKey.toString(), color->name());
+        settings.setValue(backgroundColorKey, color->name());
     else
-        settings.remove(backgroundColorKey.toString());
+        settings.remove(backgroundColorKey);
 }
 
 std::optional<QString> Preferences::imageFolder()
 {
-    const QSettings settings = userSettings();
-    if (!settings.contains(imageFolderKey.toString()))
+    const Store settings;
+    if (!settings.contains(imageFolderKey))
         return std::nullopt;
-    return settings.value(imageFolderKey.toString()).toString();
+    return settings.value(imageFolderKey).toString();
 }
 
 void Preferences::setImageFolder(const QString &folder)
 {
-    QSettings settings = userSettings();
-    settings.setValue(imageFolderKey.toString(), folder);
+    Store settings;
+    settings.setValue(imageFolderKey, folder);
 }
 
 QStringList Preferences::targets()
 {
-    const QSettings settings = userSettings();
-    if (!settings.contains(targetsKey.toString())) {
+    const Store settings;
+    if (!settings.contains(targetsKey)) {
         QStringList every;
         for (const TargetCatalog::Entry &entry : TargetCatalog::all())
             every << entry.name;
         return every;
     }
-    return settings.value(targetsKey.toString()).toStringList();
+    return settings.value(targetsKey).toStringList();
 }
 
 void Preferences::setTargets(const QStringList &names)
 {
-    QSettings settings = userSettings();
-    settings.setValue(targetsKey.toString(), names);
+    Store settings;
+    settings.setValue(targetsKey, names);
 }
 
 std::optional<double> Preferences::androidInset()
 {
     bool ok = false;
-    const double percent = userSettings().value(androidInsetKey.toString()).toDouble(&ok);
+    const double percent = Store().value(androidInsetKey).toDouble(&ok);
     if (!ok || !(percent >= 0 && percent <= 45))
         return std::nullopt;
     return percent;
@@ -95,33 +158,33 @@ std::optional<double> Preferences::androidInset()
 
 void Preferences::setAndroidInset(std::optional<double> percent)
 {
-    QSettings settings = userSettings();
+    Store settings;
     if (percent)
-        settings.setValue(androidInsetKey.toString(), *percent);
+        settings.setValue(androidInsetKey, *percent);
     else
-        settings.remove(androidInsetKey.toString());
+        settings.remove(androidInsetKey);
 }
 
 bool Preferences::macShape()
 {
-    return userSettings().value(macShapeKey.toString(), true).toBool();
+    return Store().value(macShapeKey, true).toBool();
 }
 
 void Preferences::setMacShape(bool shape)
 {
-    QSettings settings = userSettings();
-    settings.setValue(macShapeKey.toString(), shape);
+    Store settings;
+    settings.setValue(macShapeKey, shape);
 }
 
 QByteArray Preferences::windowGeometry()
 {
-    return userSettings().value(windowGeometryKey.toString()).toByteArray();
+    return Store().value(windowGeometryKey).toByteArray();
 }
 
 void Preferences::setWindowGeometry(const QByteArray &geometry)
 {
-    QSettings settings = userSettings();
-    settings.setValue(windowGeometryKey.toString(), geometry);
+    Store settings;
+    settings.setValue(windowGeometryKey, geometry);
 }
 
 } // namespace iconsmith

@@ -16,8 +16,9 @@ QList<QCommandLineOption> runOptions()
     return {
         {u"strict"_s, CliHelp::tr("Treat warnings about the source as errors (exit status 3).")},
         {u"replace"_s,
-         CliHelp::tr("Replace an existing AppIcon.appiconset folder whole: the old one goes to the trash, so no file "
-                     "of it is left behind unlisted.")},
+         CliHelp::tr("Replace an existing AppIcon.appiconset folder whole: the old one goes to the trash (without "
+                     "one, it is kept beside as AppIcon.appiconset.replaced-DATE), so no file of it is left behind "
+                     "unlisted.")},
         {u"check"_s,
          CliHelp::tr("Check existing icon files as the systems read them, instead of generating: an .appiconset, "
                      ".icon, Android res, web or hicolor folder, an .icns or .ico file, or a folder holding them."),

@@ -27,6 +27,7 @@ GenerationRequest CliOptions::request(const SourceImage &image) const
     request.name = targetOptions.name;
     request.macShape = targetOptions.macShape;
     request.androidInset = targetOptions.androidInset;
+    request.inputs = inputs;
     return request;
 }
 
@@ -184,8 +185,11 @@ Result<CliOptions> CliOptions::fromValues(const Values &values, QString *failedO
     }
     // Left empty, the name is the source's own; one given must name a file.
     shaping.name = values.value(u"name"_s).trimmed();
-    if (isSet(u"name"_s) && !FileName::isPlain(shaping.name))
-        return fail(u"name"_s, tr("\"%1\" cannot name a file; give --name NAME.").arg(shaping.name));
+    if (isSet(u"name"_s) && !FileName::isPlainStem(shaping.name))
+        return fail(u"name"_s, tr("\"%1\" cannot name the icon files: give --name a name of at most %2 bytes, without "
+                                  "\"/\", \"\\\", \"..\", a leading \".\" or control characters.")
+                                   .arg(shaping.name)
+                                   .arg(FileName::maxBytes - FileName::maxExtensionBytes));
     return options;
 }
 

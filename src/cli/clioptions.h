@@ -61,6 +61,8 @@ public:
     QString projectFile;
     /** --only: the project file's recipes to run; empty for every one. */
     QStringList only;
+    /** Further files the run was read from (the project file), which it never writes over. */
+    QStringList inputs;
 
     /** Reads the arguments (the program name first); the failure is the usage error. */
     static Result<CliOptions> parse(const QStringList &arguments);

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
 
 #include "check/iconsetcheck.h"
 #include "cli/clihost.h"
@@ -46,6 +48,54 @@ QString printable(const QString &text)
     return out;
 }
 
+// Under --json standard error stays quiet: what Qt would print there (a warning of the trash,
+// say) is kept for the run's notes instead. Messages can come from any thread.
+class MessageCapture
+{
+public:
+    explicit MessageCapture(bool active)
+    {
+        if (active)
+            m_previous = qInstallMessageHandler(&MessageCapture::keep);
+        m_active = active;
+    }
+    ~MessageCapture()
+    {
+        if (m_active)
+            qInstallMessageHandler(m_previous);
+    }
+    MessageCapture(const MessageCapture &) = delete;
+    MessageCapture &operator=(const MessageCapture &) = delete;
+
+    static QStringList take()
+    {
+        const QMutexLocker locker(&mutex());
+        return std::exchange(kept(), {});
+    }
+
+private:
+    static QMutex &mutex()
+    {
+        static QMutex instance;
+        return instance;
+    }
+    static QStringList &kept()
+    {
+        static QStringList messages;
+        return messages;
+    }
+    static void keep(QtMsgType type, const QMessageLogContext & /*context*/, const QString &message)
+    {
+        if (type == QtDebugMsg || type == QtInfoMsg)
+            return;
+        const QMutexLocker locker(&mutex());
+        kept().append(message);
+    }
+
+    QtMessageHandler m_previous = nullptr;
+    bool m_active = false;
+};
+
 } // namespace
 
 CliRunner::CliRunner(FILE *out, FILE *err) : m_out(out), m_err(err) {}
@@ -74,7 +124,7 @@ int CliRunner::run(const QStringList &arguments)
 
 int CliRunner::usageError(const QString &message, bool json)
 {
-    m_err << programName() << ": " << message << '\n'
+    m_err << programName() << ": " << printable(message) << '\n'
           << tr("Try \"%1 --help\" for more information.").arg(programName()) << Qt::endl;
     if (json)
         m_out << JsonReport::usageError(message, UsageError) << Qt::flush;
@@ -94,6 +144,8 @@ int CliRunner::runProject(const CliOptions &options)
         run.open = options.open;
         run.strict = run.strict || options.strict;
         run.replace = options.replace;
+        // The file the recipe came from is an input like its pictures: never written over.
+        run.inputs << options.projectFile;
         runs.append(generate(run, recipe.name));
         if (!options.json)
             print(run, runs.last());
@@ -121,7 +173,11 @@ RunOutcome CliRunner::generate(const CliOptions &options, const QString &recipe)
         outcome.folderWarnings << existingSetWarning(plan->folder(), plan->conflict().leftOvers);
     plan->setReplaceExisting(options.replace);
     CliHost host(options.open);
-    outcome.report = plan->run(host);
+    {
+        const MessageCapture capture(options.json);
+        outcome.report = plan->run(host);
+    }
+    outcome.report.notes << MessageCapture::take();
     outcome.relativePaths = plan->request().platform->isTargets();
     outcome.status = statusOf(outcome, options.strict);
     return outcome;
@@ -131,7 +187,7 @@ void CliRunner::print(const CliOptions &options, const RunOutcome &run)
 {
     const QString prefix = run.recipe.isEmpty()
                                ? programName() + QStringLiteral(": ")
-                               : programName() + QStringLiteral(": ") + run.recipe + QStringLiteral(": ");
+                               : programName() + QStringLiteral(": ") + printable(run.recipe) + QStringLiteral(": ");
     if (!run.started) {
         // The reason names the picture that could not be read.
         for (const GenerationReport::Failure &failure : run.report.failures)
@@ -155,11 +211,11 @@ void CliRunner::print(const CliOptions &options, const RunOutcome &run)
         m_err << prefix << printable(QDir::toNativeSeparators(failure.path)) << ": " << printable(failure.reason)
               << '\n';
     for (const QString &note : run.report.notes)
-        m_err << prefix << tr("note:") << ' ' << note << '\n';
+        m_err << prefix << tr("note:") << ' ' << printable(note) << '\n';
     for (const QString &warning : run.folderWarnings)
         m_err << prefix << tr("warning:") << ' ' << printable(warning) << '\n';
     for (const SourceWarning &warning : run.report.warnings) {
-        m_err << prefix << tr("warning:") << ' ' << warning.message;
+        m_err << prefix << tr("warning:") << ' ' << printable(warning.message);
         if (warning.kind == SourceWarning::Kind::TransparentMarketingIcon)
             m_err << ' ' << tr("(--background COLOR)");
         m_err << '\n';
@@ -168,9 +224,9 @@ void CliRunner::print(const CliOptions &options, const RunOutcome &run)
 
     if (!options.quiet) {
         if (!run.recipe.isEmpty())
-            m_out << run.recipe << ": ";
+            m_out << printable(run.recipe) << ": ";
         const auto files = written.size();
-        const QString where = QDir::toNativeSeparators(run.report.folder);
+        const QString where = printable(QDir::toNativeSeparators(run.report.folder));
         m_out << (files == 1 ? tr("Wrote 1 file to %1").arg(where) : tr("Wrote %1 files to %2").arg(files).arg(where));
         const auto problems = run.report.failures.size();
         if (problems == 0)
@@ -231,7 +287,7 @@ int CliRunner::check(const CliOptions &options)
         m_err.flush();
     }
     if (!options.quiet) {
-        const QString folder = QDir::toNativeSeparators(options.checkFolder);
+        const QString folder = printable(QDir::toNativeSeparators(options.checkFolder));
         if (result.passed())
             m_out << tr("%1: %2 images, no problems.").arg(folder).arg(result.imagesChecked) << '\n';
         else

@@ -8,7 +8,11 @@
 #include <QJsonObject>
 #include <QMap>
 
+#include "cli/jsonkeys.h"
+#include "codec/regularfile.h"
+#include "generation/filename.h"
 #include "generation/outputpaths.h"
+#include "generation/outputsets.h"
 #include "generation/targets/targetcatalog.h"
 
 namespace iconsmith {
@@ -197,9 +201,13 @@ public:
             if (!info.exists())
                 return failure(setting.where,
                                ProjectFile::tr("there is no file %1.").arg(QDir::toNativeSeparators(path)));
-            if (!info.isFile())
+            if (info.isDir())
                 return failure(setting.where,
                                ProjectFile::tr("%1 is a folder, not a file.").arg(QDir::toNativeSeparators(path)));
+            if (!info.isFile())
+                return failure(setting.where, ProjectFile::tr("%1 is not a regular file (a FIFO, a socket or a "
+                                                              "device); only regular files are read.")
+                                                  .arg(QDir::toNativeSeparators(path)));
         }
         return {};
     }
@@ -248,6 +256,8 @@ private:
             return value.toString();
         if (value.toString().isEmpty())
             return failure(setting.where, ProjectFile::tr("is empty."));
+        if (value.toString().contains(QChar(0)))
+            return failure(setting.where, ProjectFile::tr("holds a NUL character, which no file name can."));
         return resolve(value.toString());
     }
 
@@ -282,17 +292,11 @@ private:
     QString m_folder;
 };
 
-// The folders a recipe writes into, to find two recipes that would overwrite each other's files.
-QStringList foldersWritten(const CliOptions &options)
+// The places a recipe writes, to find two recipes that would write the same files.
+QList<OutputSets::Place> placesWritten(const CliOptions &options)
 {
-    const QString root = QDir::cleanPath(QFileInfo(OutputPaths::expandHome(options.output)).absoluteFilePath());
-    if (!options.targets.isEmpty()) {
-        QStringList folders;
-        for (const QString &target : options.targets)
-            folders << root + u'/' + target;
-        return folders;
-    }
-    return {options.platform.isScaledImageSet() ? root : root + u'/' + OutputPaths::iconSetFolderName.toString()};
+    return OutputSets::of(options.output, options.targets.isEmpty() ? options.platform : Platform::targets(),
+                          options.targets);
 }
 
 // Where the JSON parser stopped, as line:column.
@@ -308,15 +312,13 @@ QString position(const QByteArray &contents, int offset)
 
 Result<QList<ProjectFile::Recipe>> ProjectFile::read(const QString &path, const QStringList &only)
 {
-    // A project file is a few hundred bytes; a limit keeps a mistaken --config /dev/zero from reading forever.
+    // A project file is a few hundred bytes; a limit keeps a mistaken --config /dev/zero from
+    // reading forever, and only a regular file is opened, so a FIFO cannot block the run.
     constexpr qint64 largest = 1 << 20;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{tr("%1: %2.").arg(QDir::toNativeSeparators(path), file.errorString())};
-    const QByteArray contents = file.read(largest + 1);
-    if (contents.size() > largest)
-        return Failure{tr("%1: larger than a project file can be.").arg(QDir::toNativeSeparators(path))};
-    return parse(contents, QDir::toNativeSeparators(path), QFileInfo(path).path(), only);
+    const Result<QByteArray> contents = RegularFile::read(path, largest);
+    if (!contents)
+        return Failure{tr("%1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), contents.error())};
+    return parse(*contents, QDir::toNativeSeparators(path), QFileInfo(path).path(), only);
 }
 
 Result<QList<ProjectFile::Recipe>> ProjectFile::parse(const QByteArray &contents, const QString &fileName,
@@ -329,6 +331,11 @@ Result<QList<ProjectFile::Recipe>> ProjectFile::parse(const QByteArray &contents
         return Failure{u"%1:%2: %3"_s.arg(fileName, position(contents, error.offset), error.errorString())};
     if (!document.isObject())
         return reader.failure({}, tr("expected a JSON object of settings."));
+    // The JSON reader keeps one of two values of a key and drops the other without a word: two
+    // recipes of one name would make one silently vanish.
+    if (const std::optional<JsonKeys::Duplicate> twice = JsonKeys::findDuplicate(contents))
+        return Failure{u"%1:%2: %3: %4"_s.arg(fileName, position(contents, twice->offset), twice->where,
+                                              tr("given twice; each key can be given once."))};
     const QJsonObject top = document.object();
     const Result<Settings> defaults = reader.settingsOf(top, {}, true);
     if (!defaults)
@@ -357,6 +364,12 @@ Result<QList<ProjectFile::Recipe>> ProjectFile::parse(const QByteArray &contents
             const QString place = u"recipes."_s + it.key();
             if (it.key().isEmpty())
                 return reader.failure(place, tr("a recipe needs a name."));
+            // Without "output" the recipe writes into a folder of its name beside the file.
+            if (!FileName::isPlain(it.key()))
+                return reader.failure(place, tr("\"%1\" cannot be a recipe's name: it names the recipe's folder, so it "
+                                                "must be a plain file name (no \"/\", \"\\\", \"..\", leading \".\" "
+                                                "or control characters).")
+                                                 .arg(it.key()));
             if (!it.value().isObject())
                 return reader.failure(place, tr("expected an object of settings, not %1.").arg(typeName(it.value())));
             const Result<Settings> own = reader.settingsOf(it.value().toObject(), place + u'.', false);
@@ -378,20 +391,26 @@ Result<QList<ProjectFile::Recipe>> ProjectFile::parse(const QByteArray &contents
         }
     }
 
-    QMap<QString, QString> writer; // folder -> the recipe writing it
+    // The places of the recipes before, each with the recipe writing it. Two places are the same
+    // files however they are named (through a link, a folder inside the other's).
+    QList<std::pair<OutputSets::Place, QString>> writers;
     QList<Recipe> result;
     for (const ReadRecipe &read : recipes) {
         if (const Result<void> files = reader.checkFiles(read.settings); !files)
             return Failure{files.error()};
-        for (const QString &written : foldersWritten(read.recipe.options)) {
-            if (writer.contains(written)) {
+        const QList<OutputSets::Place> places = placesWritten(read.recipe.options);
+        for (const OutputSets::Place &place : places) {
+            for (const auto &[other, writer] : std::as_const(writers)) {
+                if (!OutputSets::overlap(place, other))
+                    continue;
                 const QString where =
                     read.settings.contains(u"output"_s) ? read.settings[u"output"_s].where : read.prefix;
                 return reader.failure(where, tr("%1 is written by %2 too; give each recipe its own \"output\".")
-                                                 .arg(QDir::toNativeSeparators(written), writer.value(written)));
+                                                 .arg(QDir::toNativeSeparators(place.path), writer));
             }
-            writer.insert(written, read.prefix);
         }
+        for (const OutputSets::Place &place : places)
+            writers.append({place, read.prefix});
         result.append(read.recipe);
     }
     return result;

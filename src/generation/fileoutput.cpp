@@ -5,12 +5,15 @@
 #include <QRandomGenerator>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
+
+#include "generation/filename.h"
 
 #if defined(Q_OS_UNIX)
 #include <dirent.h>
@@ -82,9 +85,38 @@ bool isTemporaryName(const char *name)
 // temporary is created.
 constexpr time_t staleSeconds = 60;
 
+// Removes a staging folder that a killed run left in @p folderFd, when it is a real folder of
+// this user's and old enough; nothing in it is followed through a link.
+void removeStagingFolder(int folderFd, const char *name, const QString &folder, FileOutput::Age age, time_t now)
+{
+    struct stat status = {};
+    if (::fstatat(folderFd, name, &status, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISDIR(status.st_mode) ||
+        status.st_uid != ::geteuid())
+        return;
+    if (age == FileOutput::Age::Stale && now - status.st_mtime < staleSeconds)
+        return;
+    std::error_code error;
+    std::filesystem::remove_all(std::filesystem::path(QFile::encodeName(folder).toStdString()) / name, error);
+}
+
 } // namespace
 
-void FileOutput::removeStaleTemporaries(const QString &folder)
+bool FileOutput::isStagingName(const QString &name)
+{
+    static const QString marker = QStringLiteral(".iconsmith-staging-");
+    const qsizetype at = name.lastIndexOf(marker);
+    if (!name.startsWith(u'.') || at < 0 || name.size() != at + marker.size() + 8)
+        return false;
+    const QStringView digits = QStringView(name).right(8);
+    return std::ranges::all_of(digits, [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f'); });
+}
+
+bool FileOutput::isLeftoverName(const QString &name)
+{
+    return isStagingName(name) || isTemporaryName(QFile::encodeName(name).constData());
+}
+
+void FileOutput::removeStaleTemporaries(const QString &folder, Age age)
 {
     DIR *dir = ::opendir(QFile::encodeName(folder).constData());
     if (dir == nullptr)
@@ -92,6 +124,10 @@ void FileOutput::removeStaleTemporaries(const QString &folder)
     const int folderFd = ::dirfd(dir);
     const time_t now = ::time(nullptr);
     while (const dirent *entry = ::readdir(dir)) {
+        if (isStagingName(QFile::decodeName(entry->d_name))) {
+            removeStagingFolder(folderFd, entry->d_name, folder, age, now);
+            continue;
+        }
         if (!isTemporaryName(entry->d_name))
             continue;
         // Never through a link, never blocking on a FIFO: only a regular file of this user's.
@@ -118,10 +154,20 @@ Result<void> FileOutput::writeAtomically(const QString &path, const QByteArray &
     if (target.isDir())
         return Failure{QStringLiteral("A folder of that name is in the way")};
     // The temporary file sits beside the target so that the rename stays within one file system.
-    const QString temporary =
-        target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-        QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-    const QByteArray temporaryName = QFile::encodeName(temporary);
+    // Its name adds 14 bytes to the target's, so a long name is cut (never inside a UTF-8
+    // sequence) to keep it within the longest name the file system takes.
+    QByteArray stem = QFile::encodeName(target.fileName());
+    constexpr qsizetype added = 1 + 1 + 8 + 4; // "." + "." + eight hex digits + ".tmp"
+    if (stem.size() > FileName::maxBytes - added) {
+        stem.truncate(FileName::maxBytes - added);
+        while (!stem.isEmpty() && (static_cast<unsigned char>(stem.back()) & 0xC0) == 0x80)
+            stem.chop(1);
+        if (!stem.isEmpty() && (static_cast<unsigned char>(stem.back()) & 0x80) != 0)
+            stem.chop(1); // the lead byte of the sequence that was cut
+    }
+    const QByteArray temporaryName =
+        QFile::encodeName(target.absolutePath()) + "/." + stem +
+        QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')).toLatin1();
     const QByteArray targetName = QFile::encodeName(path);
 
     // Mode 0666 lets the process umask decide, as for any file the user creates; a file being
@@ -159,7 +205,17 @@ Result<void> FileOutput::writeAtomically(const QString &path, const QByteArray &
 
 #else
 
-void FileOutput::removeStaleTemporaries(const QString &)
+bool FileOutput::isStagingName(const QString &name)
+{
+    return name.startsWith(u'.') && name.contains(QStringLiteral(".iconsmith-staging-"));
+}
+
+bool FileOutput::isLeftoverName(const QString &name)
+{
+    return isStagingName(name);
+}
+
+void FileOutput::removeStaleTemporaries(const QString &, Age)
 {
     // QSaveFile names and removes its own temporary files.
 }

@@ -49,6 +49,12 @@ struct GenerationRequest
     bool macShape = true;
     /** The margin between an adaptive icon's edge and its content's circle, in percent; none for the safe zone. */
     std::optional<double> androidInset;
+
+    /**
+     * Further files the request was read from (a project file): like the source and the other
+     * pictures, the run refuses to write over them or to move them away.
+     */
+    QStringList inputs;
 };
 
 } // namespace iconsmith

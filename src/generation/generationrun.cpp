@@ -13,22 +13,26 @@
 
 namespace iconsmith {
 
-namespace {
-
-bool samePath(const QString &a, const QString &b)
-{
-    return QDir::cleanPath(a) == QDir::cleanPath(b);
-}
-
-} // namespace
-
 GenerationRun::GenerationRun(const SourceImage &source, const QString &folder, GenerationHost &host,
-                             RunControl *control, bool replaceFolder)
+                             RunControl *control)
     : m_host(host), m_control(control),
-      m_pipeline(source, TaskPool::shared(), control != nullptr ? control->stopToken() : std::stop_token()),
-      m_staging(folder, replaceFolder ? StagedFolder::Mode::Replace : StagedFolder::Mode::Merge)
+      m_pipeline(source, TaskPool::shared(), control != nullptr ? control->stopToken() : std::stop_token())
 {
     m_report.folder = folder;
+}
+
+void GenerationRun::addSet(const QString &place, StagedFolder::Kind kind, StagedFolder::Mode mode)
+{
+    m_sets.push_back({std::make_unique<StagedFolder>(place, mode, kind), 0});
+}
+
+GenerationRun::Set *GenerationRun::setOf(const QString &path)
+{
+    for (Set &set : m_sets) {
+        if (set.staging->holds(path))
+            return &set;
+    }
+    return nullptr;
 }
 
 RenderPipeline &GenerationRun::pipeline(int key, const SourceImage &picture)
@@ -47,9 +51,14 @@ bool GenerationRun::isCancelled() const
 
 bool GenerationRun::createFolder(const QString &path)
 {
-    Result<void> created = m_staging.create();
+    Set *set = setOf(path);
+    if (set == nullptr) {
+        fail(path, tr("It is outside the folders this run writes"));
+        return false;
+    }
+    Result<void> created = set->staging->create();
     if (created)
-        created = FileOutput::createFolder(m_staging.stagedPath(path));
+        created = FileOutput::createFolder(set->staging->stagedPath(path));
     if (!created)
         fail(path, created.error());
     return bool(created);
@@ -75,14 +84,19 @@ bool GenerationRun::writeFile(const QString &path, const QByteArray &bytes, QSiz
 
 bool GenerationRun::stage(const QString &path, const QByteArray &bytes)
 {
-    // What would stop the file being put in place later is a failure now, so that the documents
-    // written at the end never list it.
+    // What would stop the file being put in place later is a failure now, so that the set is
+    // known to be incomplete before its documents are written.
     if (const QFileInfo destination(path); destination.isDir() && !destination.isSymLink()) {
         fail(path, tr("A folder of that name is in the way"));
         return false;
     }
-    Result<void> written = m_staging.create();
-    const QString staged = m_staging.stagedPath(path);
+    Set *set = setOf(path);
+    if (set == nullptr) {
+        fail(path, tr("It is outside the folders this run writes"));
+        return false;
+    }
+    Result<void> written = set->staging->create();
+    const QString staged = set->staging->stagedPath(path);
     if (written && !QFileInfo(staged).dir().exists())
         written = FileOutput::createFolder(QFileInfo(staged).path());
     if (written)
@@ -95,8 +109,13 @@ bool GenerationRun::stage(const QString &path, const QByteArray &bytes)
 void GenerationRun::fail(const QString &path, const QString &reason)
 {
     // A cancelled run's renders end in failures that are not the user's concern.
-    if (!isCancelled())
-        m_report.failures.append({path, reason});
+    if (isCancelled())
+        return;
+    m_report.failures.append({path, reason});
+    if (Set *set = setOf(path))
+        ++set->failures;
+    else
+        m_failedOutsideSets = true;
 }
 
 void GenerationRun::showFolder(const QString &folder)
@@ -109,13 +128,15 @@ GenerationReport GenerationRun::finish()
 {
     m_report.sourceHasTransparency = m_pipeline.sourceHasTransparency();
     if (isCancelled()) {
-        m_staging.discard();
+        for (Set &set : m_sets)
+            set.staging->discard();
         m_report.cancelled = true;
         m_report.written.clear();
         m_report.failures.clear();
         return std::move(m_report);
     }
-    commit();
+    for (Set &set : m_sets)
+        commit(set);
     for (const QString &folder : std::as_const(m_foldersToShow)) {
         // Only a folder is shown: asking the desktop to "show" a file would open it with its
         // default program, and a save-folder text can name any file.
@@ -125,23 +146,42 @@ GenerationReport GenerationRun::finish()
     return std::move(m_report);
 }
 
-void GenerationRun::commit()
+void GenerationRun::commit(Set &set)
 {
-    // A replacement that is incomplete would swap a good set for a broken one: the old one stays.
-    if (m_staging.mode() == StagedFolder::Mode::Replace && !m_report.failures.isEmpty()) {
-        m_staging.discard();
-        m_report.written.clear();
+    StagedFolder &staging = *set.staging;
+    const QString shown = QDir::toNativeSeparators(staging.target());
+    // A set with a file missing would replace a good one with a broken one: the old one stays.
+    if (set.failures > 0 || m_failedOutsideSets) {
+        const bool anyStaged = !staging.path().isEmpty();
+        staging.discard();
+        dropWritten(staging);
+        if (anyStaged)
+            m_report.notes << tr("%1: nothing was put in place, since not every file of it could be made; what "
+                                 "was there is as it was.")
+                                  .arg(shown);
         return;
     }
-    for (const StagedFolder::Problem &problem : m_staging.commit()) {
+    const QList<StagedFolder::Problem> problems = staging.commit();
+    for (const StagedFolder::Problem &problem : problems)
         m_report.failures.append({problem.path, problem.reason});
-        // What is not in place is not written: the file, or everything in a folder that could not be.
-        const QString folder = QDir::cleanPath(problem.path) + u'/';
-        m_report.written.removeIf([&](const GenerationReport::WrittenFile &file) {
-            return samePath(problem.path, m_staging.target()) || samePath(file.path, problem.path) ||
-                   QDir::cleanPath(file.path).startsWith(folder);
-        });
+    // What is not in place is not written: a problem means none of the set is.
+    if (!problems.isEmpty())
+        dropWritten(staging);
+    if (!staging.keptAt().isEmpty()) {
+        // Named as the set is named, unless the set's name is a link and the old set lies elsewhere.
+        const QFileInfo target(staging.target());
+        const QFileInfo kept(staging.keptAt());
+        const QString keptAt =
+            kept.path() == target.absolutePath() ? target.path() + u'/' + kept.fileName() : kept.filePath();
+        m_report.notes << tr("%1 could not go to the trash (%2), so the old set was kept beside it, in %3.")
+                              .arg(shown, staging.whyNotTrashed(), QDir::toNativeSeparators(keptAt));
     }
+}
+
+void GenerationRun::dropWritten(const StagedFolder &staging)
+{
+    m_report.written.removeIf(
+        [&staging](const GenerationReport::WrittenFile &file) { return staging.holds(file.path); });
 }
 
 } // namespace iconsmith

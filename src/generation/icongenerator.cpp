@@ -72,7 +72,9 @@ GenerationReport IconGenerator::generate(const SourceImage &image)
 GenerationReport IconGenerator::generateIconsWithImage(const SourceImage &image)
 {
     const Result<SizeTable> table = SizeTable::read(sizeTablePath());
-    GenerationRun run(image, appiconsetPathString(), m_host, m_control, m_replace);
+    GenerationRun run(image, appiconsetPathString(), m_host, m_control);
+    run.addSet(appiconsetPathString(), StagedFolder::Kind::Folder,
+               m_replace ? StagedFolder::Mode::Replace : StagedFolder::Mode::Merge);
     run.setDisplayMask(DisplayMask::RoundedSquare);
     if (!table)
         run.fail(sizeTablePath(), table.error());
@@ -103,6 +105,8 @@ GenerationReport IconGenerator::generateIconsWithImage(const SourceImage &image)
 GenerationReport IconGenerator::generateScaleImage(const SourceImage &image)
 {
     GenerationRun run(image, appiconsetPathString(), m_host, m_control);
+    // The three images share the save folder with whatever else it holds: they are the set.
+    run.addSet(appiconsetPathString(), StagedFolder::Kind::Files);
     const QList<QSize> pixels = scaledImageSizes(image.size(), m_request.zoomIn);
 
     if (!run.createFolder(appiconsetPathString()))
@@ -117,9 +121,9 @@ GenerationReport IconGenerator::generateScaleImage(const SourceImage &image)
         requests.append(requestFor(points(size)));
     run.pipeline().prefetch(requests);
 
-    outputImage(run, points(pixels[0]), QStringLiteral("Image"), QStringLiteral("origin"));
-    outputImage(run, points(pixels[1]), QStringLiteral("Image@2x"), QStringLiteral("scale2x"));
-    outputImage(run, points(pixels[2]), QStringLiteral("Image@3x"), QStringLiteral("scale3x"));
+    const std::array<QString, 3> idioms{QStringLiteral("origin"), QStringLiteral("scale2x"), QStringLiteral("scale3x")};
+    for (std::size_t i = 0; i < idioms.size(); ++i)
+        outputImage(run, points(pixels[qsizetype(i)]), OutputPaths::scaledImageNames.at(i).toString(), idioms.at(i));
     run.showFolder(encodingPathString());
     return run.finish();
 }
@@ -146,9 +150,8 @@ OutputPlan IconGenerator::outputPlan(const GenerationRequest &request)
         plan.stretched = false; // the source's proportions are kept
         if (!source.isEmpty()) {
             const QList<QSize> pixels = scaledImageSizes(source, request.zoomIn);
-            plan.outputs = {{QStringLiteral("Image"), pixels[0]},
-                            {QStringLiteral("Image@2x"), pixels[1]},
-                            {QStringLiteral("Image@3x"), pixels[2]}};
+            for (std::size_t i = 0; i < OutputPaths::scaledImageNames.size(); ++i)
+                plan.outputs.append({OutputPaths::scaledImageNames.at(i).toString(), pixels[qsizetype(i)]});
         }
         return plan;
     }
@@ -200,7 +203,7 @@ void IconGenerator::prefetchIconSet(GenerationRun &run, const QList<SizeDictiona
     const double factor = measuredScaleFactor();
     for (const SizeDictionary &rows : rowsByPass) {
         for (const SizeEntry &entry : rows.entries) {
-            if (FileName::isPlain(entry.name))
+            if (FileName::isPlainStem(entry.name))
                 requests.append(requestFor(entry.dimensions / factor));
         }
     }
@@ -219,7 +222,7 @@ void IconGenerator::outputImage(GenerationRun &run, QSizeF size, const QString &
 {
     const QString path = appiconsetPathString() + u'/' + name + QStringLiteral(".png");
     bool written = false;
-    if (!FileName::isPlain(name)) {
+    if (!FileName::isPlainStem(name)) {
         run.fail(path, IconGenerator::tr("\"%1\" is not a file name that can be written inside the folder").arg(name));
     } else {
         const RenderRequest request = requestFor(size);

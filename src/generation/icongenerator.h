@@ -33,7 +33,8 @@ class SourceImage;
  * asks for, plus Contents.json; the scaled image set is Image.png, Image@2x.png and
  * Image@3x.png in the save folder. Every step runs even when an earlier one failed, except
  * that nothing is drawn when the folder cannot be created; each failure is collected with its
- * reason in the report that the action returns. Contents.json lists the files that were written.
+ * reason in the report that the action returns. Each set is put in place whole or not at all
+ * (GenerationRun): one failure leaves the set already there as it was.
  */
 class IconGenerator
 {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <array>
 #include <optional>
 
 #include "generation/platform.h"
@@ -26,6 +27,8 @@ public:
 
     /** The folder name that the icon set goes into. */
     static constexpr QStringView iconSetFolderName = u"AppIcon.appiconset";
+    /** The names (without ".png") of the scaled image set's files, @1x to @3x. */
+    static constexpr std::array<QStringView, 3> scaledImageNames{u"Image", u"Image@2x", u"Image@3x"};
 
     /** The save folder: the save-folder text, with a leading "~" expanded. */
     [[nodiscard]] QString encodingPathString() const;

@@ -5,8 +5,13 @@
 #include <exception>
 
 #include "generation/filename.h"
+#include "generation/fileoutput.h"
+#include "generation/generationhost.h"
 #include "generation/icongenerator.h"
+#include "generation/outputlock.h"
 #include "generation/outputpaths.h"
+#include "generation/outputsets.h"
+#include "generation/runcontrol.h"
 #include "generation/targets/targetcatalog.h"
 
 namespace iconsmith {
@@ -60,7 +65,7 @@ QString RunPlan::fileNameFor(const GenerationRequest &request)
     if (!given.isEmpty())
         return given;
     const QString base = QFileInfo(request.source.origin()).completeBaseName();
-    return FileName::isPlain(base) ? base : QStringLiteral("icon");
+    return FileName::isPlainStem(base) ? base : QStringLiteral("icon");
 }
 
 Result<RunPlan> RunPlan::prepare(GenerationRequest request)
@@ -71,13 +76,28 @@ Result<RunPlan> RunPlan::prepare(GenerationRequest request)
         return Failure{tr("There is no save folder.")};
     RunPlan plan(std::move(request));
     const GenerationRequest &asked = plan.m_request;
+    if (asked.platform->isTargets() && asked.targets.isEmpty())
+        return Failure{tr("No target is chosen.")};
+
+    // Where the files go is checked before any picture is read: a run that cannot put its sets
+    // in place, or that would write over or move away what it reads, never starts.
+    const QList<OutputSets::Place> places = OutputSets::of(asked);
+    if (const Result<void> writable = OutputSets::checkWritable(asked.saveFolder, places); !writable)
+        return Failure{writable.error()};
+    QStringList inputs{asked.source.origin(), asked.sizeTable};
+    for (const QString &picture : asked.pictures)
+        inputs << OutputPaths::expandHome(picture);
+    inputs << asked.inputs;
+    if (const Result<void> untouched = OutputSets::checkInputs(places, inputs); !untouched)
+        return Failure{untouched.error()};
 
     if (asked.platform->isTargets()) {
-        if (asked.targets.isEmpty())
-            return Failure{tr("No target is chosen.")};
         const QString name = fileNameFor(asked);
-        if (!FileName::isPlain(name))
-            return Failure{tr("\"%1\" cannot name a file: give a name without \"/\".").arg(name)};
+        if (!FileName::isPlainStem(name))
+            return Failure{tr("\"%1\" cannot name a file: a name of at most %2 bytes, without \"/\", \"\\\", \"..\", "
+                              "a leading \".\" or control characters.")
+                               .arg(name)
+                               .arg(FileName::maxBytes - FileName::maxExtensionBytes)};
         // Read now, so that a picture that cannot be used stops the run before a file is made.
         plan.m_sources.main = asked.source;
         for (auto it = asked.pictures.begin(); it != asked.pictures.end(); ++it) {
@@ -124,7 +144,21 @@ int RunPlan::expectedFiles() const
 
 GenerationReport RunPlan::run(GenerationHost &host, RunControl *control) const
 {
+    // One run at a time into a save folder: two at once would tear each other's sets.
+    const QString saveFolder = OutputPaths(m_request.saveFolder, m_request.platform).encodingPathString();
+    const Result<OutputLock> lock = OutputLock::acquire(
+        saveFolder, OutputLock::patience, control != nullptr ? control->stopToken() : std::stop_token(),
+        [&host, &saveFolder] { host.logLine(QStringLiteral("Waiting for another run into %1").arg(saveFolder)); });
     GenerationReport report;
+    if (!lock) {
+        report.folder = folder();
+        report.cancelled = control != nullptr && control->isCancelled();
+        if (!report.cancelled)
+            report.failures.append({saveFolder, lock.error()});
+        return report;
+    }
+    // Holding the folder, whatever a killed run left in it is known to be no one's.
+    FileOutput::removeStaleTemporaries(saveFolder, lock->isExclusive() ? FileOutput::Age::Any : FileOutput::Age::Stale);
     try {
         report = m_request.platform->isTargets() ? runTargets(host, control) : runClassic(host, control);
     } catch (...) {

@@ -44,8 +44,11 @@ public:
 
     /**
      * Checks @p request and prepares its run: reads the extra pictures and the set already in the
-     * folder. Fails, with a reason that names the picture, the name or the size, when the request
-     * cannot be made; nothing has been written then.
+     * folder. Fails, with a reason that names the picture, the name, the size or the folder, when
+     * the request cannot be made: a picture that cannot be read, a save folder that is a file or
+     * cannot be written, an output that would write over one of the files the request reads
+     * (the source, the other pictures, the size table, GenerationRequest::inputs) or move it
+     * away with a folder it replaces. Nothing has been written then.
      */
     static Result<RunPlan> prepare(GenerationRequest request);
 
@@ -67,8 +70,10 @@ public:
 
     /**
      * Makes the files, showing folders and keeping diagnostic lines through @p host; @p control
-     * (optional) cancels the run and follows its progress. Never throws: whatever escapes the
-     * generation (memory running out) is a failure of the report.
+     * (optional) cancels the run and follows its progress. The save folder is held for this run
+     * alone (OutputLock): a run into the same folder waits for it. Each set is put in place whole
+     * or not at all. Never throws: whatever escapes the generation (memory running out) is a
+     * failure of the report.
      */
     [[nodiscard]] GenerationReport run(GenerationHost &host, RunControl *control = nullptr) const;
 

@@ -12,17 +12,23 @@
 namespace iconsmith {
 
 /**
- * A folder's new contents, written first into a hidden staging folder and put in place only
- * when complete, so that a cancelled or crashed generation leaves the folder as it was.
+ * One set's new contents, written first into a hidden staging folder and put in place only
+ * when complete and in one step, so that a cancelled, failed or killed generation leaves the
+ * set as it was, and a reader never sees half of one.
  *
- * Merge puts each staged file into the folder (and into its subfolders, which are made as
- * needed), replacing files of the same name and keeping the others; when the folder does not exist yet, the staging
- * folder simply becomes it. Replace moves the old folder to the desktop's trash and the staging folder takes its place
- * whole; when the trash cannot take it, nothing is replaced and nothing is deleted.
+ * A set is of one of two kinds:
+ * - a Folder that is wholly the set (AppIcon.appiconset, a target's folder). It is staged
+ *   beside itself (".NAME.iconsmith-staging-xxxxxxxx"). Merge carries what the folder already
+ *   holds and the new set does not write into the staging folder (as second names of the same
+ *   files, not copies), and the two folders then change places in a single rename. Replace
+ *   moves the old folder to the user's trash, or where there is none fit for it, renames it
+ *   beside to a name that says so (keptAt()); the staging folder then takes its place.
+ * - Files in a folder shared with others (the scaled image set's three images in the save
+ *   folder). They are staged inside that folder and renamed into place one by one; when one
+ *   cannot be, those already renamed are put back as they were.
  *
- * The staging folder sits inside the folder for a merge into an existing folder, beside it
- * otherwise, so every move stays within one file system. Whatever is neither committed nor
- * discarded is discarded when the object goes.
+ * Whatever is neither committed nor discarded is discarded when the object goes; a staging
+ * folder a killed run left behind is removed by the next run (FileOutput::removeStaleTemporaries).
  */
 class StagedFolder
 {
@@ -30,8 +36,9 @@ class StagedFolder
 
 public:
     enum class Mode { Merge, Replace };
+    enum class Kind { Folder, Files };
 
-    /** Something that could not be put in place: a file, or the folder itself. */
+    /** Something that could not be put in place: a file, or the set itself. */
     struct Problem
     {
         QString path;
@@ -41,46 +48,58 @@ public:
     /** Moves a file or folder to the trash, or answers why it could not. */
     using Trash = std::function<Result<void>(const QString &path)>;
 
-    /** Stages the new contents of @p target; nothing is created before create(). */
-    StagedFolder(QString target, Mode mode);
+    /** Stages the new contents of @p target (the set's folder, or the folder its files go to); nothing is created
+     * before create(). */
+    StagedFolder(QString target, Mode mode, Kind kind = Kind::Folder);
     ~StagedFolder();
     StagedFolder(const StagedFolder &) = delete;
     StagedFolder &operator=(const StagedFolder &) = delete;
 
     [[nodiscard]] const QString &target() const { return m_target; }
     [[nodiscard]] Mode mode() const { return m_mode; }
+    [[nodiscard]] Kind kind() const { return m_kind; }
     /** The staging folder; empty until create() succeeded. */
     [[nodiscard]] const QString &path() const { return m_path; }
+    /** Whether @p path (a file or folder of the run) belongs to this set. */
+    [[nodiscard]] bool holds(const QString &path) const;
 
     /** Creates the staging folder and any missing parent of the target; does nothing once created. */
     Result<void> create();
-    /** Where @p targetPath (a path inside the target) is written while staged; other paths are returned as they are. */
+    /** Where @p targetPath (a path of the set) is written while staged; other paths are returned as they are. */
     [[nodiscard]] QString stagedPath(const QString &targetPath) const;
 
     /**
-     * Puts the staged files in place and removes the staging folder. A problem whose path is the
-     * target means nothing was put in place; otherwise each problem names a file that was not.
+     * Puts the staged files in place and removes the staging folder. Any problem means nothing
+     * was put in place and the set is as it was, except where the problem says otherwise.
      */
     QList<Problem> commit();
     /** Removes the staging folder and everything in it, and the parents create() made for it. */
     void discard();
 
-    /** Replaces the desktop trash, for tests. */
+    /** Where Replace kept the old folder because it could not go to the trash; empty otherwise. */
+    [[nodiscard]] const QString &keptAt() const { return m_keptAt; }
+    /** Why the old folder could not go to the trash, when it was kept beside. */
+    [[nodiscard]] const QString &whyNotTrashed() const { return m_whyNotTrashed; }
+
+    /** Replaces the trash (TrashCan::moveToTrash), for tests. */
     void setTrash(Trash trash) { m_trash = std::move(trash); }
-    /** Moves @p path to the desktop's trash (QFile::moveToTrash). */
-    static Result<void> moveToTrash(const QString &path);
 
 private:
-    QList<Problem> mergeFiles();
-    static void mergeFolder(const QString &staged, const QString &destination, QList<Problem> &problems);
-    static Result<void> renameInto(const QString &from, const QString &to);
+    QList<Problem> commitFolder();
+    QList<Problem> replaceFolder();
+    QList<Problem> commitFiles();
+    QList<Problem> failed(QList<Problem> problems);
 
     QString m_target;
     Mode m_mode;
+    Kind m_kind;
+    /** For a Folder: the folder itself, through a link that names it. */
+    QString m_real;
     QString m_path;
-    bool m_inside = false;
     QStringList m_createdParents;
-    Trash m_trash = &StagedFolder::moveToTrash;
+    Trash m_trash;
+    QString m_keptAt;
+    QString m_whyNotTrashed;
 };
 
 } // namespace iconsmith

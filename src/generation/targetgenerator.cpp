@@ -201,6 +201,8 @@ GenerationReport TargetGenerator::generate(const TargetSources &sources, const T
         pipeline->prefetch(requests.first, requests.second);
 
     for (const auto &[plan, outputs] : plans) {
+        // Each target's folder is a set of its own: put in place whole, or left as it was.
+        run.addSet(job.folder + u'/' + plan.name, StagedFolder::Kind::Folder);
         TargetWriter writer(run, job.folder + u'/' + plan.name);
         writePngs(writer, outputs);
         writeContainers(writer, outputs);

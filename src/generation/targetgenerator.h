@@ -42,8 +42,9 @@ class TargetGenerator
 public:
     /**
      * Shows folders and writes diagnostic lines through @p host; @p control (optional) cancels
-     * the run and follows its progress. The files are staged and put in place when all are made,
-     * joining whatever else the folder holds.
+     * the run and follows its progress. Each target's folder is a set of its own, staged and put
+     * in place whole when every file of it was made (keeping whatever else the folder held), or
+     * left as it was.
      */
     explicit TargetGenerator(GenerationHost &host, RunControl *control = nullptr) : m_host(host), m_control(control) {}
 

@@ -146,8 +146,8 @@ start "$work/large.png" quit
 save_to "$scaled"
 make_choice 6
 xdotool key --clearmodifiers ctrl+Return
-# The files are made in a hidden staging folder beside the one they are for.
-staging() { compgen -G "$work/.scaled.iconsmith-staging-*" >/dev/null; }
+# The scaled images are made in a hidden staging folder inside the folder they are for.
+staging() { compgen -G "$work/scaled/.iconsmith-staging-*" >/dev/null; }
 wait_for 120 staging || fail "the generation did not start"
 sleep 2
 import -window root "$work/running.png"

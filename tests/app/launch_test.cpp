@@ -2,6 +2,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include "app/apptestsupport.h"
 #include "app/launcher.h"
@@ -76,6 +80,31 @@ TEST(Launch, OpensTheLastImageNamedOnTheCommandLine)
     EXPECT_EQ(QDir::fromNativeSeparators(launcher.window().pathFiled()->text()), QDir::homePath());
     ASSERT_FALSE(launcher.window().BigIcon()->image().isNull());
     EXPECT_EQ(launcher.window().BigIcon()->image().origin(), second);
+}
+
+TEST(Launch, ASettingsFileThatIsAFifoIsNeverReadAndTheWindowOpens)
+{
+    // Reading a FIFO waits for a writer that never comes: the window would never open.
+    QTemporaryDir config;
+    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    ASSERT_TRUE(QDir(config.path()).mkpath(QStringLiteral("Iconsmith")));
+    const QString fifo = config.filePath(QStringLiteral("Iconsmith/Iconsmith.conf"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+
+    {
+        Launcher launcher;
+        launcher.launch({QStringLiteral("iconsmith")});
+        EXPECT_TRUE(launcher.window().isVisible());
+        EXPECT_EQ(QDir::fromNativeSeparators(launcher.window().pathFiled()->text()), QDir::homePath());
+        // Settings still work, for as long as the program runs.
+        Preferences::setTargets({QStringLiteral("ios")});
+        EXPECT_EQ(Preferences::targets(), QStringList{QStringLiteral("ios")});
+    }
+    struct stat status = {};
+    ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    qputenv("XDG_CONFIG_HOME", previous);
 }
 
 } // namespace

@@ -181,16 +181,17 @@ TEST_F(CliRunnerTest, AnUnreadableSizeTableFailsAndSaysWhich)
     EXPECT_TRUE(result.err.contains(u"missing.plist"_s)) << result.err.toStdString();
 }
 
-TEST_F(CliRunnerTest, AFolderThatCannotBeMadeIsOneError)
+TEST_F(CliRunnerTest, ASaveFolderThatIsAFileIsOneErrorThatSaysSo)
 {
-    QFile blocker(m_output);
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    const CliRun result = runCli(generateArgs({u"-p"_s, u"iphone"_s}));
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err.count(u'\n'), 1) << result.err.toStdString();
-    EXPECT_TRUE(result.err.contains(m_output)) << result.err.toStdString();
-    EXPECT_TRUE(result.out.contains(u"Wrote 0 files"_s)) << result.out.toStdString();
+    test::writeBytes(m_output, "a file");
+    for (const QStringList &arguments : {generateArgs({u"-p"_s, u"iphone"_s}),
+                                         QStringList{m_source, u"-o"_s, m_output, u"--target"_s, u"windows,web"_s}}) {
+        const CliRun result = runCli(arguments);
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err.count(u'\n'), 1) << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains(u"The save folder "_s + m_output + u" is a file"_s))
+            << result.err.toStdString();
+    }
 }
 
 TEST_F(CliRunnerTest, WarningsGoToStandardErrorAndStrictMakesThemFail)
@@ -374,6 +375,43 @@ TEST_F(CliProjectTest, TheFileInTheCurrentFolderRunsWhenNoSourceIsGivenAndABadOn
     EXPECT_TRUE(document[u"error"_s].toString().contains(u"recipes.pro.targets[1]"_s)) << bad.out.toStdString();
 }
 
+TEST_F(CliRunnerTest, NeitherTheSourceNorTheProjectFileIsEverWrittenOver)
+{
+    // A file of one recipe writes beside itself: the scaled set's @1x is the source's own name.
+    const QString folder = m_dir.filePath(u"project"_s);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::copy(m_source, folder + u"/Image.png"_s));
+    const QString config = folder + u"/iconsmith.json"_s;
+    test::writeBytes(config, R"({"source": "Image.png", "platform": "scaled"})");
+    // A project file under a name the set writes.
+    const QString named = folder + u"/Image@3x.png"_s;
+    test::writeBytes(named, R"({"source": "../source.png", "platform": "scaled"})");
+    const auto before = test::snapshot(m_dir.path());
+    for (const QString &file : {config, named}) {
+        const CliRun result = runCli({u"--config"_s, file});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_TRUE(result.err.contains(u"overwrite"_s)) << result.err.toStdString();
+    }
+    EXPECT_EQ(test::snapshot(m_dir.path()), before);
+}
+
+TEST_F(CliRunnerTest, UnderJsonTheReplacedSetKeptBesideIsInTheDocumentAndStandardErrorIsQuiet)
+{
+    ASSERT_EQ(runCli(generateArgs({u"-q"_s, u"-p"_s, u"iphone"_s})).status, 0);
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qunsetenv("HOME");
+    qunsetenv("XDG_DATA_HOME");
+    const CliRun result = runCli(generateArgs({u"-p"_s, u"ipad"_s, u"--replace"_s, u"--json"_s}));
+    qputenv("HOME", home);
+    qputenv("XDG_DATA_HOME", dataHome);
+    EXPECT_EQ(result.status, 0) << result.out.toStdString();
+    EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+    const QJsonArray notes = QJsonDocument::fromJson(result.out.toUtf8())[u"runs"_s][0][u"notes"_s].toArray();
+    ASSERT_EQ(notes.size(), 1) << result.out.toStdString();
+    EXPECT_TRUE(notes[0][u"message"_s].toString().contains(u"AppIcon.appiconset.replaced-"_s));
+}
+
 TEST_F(CliRunnerTest, NamesArePrintedWithoutTheirControlCharacters)
 {
     // Listed names come from the file: an escape sequence in one must not reach the terminal.
@@ -388,6 +426,17 @@ TEST_F(CliRunnerTest, NamesArePrintedWithoutTheirControlCharacters)
     const CliRun checked = runCli({u"--check"_s, m_output + u"/AppIcon.appiconset"_s});
     EXPECT_FALSE(checked.out.contains(QChar(0x1b))) << checked.out.toStdString();
     EXPECT_TRUE(checked.out.contains(u"\\x1b[2JIcon.png: is listed but missing"_s)) << checked.out.toStdString();
+
+    // Nor one in a recipe's name, nor a NUL, which a terminal shows as nothing at all.
+    const QString config = m_dir.filePath(u"iconsmith.json"_s);
+    test::writeBytes(config,
+                     R"({"recipes": {"a\u001b]0;pwned\u0007\u0000b": {"source": "source.png", "targets": "ios"}}})");
+    const CliRun named = runCli({u"--config"_s, config});
+    EXPECT_EQ(named.status, 2);
+    EXPECT_TRUE(named.err.contains(u"a\\x1b]0;pwned\\x07\\x00b"_s)) << named.err.toStdString();
+    for (const QChar c : named.err)
+        EXPECT_TRUE(c == u'\n' || c.category() != QChar::Other_Control) << int(c.unicode());
+    EXPECT_EQ(named.err.count(u'\n'), 2) << named.err.toStdString();
 }
 
 TEST(CliOptions, PlatformNamesAndNumbers)

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace iconsmith {
 namespace {
 
@@ -141,6 +143,73 @@ TEST_F(ProjectFileTest, EveryMistakeNamesTheFileAndTheKey)
         << unknown.error().toStdString();
     // Only the pictures of the recipes that run must exist (a flavour's art may be elsewhere).
     EXPECT_TRUE(parse(twoRecipes, {u"free"_s}));
+}
+
+TEST_F(ProjectFileTest, KeysGivenTwiceAndRecipeNamesThatAreNoFileNamesAreRefused)
+{
+    const QList<std::pair<QByteArray, QString>> mistakes{
+        // The reader would keep one of two recipes of a name and drop the other without a word.
+        {R"({"recipes": {"free": {"source": "art/free.png", "targets": "ios"},
+                         "fr\u0065e": {"source": "art/pro.png", "targets": "web", "output": "x"}}})",
+         u"iconsmith.json:2:26: recipes.free: given twice"_s},
+        {R"({"source": "art/free.png", "targets": "ios", "source": "art/pro.png"})",
+         u"iconsmith.json:1:46: source: given twice"_s},
+        {R"({"recipes": {"..": {"source": "art/free.png", "targets": "ios"}}})",
+         u"iconsmith.json: recipes...: \"..\" cannot be a recipe's name"_s},
+        {R"({"recipes": {"a/b": {"source": "art/free.png", "targets": "ios"}}})", u"iconsmith.json: recipes.a/b: "_s},
+        {R"({"recipes": {"a\u001b[2Jb": {"source": "art/free.png", "targets": "ios"}}})",
+         u"iconsmith.json: recipes.a\x1b[2Jb: "_s},
+        {R"({"recipes": {"a\u0000b": {"source": "art/free.png", "targets": "ios"}}})",
+         u"iconsmith.json: recipes.a"_s + QChar(0) + u"b: "_s},
+        {R"({"source": "art/fr\u0000ee.png", "targets": "ios"})", u"iconsmith.json: source: holds a NUL"_s},
+    };
+    for (const auto &[json, expected] : mistakes) {
+        const Result<QList<ProjectFile::Recipe>> recipes = parse(json);
+        ASSERT_FALSE(recipes) << json.toStdString();
+        EXPECT_TRUE(recipes.error().startsWith(expected))
+            << json.toStdString() << "\n  gave: " << recipes.error().toStdString();
+    }
+    // The same key in two objects is two keys.
+    EXPECT_TRUE(parse(R"({"targets": "ios", "recipes": {"a": {"source": "art/free.png", "targets": ["web"]},
+                                                         "b": {"source": "art/pro.png", "targets": ["ios"]}}})"));
+}
+
+TEST_F(ProjectFileTest, RecipesThatWouldWriteTheSameFilesAreRefused)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkpath(u"real"_s));
+    ASSERT_TRUE(QFile::link(m_dir.filePath(u"real"_s), m_dir.filePath(u"alias"_s)));
+    const QList<QByteArray> clashes{
+        // A set inside another recipe's set, one folder through a link.
+        R"({"recipes": {"a": {"source": "art/free.png", "targets": "ios", "output": "icons"},
+                        "b": {"source": "art/pro.png", "platform": "iphone", "output": "icons/ios"}}})",
+        R"({"recipes": {"a": {"source": "art/free.png", "targets": "web", "output": "real"},
+                        "b": {"source": "art/pro.png", "targets": "ios,web", "output": "alias"}}})",
+    };
+    for (const QByteArray &json : clashes) {
+        const Result<QList<ProjectFile::Recipe>> recipes = parse(json);
+        ASSERT_FALSE(recipes) << json.toStdString();
+        EXPECT_TRUE(recipes.error().contains(u"is written by recipes.a too"_s)) << recipes.error().toStdString();
+    }
+    EXPECT_TRUE(parse(R"({"output": "icons", "recipes": {"a": {"source": "art/free.png", "platform": "scaled"},
+                                                        "b": {"source": "art/pro.png", "targets": "ios,web"}}})"))
+        << "the scaled set's files beside the target folders";
+}
+
+TEST_F(ProjectFileTest, OnlyRegularFilesAreReadSoAFifoNeverBlocks)
+{
+    const QString fifo = m_dir.filePath(u"iconsmith.json"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const Result<QList<ProjectFile::Recipe>> fromFifo = ProjectFile::read(fifo);
+    ASSERT_FALSE(fromFifo);
+    EXPECT_TRUE(fromFifo.error().contains(u"not a regular file"_s)) << fromFifo.error().toStdString();
+
+    ASSERT_EQ(::mkfifo(QFile::encodeName(m_dir.filePath(u"art/pipe.png"_s)).constData(), 0600), 0);
+    for (const QString &source : {m_dir.filePath(u"art/pipe.png"_s), u"/dev/zero"_s}) {
+        const Result<QList<ProjectFile::Recipe>> recipes =
+            parse(R"({"targets": "ios", "source": ")" + source.toUtf8() + R"("})");
+        ASSERT_FALSE(recipes);
+        EXPECT_TRUE(recipes.error().contains(u"is not a regular file"_s)) << recipes.error().toStdString();
+    }
 }
 
 } // namespace

@@ -10,8 +10,10 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include "generation/filename.h"
 #include "support/testsupport.h"
 
 namespace iconsmith {
@@ -68,6 +70,62 @@ TEST(FileOutput, AReplacedLinkIsReplacedNotWrittenThroughAndLendsNoMode)
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), "keep");
     EXPECT_EQ(QFileInfo(icon).permissions(), QFileInfo(dir.filePath(u"fresh.png"_s)).permissions());
+}
+
+TEST(FileOutput, StagingFoldersOfKilledRunsGoAndNothingElse)
+{
+    QTemporaryDir dir;
+    const auto folder = [&dir](const QString &name, int ageSeconds) {
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(QDir().mkpath(path + u"/AppIcon.appiconset"_s));
+        const timespec times[2] = {{::time(nullptr) - ageSeconds, 0}, {::time(nullptr) - ageSeconds, 0}};
+        EXPECT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+    };
+    folder(u".ios.iconsmith-staging-0123abcd"_s, 120);
+    folder(u".iconsmith-staging-89abcdef"_s, 0); // a run staging right now, or one just killed
+    folder(u"keep.iconsmith-staging-01234567"_s, 120);
+    folder(u".ios.iconsmith-old-01234567"_s, 120);                      // an old set moved aside: the user's to find
+    writeAged(dir.filePath(u".web.iconsmith-staging-aaaaaaaa"_s), 120); // a file, not a staging folder
+    folder(u"elsewhere"_s, 120);
+    ASSERT_TRUE(QFile::link(dir.filePath(u"elsewhere"_s), dir.filePath(u".x.iconsmith-staging-bbbbbbbb"_s)));
+
+    FileOutput::removeStaleTemporaries(dir.path());
+    QStringList left =
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    EXPECT_EQ(left, (QStringList{u".iconsmith-staging-89abcdef"_s, u".ios.iconsmith-old-01234567"_s,
+                                 u".web.iconsmith-staging-aaaaaaaa"_s, u".x.iconsmith-staging-bbbbbbbb"_s,
+                                 u"elsewhere"_s, u"keep.iconsmith-staging-01234567"_s}));
+    // Holding the folder's lock, a run knows that a staging folder of any age is a dead run's.
+    FileOutput::removeStaleTemporaries(dir.path(), FileOutput::Age::Any);
+    left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    EXPECT_FALSE(left.contains(u".iconsmith-staging-89abcdef"_s));
+    EXPECT_EQ(left.size(), 5);
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(u"elsewhere/AppIcon.appiconset"_s)));
+}
+
+TEST(FileName, AcceptsOnlyNamesEveryReaderSeesAsAFileOfTheFolder)
+{
+    for (const QString &name : {u"icon"_s, u"My App"_s, u"Icône-20@2x"_s, u"a.b"_s, u"v1.2"_s, QString(251, u'n')})
+        EXPECT_TRUE(FileName::isPlainStem(name)) << name.toStdString();
+    for (const QString &name :
+         {QString(), u"."_s, u".."_s, u"a..b"_s, u".hidden"_s, u"a/b"_s, u"a\\b"_s, u"a\x1b[31mb"_s, u"bell\x07"_s,
+          QStringLiteral("nul") + QChar(0), u"del\x7f"_s, QString(252, u'n'), QString(126, QChar(0xe9))})
+        EXPECT_FALSE(FileName::isPlainStem(name)) << name.toStdString();
+    // The limit is the file system's, in bytes: "é" takes two.
+    EXPECT_TRUE(FileName::isPlain(QString(127, QChar(0xe9))));
+    EXPECT_FALSE(FileName::isPlain(QString(128, QChar(0xe9))));
+}
+
+TEST(FileOutput, ANameAsLongAsTheFileSystemTakesIsWrittenThroughAShorterTemporary)
+{
+    QTemporaryDir dir;
+    // The second is cut for its temporary in the middle of an "é", which takes two bytes.
+    for (const QString &name : {QString(255, u'n'), QString(125, QChar(0xe9)) + u"x.png"_s}) {
+        ASSERT_EQ(QFile::encodeName(name).size(), 255);
+        const Result<void> written = FileOutput::writeAtomically(dir.filePath(name), "bytes");
+        ASSERT_TRUE(written) << written.error().toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << "no temporary file is left";
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "generation/runcontrol.h"
 #include "generation/runplan.h"
 #include "generation/stagedfolder.h"
+#include "generation/trashcan.h"
 
 #include <gtest/gtest.h>
 
@@ -124,26 +125,42 @@ TEST_F(SetReplacementTest, ReplacingPutsTheOldSetInTheTrashAndTheNewOneInPlaceWh
         EXPECT_EQ(file.mask, file.pixels.isEmpty() ? DisplayMask::None : DisplayMask::RoundedSquare);
 }
 
-TEST_F(SetReplacementTest, WithoutATrashNothingIsReplacedAndNothingDeleted)
+TEST_F(SetReplacementTest, WithoutATrashTheOldSetIsKeptBesideAndTheRunSaysWhere)
 {
     ASSERT_TRUE(QDir().mkpath(m_request.saveFolder + u"/Old"_s));
-    QFile kept(m_request.saveFolder + u"/Old/kept.png"_s);
-    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
-    kept.write("the user's own file");
-    kept.close();
+    test::writeBytes(m_request.saveFolder + u"/Old/kept.png"_s, "the user's own file");
 
     StagedFolder staged(m_request.saveFolder + u"/Old"_s, StagedFolder::Mode::Replace);
     staged.setTrash([](const QString &) -> Result<void> { return Failure{u"no trash here"_s}; });
     ASSERT_TRUE(staged.create());
-    QFile fresh(staged.stagedPath(m_request.saveFolder + u"/Old/new.png"_s));
-    ASSERT_TRUE(fresh.open(QIODevice::WriteOnly));
-    fresh.close();
+    test::writeBytes(staged.stagedPath(m_request.saveFolder + u"/Old/new.png"_s), "new");
+    EXPECT_TRUE(staged.commit().isEmpty());
+    EXPECT_EQ(staged.whyNotTrashed(), u"no trash here"_s);
+    const QString kept = QFileInfo(staged.keptAt()).fileName();
+    EXPECT_TRUE(kept.startsWith(u"Old.replaced-"_s)) << kept.toStdString();
+    QStringList expected{u"Old"_s, u"Old/new.png"_s, kept, kept + u"/kept.png"_s};
+    expected.sort();
+    EXPECT_EQ(everythingBelow(m_request.saveFolder), expected);
 
-    const QList<StagedFolder::Problem> problems = staged.commit();
-    ASSERT_EQ(problems.size(), 1);
-    EXPECT_EQ(problems[0].path, staged.target());
-    EXPECT_TRUE(problems[0].reason.contains(u"no trash here"_s)) << qPrintable(problems[0].reason);
-    EXPECT_EQ(everythingBelow(m_request.saveFolder), (QStringList{u"Old"_s, u"Old/kept.png"_s}));
+    // Without a home there is no trash to use: the old set is kept beside, never moved into a
+    // trash made at the root of the file system.
+    ASSERT_TRUE(generate(0).succeeded());
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qunsetenv("HOME");
+    qunsetenv("XDG_DATA_HOME");
+    EXPECT_FALSE(TrashCan::homeTrash());
+    const GenerationReport report = generate(1, true);
+    qputenv("HOME", home);
+    qputenv("XDG_DATA_HOME", dataHome);
+    ASSERT_TRUE(report.succeeded()) << qPrintable(report.failures.value(0).reason);
+    ASSERT_EQ(report.notes.size(), 1);
+    EXPECT_TRUE(report.notes[0].contains(u"HOME is not set"_s)) << qPrintable(report.notes[0]);
+    const QStringList beside = QDir(m_request.saveFolder).entryList({u"AppIcon.appiconset.replaced-*"_s}, QDir::Dirs);
+    ASSERT_EQ(beside.size(), 1);
+    EXPECT_TRUE(report.notes[0].contains(beside[0]));
+    EXPECT_TRUE(QFileInfo::exists(m_request.saveFolder + u'/' + beside[0] + u"/Icon-60@3x.png"_s));
+    EXPECT_TRUE(IconSetCheck::check(iconSet()).passed());
 }
 
 TEST_F(SetReplacementTest, ACancelledRunLeavesTheFolderAsItWas)

@@ -1,6 +1,9 @@
 #include "support/testsupport.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 
 #include <vips/vips8>
 
@@ -135,6 +138,27 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         throw std::runtime_error("could not write a test file");
+}
+
+QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info(path);
+        const QString name = QDir(folder).relativeFilePath(path);
+        if (info.isSymLink()) {
+            entries.insert(name, "-> " + QFile::encodeName(info.symLinkTarget()));
+        } else if (info.isDir()) {
+            entries.insert(name, "/");
+        } else {
+            QFile file(path);
+            entries.insert(name, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)"));
+        }
+    }
+    return entries;
 }
 
 } // namespace iconsmith::test

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -75,5 +76,12 @@ QString testData(const QString &name);
 
 /** Writes @p bytes to @p path, replacing any file there. */
 void writeBytes(const QString &path, const QByteArray &bytes);
+
+/**
+ * Everything below @p folder, hidden entries included, by path relative to it: a file's bytes,
+ * a link's target after "-> ", a folder's "/" . Two equal snapshots mean the folder was not
+ * changed in any way a user could see.
+ */
+QMap<QString, QByteArray> snapshot(const QString &folder);
 
 } // namespace iconsmith::test
