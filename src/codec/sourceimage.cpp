@@ -16,6 +16,7 @@
 #include "codec/inputlimits.h"
 #include "codec/regularfile.h"
 #include "codec/stripdecoder.h"
+#include "codec/vectordrawings.h"
 #include "codec/vectorsource.h"
 #include "codec/vipsrows.h"
 #include "common/cancelled.h"
@@ -33,7 +34,7 @@ struct SourceImage::Data
     bool alpha = false;
     bool vector = false;
     // The reader and drawer of a vector picture.
-    std::unique_ptr<VectorSource> drawing;
+    std::shared_ptr<const VectorSource> drawing;
 };
 
 namespace {
@@ -146,11 +147,12 @@ Result<SourceImage> SourceImage::fromData(const QByteArray &bytes, const QString
     d->loader = QString::fromLatin1(loader);
     d->vector = isLoader(d->loader, "svgload") || isLoader(d->loader, "pdfload");
     if (d->vector) {
-        d->drawing = std::make_unique<VectorSource>(d->bytes, isLoader(d->loader, "pdfload"));
-        const Result<QSize> natural = d->drawing->open();
+        auto drawing = std::make_shared<VectorSource>(d->bytes, isLoader(d->loader, "pdfload"));
+        const Result<QSize> natural = drawing->open();
         if (!natural)
             return fail(SourceImage::tr("The image %1 cannot be used: %2.").arg(where, natural.error()));
         d->size = *natural;
+        d->drawing = std::move(drawing);
         // Drawn pictures are transparent wherever nothing is drawn.
         d->alpha = true;
     } else {
@@ -245,25 +247,14 @@ PixelBuffer SourceImage::renderVector(QSize target) const
 {
     if (!d || !d->vector)
         throw ImageError(SourceImage::tr("There is no vector image to render."));
-    VectorPicture picture;
-    try {
-        picture = d->drawing->draw(target);
-    } catch (const ImageError &error) {
-        throw ImageError(SourceImage::tr("The image %1 could not be drawn: %2.")
-                             .arg(QDir::toNativeSeparators(d->origin), error.reason()));
-    }
-    const QSize rendered = picture.size;
-    PixelBuffer exact(target);
-    Resampler resampler(rendered, target,
-                        [&exact](int y, const Float4 *row) { std::copy(row, row + exact.width(), exact.row(y)); });
-    std::vector<std::uint8_t> rgba(std::size_t(rendered.width()) * 4);
-    const auto *pixels = reinterpret_cast<const VipsPel *>(picture.pixels.constData());
-    const std::size_t stride = std::size_t(rendered.width()) * std::size_t(picture.bands);
-    for (int y = 0; y < rendered.height(); ++y) {
-        VipsRows::copyAsRgba(pixels + std::size_t(y) * stride, rendered.width(), picture.bands, rgba.data());
-        resampler.pushRow(rgba.data());
-    }
-    return exact;
+    return VectorDrawings(d->drawing, d->origin).picture(target);
+}
+
+std::unique_ptr<VectorDrawings> SourceImage::vectorDrawings() const
+{
+    if (!d || !d->vector)
+        return nullptr;
+    return std::make_unique<VectorDrawings>(d->drawing, d->origin);
 }
 
 bool SourceImage::reduce(QSize target, const Resampler::RowSink &sink) const
