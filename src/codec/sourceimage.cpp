@@ -14,6 +14,7 @@
 #include "codec/imageerror.h"
 #include "codec/imagelibrary.h"
 #include "codec/inputlimits.h"
+#include "codec/libraryerror.h"
 #include "codec/regularfile.h"
 #include "codec/stripdecoder.h"
 #include "codec/vectordrawings.h"
@@ -86,12 +87,9 @@ vips::VImage openRaster(const SourceImage::Data &d, QSize atLeast)
 
 ImageError damaged(const SourceImage::Data &d, const char *detail)
 {
-    QString reason = VipsRows::reason(detail);
-    // Some decoders fail without a word (random bytes behind a PNG signature).
-    if (reason.isEmpty())
-        reason = SourceImage::tr("the file is damaged or is not a complete picture");
+    const QString reason = LibraryError::explain(d.loader, detail);
     return ImageError(
-        SourceImage::tr("The image %1 could not be read: %2").arg(QDir::toNativeSeparators(d.origin), reason));
+        SourceImage::tr("The image %1 could not be read: %2.").arg(QDir::toNativeSeparators(d.origin), reason));
 }
 
 // The loaders of the formats Iconsmith reads. The imaging library knows many more (FITS,

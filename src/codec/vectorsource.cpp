@@ -10,6 +10,7 @@
 
 #include "codec/drawingprocess.h"
 #include "codec/inputlimits.h"
+#include "codec/libraryerror.h"
 #include "codec/pdfstructure.h"
 #include "codec/regularfile.h"
 #include "codec/svgstructure.h"
@@ -78,10 +79,9 @@ QSize mostAt(QSize natural, double scale)
     return {side(natural.width()), side(natural.height())};
 }
 
-QString libraryReason(const vips::VError &error)
+QString libraryReason(const vips::VError &error, bool pdf)
 {
-    const QString reason = VipsRows::reason(error.what());
-    return reason.isEmpty() ? VectorSource::tr("the file is damaged") : reason;
+    return LibraryError::explain(QString::fromLatin1(pdf ? "pdfload" : "svgload"), error.what());
 }
 
 QString outOfTimeReason()
@@ -153,7 +153,7 @@ Result<QSize> VectorSource::measure(const QByteArray &bytes, bool pdf)
             return Failure{tr("its size is not one Iconsmith can draw (too large, too small or not a number)")};
         return natural;
     } catch (const vips::VError &error) {
-        return Failure{libraryReason(error)};
+        return Failure{libraryReason(error, pdf)};
     }
 }
 
@@ -199,7 +199,7 @@ Result<VectorPicture> VectorSource::drawAt(const QByteArray &bytes, bool pdf, do
                 *outOfTime = true;
             return Failure{outOfTimeReason()};
         }
-        return Failure{libraryReason(error)};
+        return Failure{libraryReason(error, pdf)};
     }
     return out;
 }
