@@ -32,6 +32,13 @@ struct InputLimits
      * output image (2^28: 1 GiB as 8-bit RGBA). Larger ones are refused before any is allocated.
      */
     static constexpr qint64 maxPixels = qint64(1) << 28;
+    /**
+     * The most memory a source's decoded pixels may take where its decoder must hold the whole
+     * picture before it hands out a row (1 GiB: 2^28 pixels of 8-bit RGBA, half as many at 16
+     * bits). Most sources decode in strips of a few rows and take far less; one that would take
+     * more than this is refused from its header.
+     */
+    static constexpr qint64 maxWholeDecodeBytes = qint64(1) << 30;
     /** The longest side of an output image. */
     static constexpr int maxOutputSide = 16384;
 

@@ -15,6 +15,7 @@
 #include "codec/imagelibrary.h"
 #include "codec/inputlimits.h"
 #include "codec/libraryerror.h"
+#include "codec/pngheader.h"
 #include "codec/regularfile.h"
 #include "codec/stripdecoder.h"
 #include "codec/vectordrawings.h"
@@ -106,6 +107,26 @@ bool isReadableFormat(const QString &loader, const QByteArray &bytes)
     return isLoader(loader, "magickload") && bytes.startsWith("BM");
 }
 
+// The memory the decoder of @p header's file takes for its pixels when it must hold the whole
+// picture before it hands out a row; 0 for one that decodes in strips. An interlaced PNG
+// completes each row only in its last pass; the HEIF, WebP, GIF and JPEG XL libraries decode a
+// picture in one call; ImageMagick (BMP) keeps four 16-bit channels a pixel whatever the file has.
+qint64 wholeDecodeBytes(const QString &loader, const QByteArray &bytes, const vips::VImage &header)
+{
+    const qint64 pixels = qint64(header.width()) * header.height();
+    if (isLoader(loader, "magickload"))
+        return pixels * 8;
+    bool whole = false;
+    if (isLoader(loader, "pngload")) {
+        const Result<PngHeader> png = PngHeader::parse(bytes);
+        whole = png && png->interlaced;
+    } else {
+        for (const char *format : {"heifload", "webpload", "gifload", "jxlload"})
+            whole = whole || isLoader(loader, format);
+    }
+    return whole ? pixels * header.bands() * qint64(vips_format_sizeof(header.format())) : 0;
+}
+
 } // namespace
 
 Result<SourceImage> SourceImage::load(const QString &path)
@@ -153,7 +174,9 @@ Result<SourceImage> SourceImage::fromData(const QByteArray &bytes, const QString
         d->drawing = std::move(drawing);
         // Drawn pictures are transparent wherever nothing is drawn.
         d->alpha = true;
-    } else {
+    }
+    qint64 wholeBytes = 0;
+    if (!d->vector) {
         try {
             vips::VImage header = vips::VImage::new_from_buffer(
                 d->bytes.constData(), std::size_t(d->bytes.size()), "",
@@ -168,6 +191,7 @@ Result<SourceImage> SourceImage::fromData(const QByteArray &bytes, const QString
                 d->size = QSize(header.width(), header.height());
             }
             d->alpha = header.has_alpha();
+            wholeBytes = wholeDecodeBytes(d->loader, d->bytes, header);
         } catch (const vips::VError &e) {
             return fail(damaged(*d, e.what()).reason());
         }
@@ -177,6 +201,14 @@ Result<SourceImage> SourceImage::fromData(const QByteArray &bytes, const QString
     if (qint64(d->size.width()) * d->size.height() > InputLimits::maxPixels)
         return fail(SourceImage::tr("The image %1 is too large (%2 × %3 pixels).")
                         .arg(where)
+                        .arg(d->size.width())
+                        .arg(d->size.height()));
+    if (wholeBytes > InputLimits::maxWholeDecodeBytes)
+        return fail(SourceImage::tr("The image %1 would take %2 of memory to decode, more than the %3 Iconsmith sets "
+                                    "aside: its decoder holds all %4 × %5 pixels at once. Save it with 8 bits a "
+                                    "channel, smaller, or (a PNG) without interlacing.")
+                        .arg(where, RegularFile::sizeText(wholeBytes),
+                             RegularFile::sizeText(InputLimits::maxWholeDecodeBytes))
                         .arg(d->size.width())
                         .arg(d->size.height()));
     SourceImage image;

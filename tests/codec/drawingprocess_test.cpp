@@ -38,10 +38,15 @@ protected:
 
 TEST_F(DrawingProcessTest, OutlivesTheThreadThatStartedIt)
 {
-    // A pool thread starts a helper and then retires, as Qt's pool does after 30 idle seconds.
+    // A pool thread starts a helper, uses it, and then retires, as Qt's pool does after 30 idle
+    // seconds. (Its answer shows the helper is past its start, where it asks to die with its parent.)
     std::unique_ptr<DrawingProcess> process;
-    std::thread([&process] { process = DrawingProcess::start(square, false); }).join();
-    ASSERT_TRUE(process);
+    bool answered = false;
+    std::thread([&process, &answered] {
+        process = DrawingProcess::start(square, false);
+        answered = process && process->measure(QDeadlineTimer(15000));
+    }).join();
+    ASSERT_TRUE(answered);
     for (int i = 0; i < 3; ++i) {
         const Result<QSize> size = process->measure(QDeadlineTimer(15000));
         ASSERT_TRUE(size) << size.error().toStdString();
