@@ -43,8 +43,7 @@ Transfer await(int socket, short events, QDeadlineTimer deadline)
 
 } // namespace
 
-DrawingChannel::Transfer DrawingChannel::send(int socket, const void *data, std::size_t length,
-                                              QDeadlineTimer deadline)
+DrawingChannel::Transfer DrawingChannel::send(int socket, const void *data, std::size_t length, QDeadlineTimer deadline)
 {
     const auto *bytes = static_cast<const char *>(data);
     while (length > 0) {

@@ -55,8 +55,8 @@ bool closeFileSystemToWriting()
     const long rules = syscall(SYS_landlock_create_ruleset, &ruleset, sizeof ruleset, 0);
     if (rules < 0)
         return false;
-    const bool confined = prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
-                          syscall(SYS_landlock_restrict_self, int(rules), 0) == 0;
+    const bool confined =
+        prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && syscall(SYS_landlock_restrict_self, int(rules), 0) == 0;
     close(int(rules));
     return confined;
 }

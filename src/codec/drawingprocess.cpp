@@ -69,11 +69,10 @@ std::unique_ptr<DrawingProcess> DrawingProcess::start(const QByteArray &bytes, b
         ::close(sockets[0]);
         return nullptr;
     }
-    const qint64 pid =
-        HelperLauncher::launch(helper,
-                               {helper, QByteArrayLiteral("--socket"), QByteArray::number(helperSocket),
-                                QByteArrayLiteral("--parent"), QByteArray::number(qint64(::getpid()))},
-                               helperEnd, helperSocket);
+    const qint64 pid = HelperLauncher::launch(helper,
+                                              {helper, QByteArrayLiteral("--socket"), QByteArray::number(helperSocket),
+                                               QByteArrayLiteral("--parent"), QByteArray::number(qint64(::getpid()))},
+                                              helperEnd, helperSocket);
     ::close(helperEnd);
     if (pid < 0) {
         ::close(sockets[0]);
@@ -176,8 +175,7 @@ bool DrawingProcess::answer(QString &reason, QDeadlineTimer deadline)
     if (status == Channel::Done)
         return true;
     std::uint32_t length = 0;
-    if (status != Channel::Refused || !receive(&length, sizeof length, deadline) ||
-        length > Channel::maxReasonBytes) {
+    if (status != Channel::Refused || !receive(&length, sizeof length, deadline) || length > Channel::maxReasonBytes) {
         reason = m_timedOut ? QString() : lost();
         return false;
     }

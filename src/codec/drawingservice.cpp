@@ -76,13 +76,13 @@ int DrawingService::serve(int channel, const Drawer &drawer)
                 sound ? drawer.draw(bytes, pdf, scale, QSize(most[0], most[1]))
                       : Result<VectorPicture>(Failure{tr("the request to draw was not a sound one")});
             // The pixels go as they are, without a copy: they can be a gigabyte.
-            const bool sent =
-                picture ? reply(channel, Channel::bytesOf(std::uint8_t(Channel::Done)) +
-                                             Channel::bytesOf(std::int32_t(picture->size.width())) +
-                                             Channel::bytesOf(std::int32_t(picture->size.height())) +
-                                             Channel::bytesOf(std::int32_t(picture->bands))) &&
-                              reply(channel, picture->pixels.constData(), std::size_t(picture->pixels.size()))
-                        : replyRefused(channel, picture.error());
+            const bool sent = picture
+                                  ? reply(channel, Channel::bytesOf(std::uint8_t(Channel::Done)) +
+                                                       Channel::bytesOf(std::int32_t(picture->size.width())) +
+                                                       Channel::bytesOf(std::int32_t(picture->size.height())) +
+                                                       Channel::bytesOf(std::int32_t(picture->bands))) &&
+                                        reply(channel, picture->pixels.constData(), std::size_t(picture->pixels.size()))
+                                  : replyRefused(channel, picture.error());
             if (!sent)
                 return 1;
         } else {

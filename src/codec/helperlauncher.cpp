@@ -115,8 +115,7 @@ qint64 spawn(const QByteArray &program, const QList<QByteArray> &arguments, int 
 
 } // namespace
 
-qint64 HelperLauncher::launch(const QByteArray &program, const QList<QByteArray> &arguments, int channel,
-                              int channelAs)
+qint64 HelperLauncher::launch(const QByteArray &program, const QList<QByteArray> &arguments, int channel, int channelAs)
 {
 #if defined(Q_OS_UNIX)
     return LauncherThread::instance().run(

@@ -204,13 +204,13 @@ Result<SourceImage> SourceImage::fromData(const QByteArray &bytes, const QString
                         .arg(d->size.width())
                         .arg(d->size.height()));
     if (wholeBytes > InputLimits::maxWholeDecodeBytes)
-        return fail(SourceImage::tr("The image %1 would take %2 of memory to decode, more than the %3 Iconsmith sets "
-                                    "aside: its decoder holds all %4 × %5 pixels at once. Save it with 8 bits a "
-                                    "channel, smaller, or (a PNG) without interlacing.")
-                        .arg(where, RegularFile::sizeText(wholeBytes),
-                             RegularFile::sizeText(InputLimits::maxWholeDecodeBytes))
-                        .arg(d->size.width())
-                        .arg(d->size.height()));
+        return fail(
+            SourceImage::tr("The image %1 would take %2 of memory to decode, more than the %3 Iconsmith sets "
+                            "aside: its decoder holds all %4 × %5 pixels at once. Save it with 8 bits a "
+                            "channel, smaller, or (a PNG) without interlacing.")
+                .arg(where, RegularFile::sizeText(wholeBytes), RegularFile::sizeText(InputLimits::maxWholeDecodeBytes))
+                .arg(d->size.width())
+                .arg(d->size.height()));
     SourceImage image;
     image.d = std::move(d);
     return image;

@@ -52,10 +52,8 @@ vips::VImage openAt(const QByteArray &bytes, bool pdf, double scale)
     const double dpi = pointsPerInch * scale / libraryScale;
     if (dpi < leastDpi)
         throw vips::VError(VectorSource::tr("its size is too large to draw it this small").toStdString());
-    vips::VOption *options = vips::VImage::option()
-                                 ->set("scale", libraryScale)
-                                 ->set("dpi", dpi)
-                                 ->set("fail_on", VIPS_FAIL_ON_ERROR);
+    vips::VOption *options =
+        vips::VImage::option()->set("scale", libraryScale)->set("dpi", dpi)->set("fail_on", VIPS_FAIL_ON_ERROR);
     // SVG is read with the library's limits on document size and nesting ("unlimited" stays off).
     if (pdf)
         options->set("background", std::vector<double>{0, 0, 0, 0});

@@ -46,9 +46,9 @@ int main(int argc, char *argv[])
         iconsmith::DrawingConfinement::closeDescriptorsFrom(channel + 1);
     iconsmith::DrawingConfinement::apply();
     iconsmith::ImageLibrary::ensureStarted();
-    const iconsmith::DrawingService::Drawer drawer{
-        &iconsmith::VectorSource::measure, [](const QByteArray &bytes, bool pdf, double scale, QSize most) {
-            return iconsmith::VectorSource::drawAt(bytes, pdf, scale, most);
-        }};
+    const iconsmith::DrawingService::Drawer drawer{&iconsmith::VectorSource::measure,
+                                                   [](const QByteArray &bytes, bool pdf, double scale, QSize most) {
+                                                       return iconsmith::VectorSource::drawAt(bytes, pdf, scale, most);
+                                                   }};
     return iconsmith::DrawingService::serve(channel, drawer);
 }

@@ -28,8 +28,9 @@ namespace iconsmith {
  * A raster source is decoded once; when it is much larger than anything asked for, it is reduced
  * while it streams in to the largest size needed (the master), and every other size is
  * rendered from that. A vector source is drawn per size, the sizes announced by prefetch()
- * sharing drawings where that costs no sharpness, within one time budget (VectorDrawings). Each distinct request is rendered once and encoded at most once, however
- * many files ask for it, so the files that share a size and treatment share one render.
+ * sharing drawings where that costs no sharpness, within one time budget (VectorDrawings). Each distinct request is
+ * rendered once and encoded at most once, however many files ask for it, so the files that share a size and treatment
+ * share one render.
  *
  * Once a stop is requested through the pipeline's token no further render starts, the renders
  * and decodes in progress end at their next row or band, and every request answers Cancelled.

@@ -60,8 +60,9 @@ TEST(SvgStructure, CountsEveryElementAReferenceRepeats)
     // A reference to nothing, or back to itself, repeats nothing.
     EXPECT_EQ(SvgStructure::drawnElements(svg(R"(<g id="a"><use href="#a"/><use href="#missing"/></g>)")), 4);
     // Nesting deeper than any stack is counted all the same.
-    EXPECT_EQ(SvgStructure::drawnElements(svg(QByteArray("<g>").repeated(100000) + QByteArray("</g>").repeated(100000))),
-              100001);
+    EXPECT_EQ(
+        SvgStructure::drawnElements(svg(QByteArray("<g>").repeated(100000) + QByteArray("</g>").repeated(100000))),
+        100001);
 }
 
 TEST(SvgStructure, RefusesAReferenceBombPlainOrCompressed)

@@ -15,8 +15,9 @@ namespace {
 using namespace Qt::StringLiterals;
 
 // A crisp left half, red, at any size: a picture resampled rather than drawn blurs the middle.
-const QByteArray halfRed = R"(<svg xmlns="http://www.w3.org/2000/svg" width="1024" height="1024" viewBox="0 0 100 100">)"
-                           R"(<rect width="50" height="100" fill="#ff0000"/></svg>)";
+const QByteArray halfRed =
+    R"(<svg xmlns="http://www.w3.org/2000/svg" width="1024" height="1024" viewBox="0 0 100 100">)"
+    R"(<rect width="50" height="100" fill="#ff0000"/></svg>)";
 
 SourceImage load(const QByteArray &bytes, const QString &name)
 {
