@@ -5,6 +5,7 @@
 #include <functional>
 #include <future>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -118,8 +119,12 @@ qint64 spawn(const QByteArray &program, const QList<QByteArray> &arguments, int 
 qint64 HelperLauncher::launch(const QByteArray &program, const QList<QByteArray> &arguments, int channel, int channelAs)
 {
 #if defined(Q_OS_UNIX)
-    return LauncherThread::instance().run(
-        [&program, &arguments, channel, channelAs] { return spawn(program, arguments, channel, channelAs); });
+    try {
+        return LauncherThread::instance().run(
+            [&program, &arguments, channel, channelAs] { return spawn(program, arguments, channel, channelAs); });
+    } catch (const std::system_error &) {
+        return -1; // no thread to be had: the caller draws in its own process
+    }
 #else
     Q_UNUSED(program);
     Q_UNUSED(arguments);

@@ -19,6 +19,8 @@ namespace iconsmith {
  * The helper gets nothing of the program but its command line, its environment and standard
  * error: standard input and output are /dev/null, and no other descriptor of the program
  * reaches it but the one it is given.
+ *
+ * Hazard: the launcher's thread does not survive fork(); a forked child must not start helpers.
  */
 class HelperLauncher
 {

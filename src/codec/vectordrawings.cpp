@@ -130,16 +130,16 @@ int VectorDrawings::drawingsMade() const
 
 std::shared_ptr<const VectorPicture> VectorDrawings::draw(double scale, QSize target)
 {
+    const QString where = QDir::toNativeSeparators(m_origin);
     int milliseconds = 0;
     {
         const std::lock_guard lock(m_mutex);
-        ++m_drawingsMade;
         milliseconds = int(std::min<qint64>(InputLimits::maxVectorDrawMilliseconds,
                                             InputLimits::maxVectorGenerationMilliseconds - m_spentMilliseconds));
+        if (milliseconds <= 0)
+            throw ImageError(tr("The image %1 could not be drawn: %2.").arg(where, outOfBudgetReason()));
+        ++m_drawingsMade;
     }
-    const QString where = QDir::toNativeSeparators(m_origin);
-    if (milliseconds <= 0)
-        throw ImageError(tr("The image %1 could not be drawn: %2.").arg(where, outOfBudgetReason()));
     QElapsedTimer clock;
     clock.start();
     VectorSource::Outcome outcome = VectorSource::Outcome::Drawn;
