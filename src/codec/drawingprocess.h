@@ -6,7 +6,6 @@
 #include <QSize>
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 #include "codec/vectorpicture.h"
@@ -19,10 +18,11 @@ namespace iconsmith {
  * one vector picture, so that a document that keeps them busy without end, makes them allocate
  * without bound or crashes them costs a killed helper and a clear error, never the program.
  *
- * The helper is given the file once and then answers requests, one at a time, over a socket:
- * the natural size, or the picture at a scale. A request not answered by its deadline kills
- * the helper; so do its own limits on memory and processor time (InputLimits). It dies with the
- * process that started it, and its standard output goes nowhere.
+ * The helper is given the file once and then answers requests, one at a time, over a socket
+ * (DrawingChannel): the natural size, or the picture at a scale. A request not answered by its
+ * deadline kills the helper; so do its own limits on memory and processor time, and it writes
+ * no file (DrawingConfinement). It lives as long as the program at most, whichever thread
+ * started it (HelperLauncher), and gets none of the program's descriptors but its socket.
  */
 class DrawingProcess
 {
@@ -40,25 +40,19 @@ public:
 
     /** The picture's natural size (VectorSource::measure()), or why it has none. */
     Result<QSize> measure(QDeadlineTimer deadline);
-    /** The picture drawn at @p scale (VectorSource::drawAt()), or why it could not be. */
-    Result<VectorPicture> draw(double scale, QDeadlineTimer deadline);
+    /**
+     * The picture drawn at @p scale (VectorSource::drawAt()), or why it could not be. The helper
+     * refuses, before drawing, a picture larger than @p most on either side.
+     */
+    Result<VectorPicture> draw(double scale, QSize most, QDeadlineTimer deadline);
 
     /** Whether the last request ran out of time (the helper was killed). */
     [[nodiscard]] bool timedOut() const { return m_timedOut; }
-    /** Whether the helper can take another request. */
-    [[nodiscard]] bool usable() const { return m_socket >= 0; }
+    /** Whether the helper can take another request: it answered the last one and has not ended since. */
+    [[nodiscard]] bool usable();
+    /** The helper's process id. */
+    [[nodiscard]] qint64 processId() const { return m_pid; }
 
-    /** What the helper does with the picture it is given: measure it, and draw it at a scale. */
-    struct Drawer
-    {
-        std::function<Result<QSize>(const QByteArray &bytes, bool pdf)> measure;
-        std::function<Result<VectorPicture>(const QByteArray &bytes, bool pdf, double scale)> draw;
-    };
-    /**
-     * The helper's side: serves the requests arriving on @p channel with @p drawer until the
-     * channel closes; the exit status.
-     */
-    static int serve(int channel, const Drawer &drawer);
     /** The helper executable: beside the running program, or in ../libexec/iconsmith; empty when neither. */
     static QString helperPath();
 

@@ -14,6 +14,8 @@ namespace iconsmith {
 namespace {
 
 constexpr qsizetype headerBytes = 8;
+// Far more than the types macOS knows, each once, with a table of contents.
+constexpr int maxChunks = 1024;
 
 quint32 be32(QByteArrayView bytes, qsizetype at)
 {
@@ -92,6 +94,10 @@ Result<QList<IcnsChunk>> IcnsReader::read(QByteArrayView file)
     QList<IcnsChunk> chunks;
     for (qsizetype at = headerBytes; at < file.size();) {
         const int number = int(chunks.size()) + 1;
+        // Every chunk is one more problem line a check may print: 64 MiB of empty chunks would be
+        // eight million of them.
+        if (number > maxChunks)
+            return Failure{tr("holds more than %1 chunks; an icon file has a few dozen").arg(maxChunks)};
         if (file.size() - at < headerBytes)
             return Failure{tr("ends inside the header of chunk %1").arg(number)};
         IcnsChunk chunk;

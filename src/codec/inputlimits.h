@@ -32,6 +32,13 @@ struct InputLimits
      * output image (2^28: 1 GiB as 8-bit RGBA). Larger ones are refused before any is allocated.
      */
     static constexpr qint64 maxPixels = qint64(1) << 28;
+    /**
+     * The most memory a source's decoded pixels may take where its decoder must hold the whole
+     * picture before it hands out a row (1 GiB: 2^28 pixels of 8-bit RGBA, half as many at 16
+     * bits). Most sources decode in strips of a few rows and take far less; one that would take
+     * more than this is refused from its header.
+     */
+    static constexpr qint64 maxWholeDecodeBytes = qint64(1) << 30;
     /** The longest side of an output image. */
     static constexpr int maxOutputSide = 16384;
 
@@ -42,12 +49,25 @@ struct InputLimits
      */
     static constexpr int maxVectorDrawMilliseconds = 15000;
     /**
+     * The wall-clock time all drawings of one vector source in one generation may take together
+     * (30 s; VectorDrawings). A generation draws a picture at a dozen sizes or more, so a source
+     * that takes seconds at each would otherwise take minutes.
+     */
+    static constexpr int maxVectorGenerationMilliseconds = 30000;
+    /**
      * The address space of a drawing process (8 GiB): far above any drawing within maxPixels,
      * far below a runaway allocation. Not applied under sanitizers, which reserve terabytes.
      */
     static constexpr qint64 maxDrawingProcessBytes = qint64(8) << 30;
     /** The processor time of a drawing process, in case nothing else stopped it (120 s). */
     static constexpr int maxDrawingProcessSeconds = 120;
+
+    /**
+     * The most elements one drawing of an SVG may draw, each element that a reference repeats
+     * counted every time (SvgStructure). The SVG library takes about 20 µs an element, so this
+     * is some ten seconds a drawing.
+     */
+    static constexpr qint64 maxSvgElements = 500000;
 
     /** The deepest nesting of arrays and dictionaries in a property list. */
     static constexpr int maxDocumentDepth = 64;

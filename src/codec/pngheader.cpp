@@ -56,6 +56,7 @@ Result<PngHeader> PngHeader::parse(QByteArrayView bytes)
     header.size = QSize(int(width), int(height));
     header.bitDepth = data[24];
     header.colourType = data[25];
+    header.interlaced = data[28] == 1;
     if (!validDepth(header.colourType, header.bitDepth))
         return Failure{
             tr("the PNG's colour type %1 with bit depth %2 is not valid").arg(header.colourType).arg(header.bitDepth)};

@@ -25,6 +25,8 @@ public:
     int bitDepth = 0;
     /** 0 grey, 2 RGB, 3 palette, 4 grey + alpha, 6 RGBA. */
     int colourType = 0;
+    /** Adam7 interlacing: a decoder can hand out no row before it has read the whole file. */
+    bool interlaced = false;
 
     /** Whether the pixels carry an alpha channel (transparency by tRNS is not seen here). */
     [[nodiscard]] bool hasAlphaChannel() const { return colourType == 4 || colourType == 6; }

@@ -14,8 +14,11 @@
 #include "codec/imageerror.h"
 #include "codec/imagelibrary.h"
 #include "codec/inputlimits.h"
+#include "codec/libraryerror.h"
+#include "codec/pngheader.h"
 #include "codec/regularfile.h"
 #include "codec/stripdecoder.h"
+#include "codec/vectordrawings.h"
 #include "codec/vectorsource.h"
 #include "codec/vipsrows.h"
 #include "common/cancelled.h"
@@ -33,7 +36,7 @@ struct SourceImage::Data
     bool alpha = false;
     bool vector = false;
     // The reader and drawer of a vector picture.
-    std::unique_ptr<VectorSource> drawing;
+    std::shared_ptr<const VectorSource> drawing;
 };
 
 namespace {
@@ -85,12 +88,9 @@ vips::VImage openRaster(const SourceImage::Data &d, QSize atLeast)
 
 ImageError damaged(const SourceImage::Data &d, const char *detail)
 {
-    QString reason = VipsRows::reason(detail);
-    // Some decoders fail without a word (random bytes behind a PNG signature).
-    if (reason.isEmpty())
-        reason = SourceImage::tr("the file is damaged or is not a complete picture");
+    const QString reason = LibraryError::explain(d.loader, detail);
     return ImageError(
-        SourceImage::tr("The image %1 could not be read: %2").arg(QDir::toNativeSeparators(d.origin), reason));
+        SourceImage::tr("The image %1 could not be read: %2.").arg(QDir::toNativeSeparators(d.origin), reason));
 }
 
 // The loaders of the formats Iconsmith reads. The imaging library knows many more (FITS,
@@ -105,6 +105,26 @@ bool isReadableFormat(const QString &loader, const QByteArray &bytes)
             return true;
     }
     return isLoader(loader, "magickload") && bytes.startsWith("BM");
+}
+
+// The memory the decoder of @p header's file takes for its pixels when it must hold the whole
+// picture before it hands out a row; 0 for one that decodes in strips. An interlaced PNG
+// completes each row only in its last pass; the HEIF, WebP, GIF and JPEG XL libraries decode a
+// picture in one call; ImageMagick (BMP) keeps four 16-bit channels a pixel whatever the file has.
+qint64 wholeDecodeBytes(const QString &loader, const QByteArray &bytes, const vips::VImage &header)
+{
+    const qint64 pixels = qint64(header.width()) * header.height();
+    if (isLoader(loader, "magickload"))
+        return pixels * 8;
+    bool whole = false;
+    if (isLoader(loader, "pngload")) {
+        const Result<PngHeader> png = PngHeader::parse(bytes);
+        whole = png && png->interlaced;
+    } else {
+        for (const char *format : {"heifload", "webpload", "gifload", "jxlload"})
+            whole = whole || isLoader(loader, format);
+    }
+    return whole ? pixels * header.bands() * qint64(vips_format_sizeof(header.format())) : 0;
 }
 
 } // namespace
@@ -146,14 +166,17 @@ Result<SourceImage> SourceImage::fromData(const QByteArray &bytes, const QString
     d->loader = QString::fromLatin1(loader);
     d->vector = isLoader(d->loader, "svgload") || isLoader(d->loader, "pdfload");
     if (d->vector) {
-        d->drawing = std::make_unique<VectorSource>(d->bytes, isLoader(d->loader, "pdfload"));
-        const Result<QSize> natural = d->drawing->open();
+        auto drawing = std::make_shared<VectorSource>(d->bytes, isLoader(d->loader, "pdfload"));
+        const Result<QSize> natural = drawing->open();
         if (!natural)
             return fail(SourceImage::tr("The image %1 cannot be used: %2.").arg(where, natural.error()));
         d->size = *natural;
+        d->drawing = std::move(drawing);
         // Drawn pictures are transparent wherever nothing is drawn.
         d->alpha = true;
-    } else {
+    }
+    qint64 wholeBytes = 0;
+    if (!d->vector) {
         try {
             vips::VImage header = vips::VImage::new_from_buffer(
                 d->bytes.constData(), std::size_t(d->bytes.size()), "",
@@ -168,6 +191,7 @@ Result<SourceImage> SourceImage::fromData(const QByteArray &bytes, const QString
                 d->size = QSize(header.width(), header.height());
             }
             d->alpha = header.has_alpha();
+            wholeBytes = wholeDecodeBytes(d->loader, d->bytes, header);
         } catch (const vips::VError &e) {
             return fail(damaged(*d, e.what()).reason());
         }
@@ -179,6 +203,14 @@ Result<SourceImage> SourceImage::fromData(const QByteArray &bytes, const QString
                         .arg(where)
                         .arg(d->size.width())
                         .arg(d->size.height()));
+    if (wholeBytes > InputLimits::maxWholeDecodeBytes)
+        return fail(
+            SourceImage::tr("The image %1 would take %2 of memory to decode, more than the %3 Iconsmith sets "
+                            "aside: its decoder holds all %4 × %5 pixels at once. Save it with 8 bits a "
+                            "channel, smaller, or (a PNG) without interlacing.")
+                .arg(where, RegularFile::sizeText(wholeBytes), RegularFile::sizeText(InputLimits::maxWholeDecodeBytes))
+                .arg(d->size.width())
+                .arg(d->size.height()));
     SourceImage image;
     image.d = std::move(d);
     return image;
@@ -245,25 +277,14 @@ PixelBuffer SourceImage::renderVector(QSize target) const
 {
     if (!d || !d->vector)
         throw ImageError(SourceImage::tr("There is no vector image to render."));
-    VectorPicture picture;
-    try {
-        picture = d->drawing->draw(target);
-    } catch (const ImageError &error) {
-        throw ImageError(SourceImage::tr("The image %1 could not be drawn: %2.")
-                             .arg(QDir::toNativeSeparators(d->origin), error.reason()));
-    }
-    const QSize rendered = picture.size;
-    PixelBuffer exact(target);
-    Resampler resampler(rendered, target,
-                        [&exact](int y, const Float4 *row) { std::copy(row, row + exact.width(), exact.row(y)); });
-    std::vector<std::uint8_t> rgba(std::size_t(rendered.width()) * 4);
-    const auto *pixels = reinterpret_cast<const VipsPel *>(picture.pixels.constData());
-    const std::size_t stride = std::size_t(rendered.width()) * std::size_t(picture.bands);
-    for (int y = 0; y < rendered.height(); ++y) {
-        VipsRows::copyAsRgba(pixels + std::size_t(y) * stride, rendered.width(), picture.bands, rgba.data());
-        resampler.pushRow(rgba.data());
-    }
-    return exact;
+    return VectorDrawings(d->drawing, d->origin).picture(target);
+}
+
+std::unique_ptr<VectorDrawings> SourceImage::vectorDrawings() const
+{
+    if (!d || !d->vector)
+        return nullptr;
+    return std::make_unique<VectorDrawings>(d->drawing, d->origin);
 }
 
 bool SourceImage::reduce(QSize target, const Resampler::RowSink &sink) const

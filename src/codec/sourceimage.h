@@ -18,6 +18,8 @@
 
 namespace iconsmith {
 
+class VectorDrawings;
+
 /**
  * The source image of a generation: the bytes of an image file, checked to be a picture and
  * kept unchanged, so that every generation sees the picture as it was when it was loaded.
@@ -75,8 +77,13 @@ public:
      * Throws ImageError when the file turns out damaged or truncated.
      */
     void decode(QSize atLeast, const RowSink &sink) const;
-    /** Renders a vector image at exactly @p target pixels. Throws ImageError. */
+    /** Renders a vector image at exactly @p target pixels, in one drawing. Throws ImageError. */
     [[nodiscard]] PixelBuffer renderVector(QSize target) const;
+    /**
+     * The drawings of a vector image for one generation, which share drawings between sizes
+     * and bound their number and time (VectorDrawings); nothing for a raster image.
+     */
+    [[nodiscard]] std::unique_ptr<VectorDrawings> vectorDrawings() const;
     /**
      * The picture at exactly @p target pixels, as premultiplied rows to @p sink: a raster image
      * decoded and reduced as it streams in, a vector image drawn at that size. Returns whether

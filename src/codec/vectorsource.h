@@ -9,6 +9,7 @@
 #include <mutex>
 #include <vector>
 
+#include "codec/inputlimits.h"
 #include "codec/vectorpicture.h"
 #include "common/result.h"
 
@@ -28,13 +29,27 @@ class DrawingProcess;
  * The library answers an impossible size (an SVG 10^9 pixels wide, a PDF page of 0.01 points)
  * with a 1 × 1 picture and a warning instead of an error, so the natural size is asked twice,
  * at two scales, and must agree. A drawing is refused before it starts when it would exceed the
- * pixel limit. Every member is safe to call from several threads at once.
+ * pixel limit, and the drawing process refuses one larger than was asked for. Every member is
+ * safe to call from several threads at once.
  */
 class VectorSource
 {
     Q_DECLARE_TR_FUNCTIONS(VectorSource)
 
 public:
+    /** What became of a drawing, as far as it matters for drawing the picture again. */
+    enum class Outcome {
+        Drawn,
+        /** It would exceed the pixel limit; nothing was drawn. */
+        TooLarge,
+        /** The format library refused the document, or drew something else than asked. */
+        Refused,
+        /** The drawing process ended without an answer (a crash, its memory limit). */
+        Lost,
+        /** It ran out of the time it was given. */
+        OutOfTime,
+    };
+
     VectorSource(QByteArray bytes, bool pdf);
     ~VectorSource();
     VectorSource(const VectorSource &) = delete;
@@ -45,23 +60,31 @@ public:
      * natural size in pixels. The failure is a reason without the file's name.
      */
     Result<QSize> open();
+    /** The natural size that open() read. */
+    [[nodiscard]] QSize naturalSize() const { return m_natural; }
+    /** The smallest scale at which the picture covers @p target. */
+    [[nodiscard]] double scaleFor(QSize target) const;
     /**
-     * Draws the picture at the smallest scale that covers @p target. Throws ImageError with a
-     * reason without the file's name. Once a drawing ran out of time, every later call fails at
-     * once.
+     * Draws the picture at @p scale, given @p milliseconds at most. The failure is a reason
+     * without the file's name, and @p outcome (when given) says what kind it is. Once a
+     * drawing given the whole of InputLimits::maxVectorDrawMilliseconds ran out of time, every
+     * later call fails at once.
      */
-    [[nodiscard]] VectorPicture draw(QSize target) const;
+    [[nodiscard]] Result<VectorPicture> draw(double scale, int milliseconds, Outcome *outcome = nullptr) const;
 
     /** The natural size, as the library reads it at two scales; run in the drawing process. */
     static Result<QSize> measure(const QByteArray &bytes, bool pdf);
     /**
-     * The picture drawn at @p scale; run in the drawing process. Drawing stops between two tiles
-     * once its time is up, and then sets @p outOfTime.
+     * The picture drawn at @p scale, refused unmade when the library would draw it larger than
+     * @p most on either side; run in the drawing process. Drawing stops between two tiles once
+     * @p milliseconds have passed, and then sets @p outOfTime.
      */
-    static Result<VectorPicture> drawAt(const QByteArray &bytes, bool pdf, double scale, bool *outOfTime = nullptr);
+    static Result<VectorPicture> drawAt(const QByteArray &bytes, bool pdf, double scale, QSize most,
+                                        int milliseconds = InputLimits::maxVectorDrawMilliseconds,
+                                        bool *outOfTime = nullptr);
 
 private:
-    Result<VectorPicture> drawAtScale(double scale) const;
+    Result<VectorPicture> drawWith(double scale, QSize most, int milliseconds, Outcome &outcome) const;
     std::unique_ptr<DrawingProcess> takeProcess() const;
     void giveBack(std::unique_ptr<DrawingProcess> process) const;
 

@@ -43,14 +43,4 @@ void VipsRows::copyAsRgba(const VipsPel *pixels, int width, int bands, std::uint
     }
 }
 
-QString VipsRows::reason(const char *what)
-{
-    QString text = QString::fromUtf8(what).trimmed();
-    const qsizetype lastLine = text.lastIndexOf(u'\n');
-    if (lastLine >= 0)
-        text = text.mid(lastLine + 1);
-    vips_error_clear();
-    return text;
-}
-
 } // namespace iconsmith

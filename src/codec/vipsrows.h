@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include <vips/vips8>
 
 #include <cstdint>
@@ -16,8 +14,6 @@ public:
     static vips::VImage toRgb8(vips::VImage image);
     /** Copies one row of @p width pixels of @p bands bands as RGBA, giving three-band pictures an opaque alpha. */
     static void copyAsRgba(const VipsPel *pixels, int width, int bands, std::uint8_t *out);
-    /** The last line of the library's error text for @p what, and clears the library's error buffer. */
-    static QString reason(const char *what);
 };
 
 } // namespace iconsmith

@@ -6,51 +6,17 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "codec/drawingprocess.h"
+#include "codec/drawingconfinement.h"
+#include "codec/drawingservice.h"
+#include "codec/helperlauncher.h"
 #include "codec/imagelibrary.h"
-#include "codec/inputlimits.h"
 #include "codec/vectorsource.h"
 
 #if defined(Q_OS_LINUX)
-#include <sys/prctl.h>
-#endif
-#if defined(Q_OS_UNIX)
 #include <csignal>
-#include <sys/resource.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 #endif
-
-namespace {
-
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
-#define ICONSMITH_SANITIZED 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-#define ICONSMITH_SANITIZED 1
-#endif
-
-// The bounds on what one drawing may take, beyond the time its parent allows it.
-void limitResources()
-{
-#if defined(Q_OS_UNIX)
-#if !defined(ICONSMITH_SANITIZED)
-    // Sanitizers reserve terabytes of address space for their shadow memory.
-    const rlimit memory = {rlim_t(iconsmith::InputLimits::maxDrawingProcessBytes),
-                           rlim_t(iconsmith::InputLimits::maxDrawingProcessBytes)};
-    setrlimit(RLIMIT_AS, &memory);
-#endif
-    // Processor time, in case the parent could not stop it (its clock counts wall time).
-    const rlimit processor = {rlim_t(iconsmith::InputLimits::maxDrawingProcessSeconds),
-                              rlim_t(iconsmith::InputLimits::maxDrawingProcessSeconds + 10)};
-    setrlimit(RLIMIT_CPU, &processor);
-    const rlimit noCore = {0, 0};
-    setrlimit(RLIMIT_CORE, &noCore);
-#endif
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -65,18 +31,24 @@ int main(int argc, char *argv[])
     if (channel < 0)
         return 2;
 #if defined(Q_OS_LINUX)
-    // Dies with the program that started it, and not a moment later.
+    // Dies with the program that started it, and not a moment later. The kernel sends the
+    // signal when the thread that started the helper ends, so Iconsmith starts every helper
+    // from a thread that lives as long as it does (HelperLauncher).
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (parent > 0 && getppid() != pid_t(parent))
         return 1;
 #else
     Q_UNUSED(parent);
 #endif
-    limitResources();
+    // Where the launcher could not keep the program's other descriptors away, the helper
+    // closes them before any library runs.
+    if (!iconsmith::HelperLauncher::closesDescriptors)
+        iconsmith::DrawingConfinement::closeDescriptorsFrom(channel + 1);
+    iconsmith::DrawingConfinement::apply();
     iconsmith::ImageLibrary::ensureStarted();
-    const iconsmith::DrawingProcess::Drawer drawer{&iconsmith::VectorSource::measure,
-                                                   [](const QByteArray &bytes, bool pdf, double scale) {
-                                                       return iconsmith::VectorSource::drawAt(bytes, pdf, scale);
+    const iconsmith::DrawingService::Drawer drawer{&iconsmith::VectorSource::measure,
+                                                   [](const QByteArray &bytes, bool pdf, double scale, QSize most) {
+                                                       return iconsmith::VectorSource::drawAt(bytes, pdf, scale, most);
                                                    }};
-    return iconsmith::DrawingProcess::serve(channel, drawer);
+    return iconsmith::DrawingService::serve(channel, drawer);
 }

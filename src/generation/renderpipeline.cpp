@@ -10,7 +10,8 @@
 namespace iconsmith {
 
 RenderPipeline::RenderPipeline(SourceImage source, TaskPool &pool, std::stop_token stop)
-    : m_source(std::move(source)), m_pool(pool), m_stop(std::move(stop)), m_renders(pool)
+    : m_source(std::move(source)), m_pool(pool), m_stop(std::move(stop)), m_drawings(m_source.vectorDrawings()),
+      m_renders(pool)
 {}
 
 void RenderPipeline::prefetch(const QList<RenderRequest> &requests, const QList<RenderRequest> &bitmaps)
@@ -33,8 +34,15 @@ void RenderPipeline::prefetch(const QList<RenderRequest> &requests, const QList<
     // Requests that differ only in how the picture is finished share one resampling of it.
     std::set<RenderRequest> distinct(requests.begin(), requests.end());
     distinct.insert(bitmaps.begin(), bitmaps.end());
-    for (const RenderRequest &request : distinct)
+    QList<QSize> drawn;
+    for (const RenderRequest &request : distinct) {
         ++m_pictureUses[sizeKey(IconRenderer::pictureSize(request))];
+        // Each request not yet started will ask for its picture once.
+        if (!m_bitmaps.contains(request))
+            drawn.append(IconRenderer::pictureSize(request));
+    }
+    if (m_drawings)
+        m_drawings->plan(drawn);
     for (const RenderRequest &request : ordered)
         startPng(request);
     for (const RenderRequest &request : bitmaps)
@@ -91,10 +99,10 @@ std::shared_future<RenderPipeline::BitmapPtr> RenderPipeline::startBitmap(const 
 
     std::shared_future<BitmapPtr> job;
     if (m_source.isVector()) {
-        job = m_renders.submit([this, source = m_source, request, stop = m_stop] {
+        job = m_renders.submit([this, request, stop = m_stop] {
             // A queued render that a stop overtook ends before it begins.
             Cancelled::throwIfRequested(stop);
-            const PixelBuffer picture = source.renderVector(IconRenderer::pictureSize(request));
+            const PixelBuffer picture = m_drawings->picture(IconRenderer::pictureSize(request));
             if (picture.hasTransparency())
                 m_sourceTransparent = true;
             return std::make_shared<const Bitmap>(IconRenderer::render(picture, request, stop));

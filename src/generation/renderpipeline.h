@@ -13,6 +13,7 @@
 #include <stop_token>
 
 #include "codec/sourceimage.h"
+#include "codec/vectordrawings.h"
 #include "common/taskgroup.h"
 #include "imaging/bitmap.h"
 #include "imaging/contentextent.h"
@@ -24,10 +25,12 @@ namespace iconsmith {
 /**
  * The renders of one generation action, shared and run ahead on all cores.
  *
- * The source is decoded once; when it is much larger than anything asked for, it is reduced
+ * A raster source is decoded once; when it is much larger than anything asked for, it is reduced
  * while it streams in to the largest size needed (the master), and every other size is
- * rendered from that. Each distinct request is rendered once and encoded at most once, however
- * many files ask for it, so the files that share a size and treatment share one render.
+ * rendered from that. A vector source is drawn per size, the sizes announced by prefetch()
+ * sharing drawings where that costs no sharpness, within one time budget (VectorDrawings). Each distinct request is
+ * rendered once and encoded at most once, however many files ask for it, so the files that share a size and treatment
+ * share one render.
  *
  * Once a stop is requested through the pipeline's token no further render starts, the renders
  * and decodes in progress end at their next row or band, and every request answers Cancelled.
@@ -94,6 +97,8 @@ private:
     std::map<SizeKey, int> m_pictureUses;
     std::optional<ContentExtent> m_extent;
     std::atomic<bool> m_sourceTransparent{false};
+    // The drawings of a vector source; nothing for a raster one.
+    std::unique_ptr<VectorDrawings> m_drawings;
     // Last, so that it is destroyed first: its destructor waits for every render, and the
     // renders use the members above.
     TaskGroup m_renders;

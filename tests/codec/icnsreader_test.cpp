@@ -55,6 +55,12 @@ TEST(IcnsReader, RefusesBrokenStructure)
          },
          "ends inside"},
         {"garbage type", [](QByteArray &f) { f[argbChunk] = '\x01'; }, "no valid type"},
+        {"a flood of empty chunks",
+         [](QByteArray &f) {
+             f.append(QByteArray("zzzz\0\0\0\x08", 8).repeated(5000));
+             setBe32(f, 4, quint32(f.size()));
+         },
+         "more than 1024 chunks"},
         {"no chunks",
          [](QByteArray &f) {
              f.truncate(8);
