@@ -6,7 +6,8 @@
 //       mask cuts, and the WCAG contrast of the iOS dark and tinted icons on black.
 //   iconsmith-placementview sheet OUT.png FOLDER SOURCE [FOLDER SOURCE ...]
 //       a contact sheet, a row per folder: the source, then each platform's files composited
-//       under its mask, labelled.
+//       under its mask, labelled; and beside it OUT-<platform>.png, the source and one platform's
+//       files (ios, watchos, macos, android, web).
 //
 // The masks are drawn here from the platforms' published figures, independently of Iconsmith's
 // own: the iOS home screen's rounded square (corner radius 22.37 % of the side), watchOS' circle,
@@ -388,10 +389,16 @@ Raster bleedView(const Raster &layer)
     return out;
 }
 
-vips::VImage row(const fs::path &folder, const std::string &source)
+struct Tile
+{
+    std::string platform;
+    vips::VImage image;
+};
+
+std::vector<Tile> row(const fs::path &folder, const std::string &source)
 {
     const auto load = [&](const std::string &name) { return loadRgba((folder / name).string()); };
-    std::vector<vips::VImage> tiles;
+    std::vector<Tile> tiles;
     // Drawn (an SVG) or reduced at the tile's size.
     vips::VImage thumbnail = vips::VImage::thumbnail(source.c_str(), tile - 16).colourspace(VIPS_INTERPRETATION_sRGB);
     if (!thumbnail.has_alpha())
@@ -399,47 +406,71 @@ vips::VImage row(const fs::path &folder, const std::string &source)
     thumbnail = thumbnail.cast(VIPS_FORMAT_UCHAR).copy_memory();
     Raster picture(thumbnail.width(), thumbnail.height(), 4);
     std::memcpy(picture.samples.data(), thumbnail.data(), picture.samples.size());
-    tiles.push_back(labelled(tileOf(picture, nullptr), "source"));
-    tiles.push_back(labelled(tileOf(load("ios/AppIcon.appiconset/AppIcon.png"), &iosMask), "iOS"));
+    tiles.push_back({"", labelled(tileOf(picture, nullptr), "source")});
+
+    tiles.push_back({"ios", labelled(tileOf(load("ios/AppIcon.appiconset/AppIcon.png"), &iosMask), "iOS")});
     static const std::uint8_t black[4] = {0, 0, 0, 255};
     if (fs::exists(folder / "ios/AppIcon.appiconset/AppIcon-dark.png"))
-        tiles.push_back(
-            labelled(tileOf(over(load("ios/AppIcon.appiconset/AppIcon-dark.png"), black), &iosMask), "iOS dark"));
+        tiles.push_back({"ios", labelled(tileOf(over(load("ios/AppIcon.appiconset/AppIcon-dark.png"), black), &iosMask),
+                                         "iOS dark")});
     else
-        tiles.push_back(labelled(blankTile(), "iOS dark: none"));
+        tiles.push_back({"ios", labelled(blankTile(), "iOS dark: none")});
     static const std::uint8_t tint[3] = {120, 200, 255};
-    tiles.push_back(labelled(tileOf(load("ios/AppIcon.appiconset/AppIcon-tinted.png"), &iosMask, tint), "iOS tinted"));
-    tiles.push_back(labelled(tileOf(load("watchos/AppIcon.appiconset/AppIcon.png"), &watchMask), "watchOS"));
-    tiles.push_back(labelled(tileOf(load("macos/AppIcon.appiconset/icon_512x512@2x.png"), nullptr), "macOS"));
+    tiles.push_back(
+        {"ios", labelled(tileOf(load("ios/AppIcon.appiconset/AppIcon-tinted.png"), &iosMask, tint), "iOS tinted")});
+    tiles.push_back(
+        {"watchos", labelled(tileOf(load("watchos/AppIcon.appiconset/AppIcon.png"), &watchMask), "watchOS")});
+    tiles.push_back(
+        {"macos", labelled(tileOf(load("macos/AppIcon.appiconset/icon_512x512@2x.png"), nullptr), "macOS")});
+
     const Raster layer = adaptiveLayer(folder, "ic_launcher_foreground.png");
     const Mask shownSquircle = superellipse(1, 4.0);
-    tiles.push_back(labelled(tileOf(viewport(layer), &watchMask), "Android circle"));
-    tiles.push_back(labelled(tileOf(viewport(layer), &shownSquircle), "Android squircle"));
-    tiles.push_back(labelled(tileOf(bleedView(layer), nullptr), "108 dp layer, 66 dp"));
+    tiles.push_back({"android", labelled(tileOf(viewport(layer), &watchMask), "adaptive, circle")});
+    tiles.push_back({"android", labelled(tileOf(viewport(layer), &shownSquircle), "adaptive, squircle")});
+    tiles.push_back({"android", labelled(tileOf(bleedView(layer), nullptr), "108 dp layer, 66 dp")});
     if (fs::exists(folder / "android/res/mipmap-xxxhdpi/ic_launcher_monochrome.png")) {
         static const std::uint8_t themed[4] = {214, 227, 255, 255};
         Raster mono = load("android/res/mipmap-xxxhdpi/ic_launcher_monochrome.png");
         for (std::size_t i = 0; i < mono.samples.size(); i += 4) {
             mono.samples[i] = 30, mono.samples[i + 1] = 60, mono.samples[i + 2] = 120;
         }
-        tiles.push_back(labelled(tileOf(viewport(over(mono, themed)), &watchMask), "Android themed"));
+        tiles.push_back({"android", labelled(tileOf(viewport(over(mono, themed)), &watchMask), "themed")});
     } else {
-        tiles.push_back(labelled(blankTile(), "themed: none"));
+        tiles.push_back({"android", labelled(blankTile(), "themed: none")});
     }
     tiles.push_back(
-        labelled(tileOf(load("android/res/mipmap-xxxhdpi/ic_launcher_round.png"), nullptr), "Android round"));
-    tiles.push_back(labelled(tileOf(load("web/icon-maskable-512.png"), &maskableMask), "maskable, 40 %"));
-    tiles.push_back(labelled(tileOf(load("web/icon-maskable-512.png"), &playMask), "maskable, square"));
-    return vips::VImage::arrayjoin(tiles, vips::VImage::option()->set("across", int(tiles.size())));
+        {"android", labelled(tileOf(load("android/res/mipmap-xxxhdpi/ic_launcher_round.png"), nullptr), "round")});
+    tiles.push_back({"web", labelled(tileOf(load("web/icon-maskable-512.png"), &maskableMask), "maskable, 40 %")});
+    tiles.push_back({"web", labelled(tileOf(load("web/icon-maskable-512.png"), &playMask), "maskable, square")});
+    tiles.push_back({"web", labelled(tileOf(load("web/apple-touch-icon.png"), &iosMask), "apple-touch-icon")});
+    return tiles;
 }
 
+// OUT.png with every platform, and OUT-<platform>.png with the source and that platform's tiles.
 int sheet(int argc, char **argv)
 {
-    std::vector<vips::VImage> rows;
+    std::vector<std::vector<Tile>> rows;
     for (int i = 3; i + 1 < argc; i += 2)
         rows.push_back(row(argv[i], argv[i + 1]));
-    vips::VImage out = vips::VImage::arrayjoin(rows, vips::VImage::option()->set("across", 1));
-    out.pngsave(argv[2], vips::VImage::option()->set("compression", 9)->set("strip", true));
+    const auto save = [&](const std::string &path, const std::string &platform) {
+        std::vector<vips::VImage> images;
+        int across = 0;
+        for (const std::vector<Tile> &tiles : rows) {
+            across = 0;
+            for (const Tile &each : tiles)
+                if (platform.empty() || each.platform.empty() || each.platform == platform) {
+                    images.push_back(each.image);
+                    ++across;
+                }
+        }
+        vips::VImage out = vips::VImage::arrayjoin(images, vips::VImage::option()->set("across", across));
+        out.pngsave(path.c_str(), vips::VImage::option()->set("compression", 9)->set("strip", true));
+    };
+    const std::string out = argv[2];
+    save(out, "");
+    const std::string stem = out.substr(0, out.size() - (out.ends_with(".png") ? 4 : 0));
+    for (const char *platform : {"ios", "watchos", "macos", "android", "web"})
+        save(stem + "-" + platform + ".png", platform);
     return 0;
 }
 

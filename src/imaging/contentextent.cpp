@@ -22,6 +22,9 @@ constexpr int sameColour = 32;
 // or a rounded square of corner radius up to about a third of the side fills this much of its box.
 constexpr double roundedBodyReach = 0.98;
 constexpr double roundedBodyFill = 0.88;
+// Full-bleed artwork is opaque nearly everywhere; a picture with an opaque edge but transparent
+// within (a frame) is a logo.
+constexpr double fullBleedFill = 0.9;
 
 RgbColor medianColour(std::vector<RgbColor> &colours)
 {
@@ -174,9 +177,12 @@ ContentExtent ContentExtent::measure(const Bitmap &rgba)
 
 ArtworkKind ContentExtent::kind() const
 {
-    if (!transparentMargin)
+    // Opaque to the edges, and within them: a frame of a glyph that touches every edge is
+    // opaque at the edge too, but mostly transparent inside.
+    const bool reachesEdges = box.width() >= roundedBodyReach && box.height() >= roundedBodyReach;
+    if (!transparentMargin && boxFill >= fullBleedFill)
         return ArtworkKind::FullBleed;
-    if (box.width() >= roundedBodyReach && box.height() >= roundedBodyReach && boxFill >= roundedBodyFill)
+    if (reachesEdges && boxFill >= roundedBodyFill)
         return ArtworkKind::FullBleed;
     return solidity >= plateSolidity && outlineUniformity >= plateUniformity ? ArtworkKind::PlatedLogo
                                                                              : ArtworkKind::Logo;

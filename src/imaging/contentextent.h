@@ -58,8 +58,8 @@ struct ContentExtent
     static ContentExtent measure(const Bitmap &rgba);
 
     /**
-     * What kind of artwork this is: full-bleed when its edge is opaque, or when an opaque body
-     * fills the whole square but for rounded corners; a logo on its own plate when its content
+     * What kind of artwork this is: full-bleed when it is opaque to its edges and within them,
+     * or when an opaque body fills the whole square but for rounded corners; a logo on its own plate when its content
      * is solid and its outline of one colour; otherwise a logo on transparency.
      */
     [[nodiscard]] ArtworkKind kind() const;

@@ -120,6 +120,8 @@ struct TargetOptions
      * none: each platform's own (Surface::logoMargin).
      */
     std::optional<double> padding;
+    /** The largest padding: a logo then spans a fifth of its mask. */
+    static constexpr double maxPadding = 40.0;
     /**
      * The margin between an adaptive icon's edge and its content's circle, in percent of the
      * layer; none: the content fills the 66 dp safe zone of the 108 dp layer.
