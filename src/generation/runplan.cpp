@@ -58,7 +58,7 @@ QList<SourceWarning> RunPlan::sourceWarnings(const GenerationRequest &request, b
 
 QString RunPlan::fileNameFor(const GenerationRequest &request)
 {
-    const QString given = request.name.trimmed();
+    QString given = request.name.trimmed(); // not const: returned, it is moved
     if (!given.isEmpty())
         return given;
     const QString base = QFileInfo(request.source.origin()).completeBaseName();
