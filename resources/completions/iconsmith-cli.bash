@@ -66,14 +66,14 @@ _iconsmith_cli()
             _iconsmith_cli_files '@(plist|PLIST)'
             return
             ;;
-        --background | --name | --android-inset | --only)
+        --background | --name | --android-inset | --padding | --only)
             return
             ;;
     esac
 
     if [[ $cur == -* ]]; then
         local options='-o --output -p --platform --rounded --zoom --size-table --background --target --dark
-            --tinted --no-shape --android-inset --android-foreground --android-background --monochrome --name
+            --tinted --no-shape --android-inset --padding --android-foreground --android-background --monochrome --name
             --strict --replace --check --config --only --json --open -q --quiet -h --help --help-all -v --version'
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
         return

@@ -165,6 +165,24 @@ void Preferences::setAndroidInset(std::optional<double> percent)
         settings.remove(androidInsetKey);
 }
 
+std::optional<double> Preferences::padding()
+{
+    bool ok = false;
+    const double percent = userSettings().value(paddingKey.toString()).toDouble(&ok);
+    if (!ok || !(percent >= 0 && percent <= TargetOptions::maxPadding))
+        return std::nullopt;
+    return percent;
+}
+
+void Preferences::setPadding(std::optional<double> percent)
+{
+    QSettings settings = userSettings();
+    if (percent)
+        settings.setValue(paddingKey.toString(), *percent);
+    else
+        settings.remove(paddingKey.toString());
+}
+
 bool Preferences::macShape()
 {
     return Store().value(macShapeKey, true).toBool();

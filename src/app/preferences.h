@@ -33,6 +33,7 @@ public:
     static constexpr QStringView targetsKey = u"targets";
     static constexpr QStringView androidInsetKey = u"androidInset";
     static constexpr QStringView macShapeKey = u"macShape";
+    static constexpr QStringView paddingKey = u"logoPadding";
 
     /** The stored save folder, an empty one included; nothing when none was ever stored. */
     [[nodiscard]] static std::optional<QString> savePath();
@@ -56,6 +57,9 @@ public:
     /** The Android inset in percent; none when none is stored or the stored value is out of range. */
     [[nodiscard]] static std::optional<double> androidInset();
     static void setAndroidInset(std::optional<double> percent);
+    /** The padding around a logo in percent; none when none is stored or the stored value is out of range. */
+    [[nodiscard]] static std::optional<double> padding();
+    static void setPadding(std::optional<double> percent);
     /** Whether full-bleed artwork is fitted into the macOS shape; true when never stored. */
     [[nodiscard]] static bool macShape();
     static void setMacShape(bool shape);

@@ -33,6 +33,7 @@ void TargetsController::restore()
     const QSignalBlocker blocker(m_panel);
     m_panel->setTargets(Preferences::targets());
     m_panel->setAndroidInset(Preferences::androidInset());
+    m_panel->setPadding(Preferences::padding());
     m_panel->setMacShape(Preferences::macShape());
 }
 
@@ -60,6 +61,7 @@ void TargetsController::fillRequest(GenerationRequest &request) const
     request.pictures = m_panel->pictures();
     request.macShape = m_panel->macShape();
     request.androidInset = m_panel->androidInset();
+    request.padding = m_panel->padding();
     request.name = m_panel->nameText();
 }
 
@@ -96,6 +98,7 @@ void TargetsController::remember() const
         return;
     Preferences::setTargets(m_panel->targets());
     Preferences::setAndroidInset(m_panel->androidInset());
+    Preferences::setPadding(m_panel->padding());
     Preferences::setMacShape(m_panel->macShape());
 }
 

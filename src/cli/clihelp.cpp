@@ -62,10 +62,16 @@ QList<QCommandLineOption> recipeOptionList()
         {u"dark"_s, CliHelp::tr("The dark appearance's picture: the foreground on transparency."), CliHelp::tr("FILE")},
         {u"tinted"_s, CliHelp::tr("The tinted appearance's picture (made greyscale)."), CliHelp::tr("FILE")},
         {u"no-shape"_s,
-         CliHelp::tr("macOS: use full-bleed artwork as it is, not fitted into the rounded body with its shadow.")},
+         CliHelp::tr("macOS: use the picture as it is, not fitted into the rounded body with its shadow (full-bleed "
+                     "artwork) or set on its plate (a logo).")},
         {u"android-inset"_s,
          CliHelp::tr("Android: the margin between the adaptive layer's edge and the circle its content is fitted "
                      "into, in percent of the layer (0 to 45; default 19.4, the 66 dp safe zone)."),
+         CliHelp::tr("PERCENT")},
+        {u"padding"_s,
+         CliHelp::tr("The margin between each platform's mask and a logo, in percent of the mask's side (0 to 40; "
+                     "default: each platform's own, 8 on home screens). Full-bleed artwork fills what the "
+                     "platform shows."),
          CliHelp::tr("PERCENT")},
         {u"android-foreground"_s, CliHelp::tr("Android: a ready 108 dp adaptive foreground layer, used as it is."),
          CliHelp::tr("FILE")},

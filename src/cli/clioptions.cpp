@@ -28,6 +28,7 @@ GenerationRequest CliOptions::request(const SourceImage &image) const
     request.macShape = targetOptions.macShape;
     request.androidInset = targetOptions.androidInset;
     request.inputs = inputs;
+    request.padding = targetOptions.padding;
     return request;
 }
 
@@ -150,8 +151,8 @@ Result<CliOptions> CliOptions::fromValues(const Values &values, QString *failedO
                                                          {u"android-background"_s, SourceRole::AndroidBackground},
                                                          {u"monochrome"_s, SourceRole::Monochrome}};
     if (!isSet(u"target"_s)) {
-        for (const QString &name : {u"dark"_s, u"tinted"_s, u"no-shape"_s, u"android-inset"_s, u"android-foreground"_s,
-                                    u"android-background"_s, u"monochrome"_s, u"name"_s}) {
+        for (const QString &name : {u"dark"_s, u"tinted"_s, u"no-shape"_s, u"android-inset"_s, u"padding"_s,
+                                    u"android-foreground"_s, u"android-background"_s, u"monochrome"_s, u"name"_s}) {
             if (isSet(name))
                 return fail(name, tr("--%1 goes with --target.").arg(name));
         }
@@ -182,6 +183,16 @@ Result<CliOptions> CliOptions::fromValues(const Values &values, QString *failedO
             return fail(u"android-inset"_s,
                         tr("--android-inset takes a percentage from 0 to 45, not \"%1\".").arg(text));
         shaping.androidInset = percent;
+    }
+    if (isSet(u"padding"_s)) {
+        const QString text = values.value(u"padding"_s);
+        bool ok = false;
+        const double percent = QString(text).trimmed().remove(u'%').toDouble(&ok);
+        if (!ok || !(percent >= 0 && percent <= TargetOptions::maxPadding))
+            return fail(
+                u"padding"_s,
+                tr("--padding takes a percentage from 0 to %1, not \"%2\".").arg(TargetOptions::maxPadding).arg(text));
+        shaping.padding = percent;
     }
     // Left empty, the name is the source's own; one given must name a file.
     shaping.name = values.value(u"name"_s).trimmed();

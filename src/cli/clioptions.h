@@ -55,7 +55,8 @@ public:
     QStringList targets;
     /** The further pictures given for the targets (--dark FILE and the like). */
     QMap<SourceRole, QString> otherSources;
-    /** How the targets are shaped (--no-shape, --android-inset, --name); the colour is background's above. */
+    /** How the targets are shaped (--no-shape, --android-inset, --padding, --name); the colour is background's above.
+     */
     TargetOptions targetOptions;
     /** The project file to run (--config, or iconsmith.json in the current folder). */
     QString projectFile;

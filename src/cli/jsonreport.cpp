@@ -29,6 +29,8 @@ QString warningKind(SourceWarning::Kind kind)
         return u"not-square"_s;
     case SourceWarning::Kind::TooLarge:
         return u"too-large"_s;
+    case SourceWarning::Kind::HardToSee:
+        return u"hard-to-see"_s;
     }
     return u"other"_s;
 }

@@ -54,6 +54,7 @@ const QList<Key> &keys()
         {u"android-foreground"_s, Kind::File, u"android-foreground"_s},
         {u"android-background"_s, Kind::File, u"android-background"_s},
         {u"android-inset"_s, Kind::Number, u"android-inset"_s},
+        {u"padding"_s, Kind::Number, u"padding"_s},
         {u"no-shape"_s, Kind::Flag, u"no-shape"_s},
         {u"name"_s, Kind::Text, u"name"_s},
         {u"rounded"_s, Kind::Flag, u"rounded"_s},

@@ -45,7 +45,7 @@ struct GenerationRequest
     QMap<SourceRole, QString> pictures;
     /** The name of the targets' files (Linux) and of the web manifest; empty for the source's own. */
     QString name;
-    /** Whether full-bleed artwork is fitted into the macOS body shape. */
+    /** Whether macOS artwork is given the body shape (full-bleed fitted into it, a logo on its plate). */
     bool macShape = true;
     /** The margin between an adaptive icon's edge and its content's circle, in percent; none for the safe zone. */
     std::optional<double> androidInset;
@@ -55,6 +55,11 @@ struct GenerationRequest
      * pictures, the run refuses to write over them or to move them away.
      */
     QStringList inputs;
+    /**
+     * The margin between each platform's smallest mask and a logo, in percent of the mask's side;
+     * none: each platform's own.
+     */
+    std::optional<double> padding;
 };
 
 } // namespace iconsmith

@@ -18,12 +18,14 @@ namespace iconsmith {
 
 namespace {
 
-// Every target has a 1024-pixel image, and no image of theirs is stretched.
+// Every target has a 1024-pixel image, and no image of theirs is stretched: the source's longer
+// side is fitted to it.
 OutputPlan targetsOutputPlan()
 {
     OutputPlan plan;
     plan.outputs.append({QStringLiteral("AppIcon"), QSize(1024, 1024)});
     plan.stretched = false;
+    plan.fitted = true;
     return plan;
 }
 
@@ -112,6 +114,7 @@ Result<RunPlan> RunPlan::prepare(GenerationRequest request)
         plan.m_job.options.background = asked.background;
         plan.m_job.options.macShape = asked.macShape;
         plan.m_job.options.androidInset = asked.androidInset;
+        plan.m_job.options.padding = asked.padding;
         plan.m_job.options.name = name;
     }
 
@@ -169,7 +172,8 @@ GenerationReport RunPlan::run(GenerationHost &host, RunControl *control) const
         report.failures.append({report.folder, reasonOf(std::current_exception())});
         return report;
     }
-    report.warnings = sourceWarnings(m_request, report.sourceHasTransparency);
+    // The source's warnings first, then what the run found about what it made.
+    report.warnings = sourceWarnings(m_request, report.sourceHasTransparency) + report.warnings;
     return report;
 }
 

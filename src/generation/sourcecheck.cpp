@@ -35,8 +35,13 @@ QList<SourceWarning> SourceCheck::check(const Facts &source, const OutputPlan &p
     QSize largest;
     for (const OutputPlan::Output &output : plan.outputs)
         largest = largest.expandedTo(output.pixels);
-    if (!source.vector && plan.stretched &&
-        (source.size.width() < largest.width() || source.size.height() < largest.height())) {
+    // A stretched icon is enlarged along any side shorter than its own; a fitted one when even
+    // the source's longer side is.
+    const bool enlarged = plan.stretched
+                              ? source.size.width() < largest.width() || source.size.height() < largest.height()
+                              : plan.fitted && std::max(source.size.width(), source.size.height()) <
+                                                   std::max(largest.width(), largest.height());
+    if (!source.vector && enlarged) {
         warnings.append({SourceWarning::Kind::Enlarged,
                          tr("The image is %1 × %2 pixels, smaller than the largest icon (%3 × %4): it will be "
                             "enlarged and look soft. An image of at least %3 × %4 pixels gives sharp icons.")

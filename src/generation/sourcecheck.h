@@ -13,7 +13,14 @@ namespace iconsmith {
  */
 struct SourceWarning
 {
-    enum class Kind { TransparentMarketingIcon, Enlarged, NotSquare, TooLarge };
+    enum class Kind {
+        TransparentMarketingIcon,
+        Enlarged,
+        NotSquare,
+        TooLarge,
+        /** An appearance the system shows on its own backdrop would be hard to see there (made by the targets). */
+        HardToSee,
+    };
     Kind kind;
     QString message;
 };
@@ -29,6 +36,8 @@ struct OutputPlan
     QList<Output> outputs;
     /** Icons are stretched to their sizes; the scaled image set keeps the source's proportions. */
     bool stretched = true;
+    /** Icons keep the source's proportions, its longer side fitted to their sizes (the targets). */
+    bool fitted = false;
     bool rounded = false;
     bool background = false;
 };

@@ -172,8 +172,10 @@ GenerationReport TargetGenerator::generate(const TargetSources &sources, const T
     context.mainExtent = facts[SourceRole::Main].extent;
     context.mainIsSvg = sources.main.isSvg();
     for (const auto &[role, fact] : facts) {
-        if (role != SourceRole::Main)
-            context.given.insert(role);
+        if (role == SourceRole::Main)
+            continue;
+        context.given.insert(role);
+        context.otherExtents[role] = fact.extent;
     }
 
     // Plan every target, then start every render at once so that the work overlaps.
@@ -189,12 +191,13 @@ GenerationReport TargetGenerator::generate(const TargetSources &sources, const T
             if (!facts.contains(image.source))
                 continue; // its picture could not be read; reported above
             Output output{image, pipelines[image.source],
-                          TreatmentLayout::request(image.treatment, image.pixels, facts[image.source], context)};
+                          TreatmentLayout::request(image, facts[image.source], context)};
             auto &[pngs, bitmaps] = prefetch[output.pipeline];
             (image.entry.isEmpty() || storesAsPng(image) ? pngs : bitmaps).append(output.request);
             outputs.append(output);
         }
         run.report().notes << plan.notes;
+        run.report().warnings << plan.warnings;
         plans.append({std::move(plan), std::move(outputs)});
     }
     for (auto &[pipeline, requests] : prefetch)

@@ -10,6 +10,39 @@ namespace {
 // Share of the edge that must be transparent for a picture to count as a body on transparency:
 // enough that a few soft corner pixels of full-bleed artwork do not count.
 constexpr double transparentEdgeShare = 0.1;
+// Enough visible pixels to measure a median contrast to well under a percent.
+constexpr double wantedSamples = 4096;
+// A solid shape: a plate, or a glyph without holes. Strokes and open glyphs stay well below.
+constexpr double plateSolidity = 0.9;
+// A plate is of one colour along its outline (its rim may catch a highlight or a shade); a
+// shape of many colours, its outline too, is a logo of its own.
+constexpr double plateUniformity = 0.75;
+constexpr int sameColour = 32;
+// An opaque body that reaches every edge of its square but for its rounded corners: a superellipse
+// or a rounded square of corner radius up to about a third of the side fills this much of its box.
+constexpr double roundedBodyReach = 0.98;
+constexpr double roundedBodyFill = 0.88;
+// Full-bleed artwork is opaque nearly everywhere; a picture with an opaque edge but transparent
+// within (a frame) is a logo.
+constexpr double fullBleedFill = 0.9;
+
+RgbColor medianColour(std::vector<RgbColor> &colours)
+{
+    if (colours.empty())
+        return RgbColor{255, 255, 255};
+    const auto middle = colours.begin() + std::ptrdiff_t(colours.size() / 2);
+    RgbColor median;
+    std::nth_element(colours.begin(), middle, colours.end(),
+                     [](const RgbColor &a, const RgbColor &b) { return a.red < b.red; });
+    median.red = middle->red;
+    std::nth_element(colours.begin(), middle, colours.end(),
+                     [](const RgbColor &a, const RgbColor &b) { return a.green < b.green; });
+    median.green = middle->green;
+    std::nth_element(colours.begin(), middle, colours.end(),
+                     [](const RgbColor &a, const RgbColor &b) { return a.blue < b.blue; });
+    median.blue = middle->blue;
+    return median;
+}
 
 } // namespace
 
@@ -22,27 +55,59 @@ ContentExtent ContentExtent::measure(const Bitmap &rgba)
         return extent;
     const int channels = rgba.channels();
     const auto alphaAt = [&](const std::uint8_t *row, int x) { return channels == 4 ? row[x * 4 + 3] : 255; };
+    const int stride = std::max(1, int(std::ceil(std::sqrt(double(width) * height / wantedSamples))));
+    // The outline's colour is taken a little inside it, past the anti-aliased rim.
+    const int inward = std::max(1, std::max(width, height) / 100);
 
     int left = width;
     int right = -1;
     int top = height;
     int bottom = -1;
     double farthest = 0;
+    long spanPixels = 0;
+    long spanOpaque = 0;
+    long opaque = 0;
+    std::vector<RgbColor> outline;
     const double cx = width / 2.0;
     const double cy = height / 2.0;
     for (int y = 0; y < height; ++y) {
         const std::uint8_t *row = rgba.row(y);
         int first = -1;
         int last = -1;
+        int firstOpaque = -1;
+        int lastOpaque = -1;
+        long rowOpaque = 0;
         for (int x = 0; x < width; ++x) {
-            if (alphaAt(row, x) < visibleAlpha)
+            const int alpha = alphaAt(row, x);
+            if (alpha < visibleAlpha)
                 continue;
             if (first < 0)
                 first = x;
             last = x;
+            if (alpha >= opaqueAlpha) {
+                ++rowOpaque;
+                if (firstOpaque < 0)
+                    firstOpaque = x;
+                lastOpaque = x;
+            }
+            if (y % stride == 0 && x % stride == 0) {
+                const std::uint8_t *p = row + std::size_t(x) * std::size_t(channels);
+                extent.samples.push_back({p[0], p[1], p[2], std::uint8_t(alpha)});
+            }
         }
         if (first < 0)
             continue;
+        spanPixels += last - first + 1;
+        spanOpaque += rowOpaque;
+        opaque += rowOpaque;
+        if (firstOpaque >= 0) {
+            for (const int x :
+                 {std::min(firstOpaque + inward, lastOpaque), std::max(lastOpaque - inward, firstOpaque)}) {
+                const std::uint8_t *p = row + std::size_t(x) * std::size_t(channels);
+                if (alphaAt(row, x) >= opaqueAlpha)
+                    outline.push_back(RgbColor{p[0], p[1], p[2]});
+            }
+        }
         left = std::min(left, first);
         right = std::max(right, last);
         top = std::min(top, y);
@@ -59,9 +124,22 @@ ContentExtent ContentExtent::measure(const Bitmap &rgba)
         extent.box = QRectF(double(left) / width, double(top) / height, double(right - left + 1) / width,
                             double(bottom - top + 1) / height);
         extent.radius = farthest / longer;
+        extent.solidity = double(spanOpaque) / double(spanPixels);
+        extent.boxFill = double(opaque) / (double(right - left + 1) * double(bottom - top + 1));
     } else {
         extent.box = QRectF();
         extent.radius = 0;
+        extent.solidity = 0;
+        extent.boxFill = 0;
+    }
+    extent.outlineColour = medianColour(outline);
+    if (!outline.empty()) {
+        const RgbColor &plate = extent.outlineColour;
+        const auto near = std::count_if(outline.begin(), outline.end(), [&plate](const RgbColor &c) {
+            return std::abs(c.red - plate.red) <= sameColour && std::abs(c.green - plate.green) <= sameColour &&
+                   std::abs(c.blue - plate.blue) <= sameColour;
+        });
+        extent.outlineUniformity = double(near) / double(outline.size());
     }
 
     // The edge: first and last rows and columns.
@@ -95,6 +173,19 @@ ContentExtent ContentExtent::measure(const Bitmap &rgba)
         extent.edgeColour = RgbColor{mean(0), mean(1), mean(2)};
     }
     return extent;
+}
+
+ArtworkKind ContentExtent::kind() const
+{
+    // Opaque to the edges, and within them: a frame of a glyph that touches every edge is
+    // opaque at the edge too, but mostly transparent inside.
+    const bool reachesEdges = box.width() >= roundedBodyReach && box.height() >= roundedBodyReach;
+    if (!transparentMargin && boxFill >= fullBleedFill)
+        return ArtworkKind::FullBleed;
+    if (reachesEdges && boxFill >= roundedBodyFill)
+        return ArtworkKind::FullBleed;
+    return solidity >= plateSolidity && outlineUniformity >= plateUniformity ? ArtworkKind::PlatedLogo
+                                                                             : ArtworkKind::Logo;
 }
 
 } // namespace iconsmith

@@ -21,8 +21,14 @@ public:
     /** The luminance of a premultiplied pixel (Rec. 709 weights on sRGB values). */
     static float luminance(const Float4 &pixel) { return 0.2126F * pixel[0] + 0.7152F * pixel[1] + 0.0722F * pixel[2]; }
 
+    /** A stencil keeps what lies within this colour distance of its plate, and cuts out what lies a ramp beyond. */
+    static constexpr float stencilTolerance = 0.1F;
+    static constexpr float stencilRamp = 0.2F;
+
 private:
     static void applyTone(PixelBuffer &picture, const RenderRequest &request);
+    // Fills the canvas around @p place with the picture there, mirrored at its edges.
+    static void extendEdges(PixelBuffer &canvas, const QRect &place);
     static void cutToFrame(PixelBuffer &canvas, const QRect &frame, BodyShape shape);
 };
 

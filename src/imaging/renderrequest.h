@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QSize>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <tuple>
@@ -23,6 +24,32 @@ enum class Tone : std::uint8_t {
     Colour,     ///< as they are
     Greyscale,  ///< luminance in every channel, alpha kept
     Monochrome, ///< white, the picture's shape in the alpha channel
+    Stencil,    ///< white, the picture's shape with what differs from contrastWith (a plate's logo) cut out
+};
+
+/**
+ * A map of tone levels: values from inLow to inHigh go linearly to outLow to outHigh, and are
+ * clamped beyond; applied to each colour channel (straight, not premultiplied) or to the grey.
+ * When inHigh is not above inLow, every value from inLow up becomes outHigh: a silhouette.
+ */
+struct ToneLevels
+{
+    float inLow = 0.0F;
+    float inHigh = 1.0F;
+    float outLow = 0.0F;
+    float outHigh = 1.0F;
+
+    /** Colours moved towards white by @p share (0: as they are, 1: white). */
+    static ToneLevels lift(float share) { return {0.0F, 1.0F, share, 1.0F}; }
+    [[nodiscard]] bool isIdentity() const { return inLow == 0 && inHigh == 1 && outLow == 0 && outHigh == 1; }
+    [[nodiscard]] float operator()(float value) const
+    {
+        if (inHigh <= inLow)
+            return value >= inLow ? outHigh : outLow;
+        const float share = std::clamp((value - inLow) / (inHigh - inLow), 0.0F, 1.0F);
+        return outLow + (outHigh - outLow) * share;
+    }
+    friend bool operator==(const ToneLevels &, const ToneLevels &) = default;
 };
 
 /** One picture to render: its exact size in pixels and how it is made and finished. */
@@ -49,9 +76,16 @@ struct RenderRequest
     BodyShape shape = BodyShape::Square;
     /** A soft shadow under the body, inside the canvas. */
     bool shadow = false;
-    Tone tone = Tone::Colour;
     /**
-     * For Tone::Monochrome: the colour of the picture's own background, so that what differs
+     * Whether the canvas beyond the body continues the picture, mirrored at its edges: the bleed
+     * around full-bleed artwork that a system shows only in motion.
+     */
+    bool extendEdges = false;
+    Tone tone = Tone::Colour;
+    /** The picture's levels, after its tone (Colour, Greyscale). */
+    ToneLevels levels;
+    /**
+     * For Tone::Monochrome and Tone::Stencil: the colour of the picture's own background, so that what differs
      * from it makes the shape; none when the picture's alpha alone is its shape.
      */
     std::optional<RgbColor> contrastWith;
@@ -60,7 +94,7 @@ struct RenderRequest
     [[nodiscard]] bool isStretchOnly() const
     {
         return body.isEmpty() && frame.isEmpty() && !frameFill && shape == BodyShape::Square && !shadow &&
-               tone == Tone::Colour;
+               !extendEdges && tone == Tone::Colour && levels.isIdentity();
     }
 
     friend bool operator==(const RenderRequest &, const RenderRequest &) = default;
@@ -72,8 +106,9 @@ struct RenderRequest
         const auto key = [&colour](const RenderRequest &r) {
             return std::make_tuple(r.pixels.width(), r.pixels.height(), r.rounded, colour(r.background), r.body.x(),
                                    r.body.y(), r.body.width(), r.body.height(), r.frame.x(), r.frame.y(),
-                                   r.frame.width(), r.frame.height(), colour(r.frameFill), r.shape, r.shadow, r.tone,
-                                   colour(r.contrastWith));
+                                   r.frame.width(), r.frame.height(), colour(r.frameFill), r.shape, r.shadow,
+                                   r.extendEdges, r.tone, r.levels.inLow, r.levels.inHigh, r.levels.outLow,
+                                   r.levels.outHigh, colour(r.contrastWith));
         };
         return key(a) < key(b);
     }

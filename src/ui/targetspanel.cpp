@@ -22,6 +22,8 @@ constexpr int targetColumns = 4;
 // The spin box's lowest value stands for "no inset given": the content fills the safe zone.
 constexpr int safeZoneValue = -1;
 constexpr int maxInset = 45;
+// Likewise for the padding: each platform's own margin.
+constexpr int platformPaddingValue = -1;
 
 QString targetLabel(const QString &name)
 {
@@ -52,8 +54,8 @@ QLabel *buddyLabel(const QString &text, QWidget *field)
 } // namespace
 
 TargetsPanel::TargetsPanel(QWidget *parent)
-    : QGroupBox(tr("Targets"), parent), m_inset(new QSpinBox(this)), m_keepShape(new QCheckBox(this)),
-      m_name(new QLineEdit(this))
+    : QGroupBox(tr("Targets"), parent), m_inset(new QSpinBox(this)), m_padding(new QSpinBox(this)),
+      m_keepShape(new QCheckBox(this)), m_name(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("targetsPanel"));
     auto *layout = new QVBoxLayout(this);
@@ -99,6 +101,19 @@ TargetsPanel::TargetsPanel(QWidget *parent)
     insetRow->addStretch(1);
     form->addRow(buddyLabel(tr("Android i&nset:"), m_inset), insetRow);
 
+    m_padding->setObjectName(QStringLiteral("paddingBox"));
+    m_padding->setRange(platformPaddingValue, int(TargetOptions::maxPadding));
+    m_padding->setSpecialValueText(tr("Each platform's own"));
+    m_padding->setSuffix(tr(" %"));
+    m_padding->setValue(platformPaddingValue);
+    m_padding->setToolTip(tr("The margin between each platform's mask and a logo, in percent of the mask's side; "
+                             "full-bleed artwork always fills what the platform shows"));
+    m_padding->setAccessibleName(tr("Padding around a logo"));
+    auto *paddingRow = new QHBoxLayout;
+    paddingRow->addWidget(m_padding);
+    paddingRow->addStretch(1);
+    form->addRow(buddyLabel(tr("Padding aro&und a logo:"), m_padding), paddingRow);
+
     m_name->setObjectName(QStringLiteral("targetNameField"));
     m_name->setClearButtonEnabled(true);
     m_name->setToolTip(tr("The name of the app's icon files (Linux) and of the web manifest"));
@@ -108,7 +123,8 @@ TargetsPanel::TargetsPanel(QWidget *parent)
 
     m_keepShape->setObjectName(QStringLiteral("keepShapeBox"));
     m_keepShape->setText(tr("Kee&p artwork as it is (no macOS shape)"));
-    m_keepShape->setToolTip(tr("Full-bleed artwork is normally fitted into the macOS icon shape with a shadow"));
+    m_keepShape->setToolTip(tr("Full-bleed artwork is normally fitted into the macOS icon shape with a shadow, and "
+                               "a logo set on its plate"));
     layout->addWidget(m_keepShape);
 
     // Tab follows the rows as shown; the focus chain otherwise follows the order of creation.
@@ -117,11 +133,12 @@ TargetsPanel::TargetsPanel(QWidget *parent)
         order << m_targets.value(entry.name);
     for (const SourceRole role : pictureRoles())
         order << m_pictures.value(role) << m_choose.value(role);
-    order << m_inset << m_name << m_keepShape;
+    order << m_inset << m_padding << m_name << m_keepShape;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 
     connect(m_inset, &QSpinBox::valueChanged, this, &TargetsPanel::choicesEdited);
+    connect(m_padding, &QSpinBox::valueChanged, this, &TargetsPanel::choicesEdited);
     connect(m_keepShape, &QCheckBox::clicked, this, &TargetsPanel::choicesEdited);
 }
 
@@ -222,6 +239,19 @@ std::optional<double> TargetsPanel::androidInset() const
 void TargetsPanel::setAndroidInset(std::optional<double> percent)
 {
     m_inset->setValue(percent && *percent >= 0 && *percent <= maxInset ? int(std::lround(*percent)) : safeZoneValue);
+}
+
+std::optional<double> TargetsPanel::padding() const
+{
+    if (m_padding->value() == platformPaddingValue)
+        return std::nullopt;
+    return double(m_padding->value());
+}
+
+void TargetsPanel::setPadding(std::optional<double> percent)
+{
+    m_padding->setValue(percent && *percent >= 0 && *percent <= TargetOptions::maxPadding ? int(std::lround(*percent))
+                                                                                          : platformPaddingValue);
 }
 
 bool TargetsPanel::macShape() const

@@ -20,7 +20,8 @@ namespace iconsmith {
 /**
  * The choices of a run over several targets, shown under Make when its last item is chosen:
  * a box per target, the optional pictures (dark, tinted, monochrome, Android layers), the
- * Android inset, the name of the files and whether macOS artwork keeps its own shape.
+ * Android inset, the padding around a logo, the name of the files and whether macOS artwork
+ * keeps its own shape.
  *
  * The panel only holds the values; AppDelegate opens the choosers and reads them at Generate.
  */
@@ -53,6 +54,11 @@ public:
     void setAndroidInset(std::optional<double> percent);
     [[nodiscard]] QSpinBox *insetBox() const { return m_inset; }
 
+    /** The margin between each platform's mask and a logo in percent; none: each platform's own. */
+    [[nodiscard]] std::optional<double> padding() const;
+    void setPadding(std::optional<double> percent);
+    [[nodiscard]] QSpinBox *paddingBox() const { return m_padding; }
+
     /** Whether full-bleed artwork is fitted into the macOS shape (the "keep as it is" box is off). */
     [[nodiscard]] bool macShape() const;
     void setMacShape(bool shape);
@@ -67,7 +73,7 @@ public:
 Q_SIGNALS:
     /** The Choose… button of @p role's picture was pressed. */
     void chooseRequested(iconsmith::SourceRole role);
-    /** The ticked targets, the inset or the shape choice changed by the user. */
+    /** The ticked targets, the inset, the padding or the shape choice changed by the user. */
     void choicesEdited();
 
 private:
@@ -78,6 +84,7 @@ private:
     QMap<SourceRole, QLineEdit *> m_pictures;
     QMap<SourceRole, QPushButton *> m_choose;
     QSpinBox *m_inset;
+    QSpinBox *m_padding;
     QCheckBox *m_keepShape;
     QLineEdit *m_name;
 };

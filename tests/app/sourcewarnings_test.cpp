@@ -132,6 +132,10 @@ TEST_F(SourceWarnings, ASmallBitmapWarnsThatItWillBeEnlarged)
 
     choosePlatform(6);
     EXPECT_TRUE(shown().isEmpty());
+    // The targets fit the source into their 1024-pixel icons too.
+    window().selectPlatform(Platform::targets());
+    delegate().platformSelected();
+    expectOnly(enlarged);
 
     // A drawing is rendered at every size, so a small one is sharp.
     choosePlatform(0);

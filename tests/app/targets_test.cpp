@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTreeWidget>
 
 #include "app/apptestsupport.h"
@@ -83,6 +84,29 @@ TEST_F(Targets, TheTargetsItemWritesTheTickedTargetsIntoFoldersOfTheirOwn)
     delegate().platformSelected();
     EXPECT_TRUE(panel().isHidden());
     EXPECT_FALSE(window().roundedCheckButton()->isHidden());
+}
+
+TEST_F(Targets, ThePaddingAroundALogoIsRememberedAndGoesIntoTheRequest)
+{
+    QSpinBox *padding = panel().paddingBox();
+    ASSERT_NE(padding, nullptr);
+    EXPECT_EQ(panel().padding(), std::nullopt) << "each platform's own until one is chosen";
+    EXPECT_FALSE(Preferences::padding().has_value());
+    padding->setValue(30);
+    EXPECT_EQ(Preferences::padding(), 30.0);
+    EXPECT_EQ(delegate().request().padding, 30.0);
+    padding->setValue(padding->minimum());
+    EXPECT_FALSE(Preferences::padding().has_value());
+    EXPECT_EQ(delegate().request().padding, std::nullopt);
+    // Tab reaches it between the Android inset and the shape choice.
+    QWidget *next = panel().insetBox();
+    QStringList order;
+    while ((next = next->nextInFocusChain()) != panel().insetBox() && order.size() < 100) {
+        // A spin box's own line edit follows it in the chain.
+        if (!next->objectName().isEmpty() && !next->objectName().startsWith(QStringLiteral("qt_")))
+            order << next->objectName();
+    }
+    EXPECT_EQ(order.indexOf(QStringLiteral("paddingBox")), 0) << qPrintable(order.join(u' '));
 }
 
 TEST_F(Targets, APictureThatCannotBeReadIsNamedAndNothingIsWritten)

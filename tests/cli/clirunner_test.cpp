@@ -129,6 +129,8 @@ TEST_F(CliRunnerTest, UsageErrorsExitWithTwo)
         {m_source, u"--target"_s, u"ios"_s, u"-p"_s, u"iphone"_s},
         {m_source, u"--dark"_s, m_source},
         {m_source, u"--target"_s, u"android"_s, u"--android-inset"_s, u"60"_s},
+        {m_source, u"--target"_s, u"ios"_s, u"--padding"_s, u"41"_s},
+        {m_source, u"--padding"_s, u"10"_s},
         {m_source, u"--target"_s, u"linux"_s, u"--name"_s, u"../x"_s},
         {m_source, u"--only"_s, u"free"_s},
         {u"--config"_s, m_dir.filePath(u"iconsmith.json"_s), m_source},
@@ -208,6 +210,17 @@ TEST_F(CliRunnerTest, WarningsGoToStandardErrorAndStrictMakesThemFail)
     EXPECT_EQ(strict.status, 3);
     // Warnings never stop the files from being written.
     EXPECT_TRUE(QFileInfo::exists(m_output + u"/AppIcon.appiconset/ios-marketing.png"_s));
+}
+
+TEST_F(CliRunnerTest, TargetsWarnOfASmallSourceAndStrictMakesItFail)
+{
+    test::writeTestPicture(m_source, QSize(256, 256), false);
+    const QStringList arguments{m_source,         u"-o"_s,        m_output, u"--target"_s,
+                                u"ios,android"_s, u"--padding"_s, u"12%"_s, u"-q"_s};
+    const CliRun lenient = runCli(arguments);
+    EXPECT_EQ(lenient.status, 0) << lenient.err.toStdString();
+    EXPECT_TRUE(lenient.err.contains(u"256 × 256"_s)) << lenient.err.toStdString();
+    EXPECT_EQ(runCli(arguments + QStringList{u"--strict"_s}).status, 3);
 }
 
 TEST_F(CliRunnerTest, ABackgroundColourFlattensTheSetAndItPassesTheCheck)

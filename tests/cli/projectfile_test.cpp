@@ -45,7 +45,7 @@ TEST_F(ProjectFileTest, RecipesTakeTheSharedDefaultsAndPathsFromTheFilesFolder)
         "recipes": {
             "pro": {"source": "art/pro.png", "output": "out/pro", "platform": "iphone", "background": "white",
                     "strict": false},
-            "free": {"source": "art/free.png", "android-inset": 10},
+            "free": {"source": "art/free.png", "android-inset": 10, "padding": 12},
             "night": {"source": "art/pro.png", "targets": "apple", "dark": "art/pro-dark.png", "no-shape": true,
                       "name": "Night App"}
         }
@@ -62,6 +62,7 @@ TEST_F(ProjectFileTest, RecipesTakeTheSharedDefaultsAndPathsFromTheFilesFolder)
     EXPECT_EQ(free.targets, (QStringList{u"ios"_s, u"android"_s}));
     EXPECT_EQ(free.background, RgbColor::fromText(u"#336699"_s));
     EXPECT_EQ(free.targetOptions.androidInset, 10.0);
+    EXPECT_EQ(free.targetOptions.padding, 12.0);
     EXPECT_TRUE(free.targetOptions.name.isEmpty()) << "left to the source's own name";
     EXPECT_TRUE(free.strict);
 

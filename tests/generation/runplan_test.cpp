@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 #include "support/testsupport.h"
 
 namespace iconsmith {
@@ -123,6 +125,41 @@ TEST_F(RunPlanTest, TheRunReportsTheWarningsAboutWhatItMade)
     m_request.background = RgbColor{255, 255, 255};
     report = RunPlan::prepare(m_request)->run(m_host);
     EXPECT_TRUE(report.warnings.isEmpty());
+}
+
+TEST_F(RunPlanTest, TheTargetsWarnOfASourceTheyWouldEnlarge)
+{
+    targets({u"ios"_s, u"android"_s});
+    const auto enlarged = [this] {
+        const QList<SourceWarning> warnings = RunPlan::sourceWarnings(m_request, false);
+        return std::count_if(warnings.begin(), warnings.end(), [](const SourceWarning &warning) {
+            return warning.kind == SourceWarning::Kind::Enlarged;
+        });
+    };
+    for (const int side : {64, 256, 1023}) {
+        m_request.source = picture(u"small.png"_s, QSize(side, side), false);
+        EXPECT_EQ(enlarged(), 1) << side;
+    }
+    // The longer side is what is fitted to the largest icon; a drawing is drawn at every size.
+    m_request.source = picture(u"wide.png"_s, QSize(1024, 300), false);
+    EXPECT_EQ(enlarged(), 0);
+    const QString svg = m_dir.filePath(u"small.svg"_s);
+    test::writeBytes(svg, "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" height=\"64\">"
+                          "<rect width=\"64\" height=\"64\" fill=\"#3366ff\"/></svg>");
+    m_request.source = *SourceImage::load(svg);
+    EXPECT_EQ(enlarged(), 0);
+
+    // The run keeps both: the source's warnings, then what it found about what it made.
+    m_request.source = picture(u"small.png"_s, QSize(256, 256), true);
+    m_request.pictures.insert(SourceRole::Dark, m_dir.filePath(u"dark.png"_s));
+    test::writePng(m_dir.filePath(u"dark.png"_s), QSize(64, 64), [](int x, int) {
+        return std::array<std::uint8_t, 4>{10, 10, 10, std::uint8_t(x < 32 ? 255 : 0)};
+    });
+    const GenerationReport report = RunPlan::prepare(m_request)->run(m_host);
+    ASSERT_TRUE(report.succeeded());
+    ASSERT_EQ(report.warnings.size(), 2);
+    EXPECT_EQ(report.warnings[0].kind, SourceWarning::Kind::Enlarged);
+    EXPECT_EQ(report.warnings[1].kind, SourceWarning::Kind::HardToSee);
 }
 
 TEST_F(RunPlanTest, TheTargetsReadTheirPicturesAndTheBackgroundColour)

@@ -141,7 +141,7 @@ TEST_F(TargetGeneratorTest, AdaptiveAndMaskableContentSitsInsideTheSafeCircleWit
         ASSERT_TRUE(generate(disc(), {u"android"_s, u"web"_s}, options).succeeded());
         const test::DecodedImage layer =
             test::readImage(out(u"android/res/mipmap-xxxhdpi/ic_launcher_foreground.png"_s));
-        const double safe = (inset ? 0.5 - *inset / 100 : TreatmentLayout::adaptiveSafeRadius) * 432;
+        const double safe = (inset ? 0.5 - *inset / 100 : (33.0 / 108.0)) * 432;
         const double radius = contentRadius(layer);
         EXPECT_LE(radius, safe + 1.5);
         EXPECT_GE(radius, safe - 4);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "generation/targets/targetplan.h"
 
 namespace iconsmith {
@@ -18,6 +20,8 @@ namespace iconsmith {
  */
 class AndroidTarget
 {
+    Q_DECLARE_TR_FUNCTIONS(AndroidTarget)
+
 public:
     static TargetPlan plan(const TargetContext &context);
 };

@@ -59,15 +59,15 @@ TargetPlan IconComposerTarget::plan(const TargetContext &context)
         plan.copies.append({assets + layers.last().second, SourceRole::Main});
     } else {
         layers.append({QString(), u"AppIcon.png"_s});
-        plan.images.append({assets + layers.last().second, 1024, Treatment::Plain, SourceRole::Main, {}});
+        plan.images.append(PlannedImage(assets + layers.last().second, 1024));
     }
     if (context.has(SourceRole::Dark)) {
         layers.append({u"dark"_s, u"AppIcon-dark.png"_s});
-        plan.images.append({assets + layers.last().second, 1024, Treatment::Plain, SourceRole::Dark, {}});
+        plan.images.append(PlannedImage(assets + layers.last().second, 1024).from(SourceRole::Dark));
     }
     if (context.has(SourceRole::Tinted)) {
         layers.append({u"tinted"_s, u"AppIcon-tinted.png"_s});
-        plan.images.append({assets + layers.last().second, 1024, Treatment::Plain, SourceRole::Tinted, {}});
+        plan.images.append(PlannedImage(assets + layers.last().second, 1024).from(SourceRole::Tinted));
     }
     const RgbColor fill = context.background();
     plan.documents.append({bundle + u"icon.json"_s, [layers, assets, fill](const QSet<QString> &written) {

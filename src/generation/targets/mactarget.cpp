@@ -38,11 +38,10 @@ TargetPlan MacTarget::plan(const TargetContext & /*context*/)
     TargetPlan plan;
     plan.name = QStringLiteral("macos");
     for (const MacSlot &slot : slots)
-        plan.images.append(
-            {folder + slotFile(slot), slot.points * slot.scale, Treatment::MacShape, SourceRole::Main, {}});
+        plan.images.append(PlannedImage(folder + slotFile(slot), slot.points * slot.scale, Surface::macBody()));
     for (const IcnsChunk &chunk : chunks)
-        plan.images.append({icnsFile.toString(), chunk.pixels, Treatment::MacShape, SourceRole::Main,
-                            QString::fromLatin1(chunk.type)});
+        plan.images.append(PlannedImage(icnsFile.toString(), chunk.pixels, Surface::macBody())
+                               .asEntry(QString::fromLatin1(chunk.type)));
     plan.documents.append({folder + ContentsDocument::fileName.toString(), [folder](const QSet<QString> &written) {
                                ContentsDocument document;
                                for (const MacSlot &slot : slots) {

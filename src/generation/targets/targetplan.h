@@ -7,10 +7,13 @@
 #include <QStringList>
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 
+#include "generation/sourcecheck.h"
 #include "imaging/contentextent.h"
+#include "imaging/placement.h"
 #include "imaging/rgbcolor.h"
 
 namespace iconsmith {
@@ -25,30 +28,57 @@ enum class SourceRole {
     Monochrome,        ///< --monochrome: a ready themed-icon layer
 };
 
-/** How a picture becomes one output image; TreatmentLayout turns it into a render request. */
-enum class Treatment {
-    Plain,         ///< fitted into the square, proportions and transparency kept
-    Opaque,        ///< fitted and flattened onto the background colour
-    Tinted,        ///< greyscale, flattened onto black
-    Round,         ///< on the background colour, cut to a circle
-    SafeZone,      ///< its content fitted inside the adaptive icon's safe zone, on transparency
-    SafeZoneShape, ///< the same as a white shape: a themed-icon layer
-    LayerShape,    ///< a ready layer as a white shape, over the whole square
-    MacShape,      ///< full-bleed artwork fitted into the macOS body shape with a shadow; a body on
-                   ///< transparency as it is
-    Maskable,      ///< its content inside the maskable circle, on the background colour
+/** Which appearance of its picture an image shows; where it lands is its surface's. */
+enum class Look {
+    Colour, ///< the picture as it is
+    Dark,   ///< the dark appearance: on transparency for the system's dark backdrop, lightened where it would not show
+    Tinted, ///< the tinted appearance: greys, opaque on black, which the system tints
+    Shape,  ///< a themed-icon layer: white, the picture's shape in alpha (a plate's with its logo cut out)
 };
 
-/** One image a target writes: a PNG file of its own, or an entry of a container file. */
+/**
+ * One image a target writes: a PNG file of its own, or an entry of a container file.
+ *
+ *     PlannedImage(u"AppIcon-dark.png"_s, 1024, Surface::iosHome()).as(Look::Dark).from(SourceRole::Dark)
+ */
 struct PlannedImage
 {
+    PlannedImage() = default;
+    PlannedImage(QString path, int size, const Surface &shownOn = Surface::asIs())
+        : file(std::move(path)), pixels(size), surface(shownOn)
+    {}
+    PlannedImage &as(Look shown)
+    {
+        look = shown;
+        return *this;
+    }
+    PlannedImage &from(SourceRole role)
+    {
+        source = role;
+        return *this;
+    }
+    PlannedImage &asEntry(QString key)
+    {
+        entry = std::move(key);
+        return *this;
+    }
+    PlannedImage &withMargin(std::optional<double> share)
+    {
+        margin = share;
+        return *this;
+    }
+
     /** Relative to the target's folder. */
     QString file;
     int pixels = 0;
-    Treatment treatment = Treatment::Plain;
+    /** Where the system shows it, which decides where the picture lands (Placement). */
+    Surface surface = Surface::asIs();
+    Look look = Look::Colour;
     SourceRole source = SourceRole::Main;
     /** For a container file: the entry's key ("ic07" in an .icns, "ico" for an .ico entry); empty for a PNG file. */
     QString entry;
+    /** A logo's margin that the target fixes (Android's inset), over the padding and the surface's own. */
+    std::optional<double> margin;
 };
 
 /** A document a target writes, made once the images are written, from the files that were. */
@@ -74,6 +104,8 @@ struct TargetPlan
     QList<PlannedCopy> copies;
     /** What the user should know about the plan (an appearance left out, say). */
     QStringList notes;
+    /** What will show badly in what the plan makes (an appearance that would be hard to see). */
+    QList<SourceWarning> warnings;
 };
 
 /** The choices that shape the targets, beyond the pictures themselves. */
@@ -81,8 +113,15 @@ struct TargetOptions
 {
     /** The colour behind opaque outputs; none: the source's own edge colour, or white. */
     std::optional<RgbColor> background;
-    /** Whether full-bleed artwork is fitted into the macOS body shape. */
+    /** Whether macOS artwork is given the body shape (full-bleed fitted into it, a logo on its plate). */
     bool macShape = true;
+    /**
+     * The margin between each platform's smallest mask and a logo, in percent of the mask's side;
+     * none: each platform's own (Surface::logoMargin).
+     */
+    std::optional<double> padding;
+    /** The largest padding: a logo then spans a fifth of its mask. */
+    static constexpr double maxPadding = 40.0;
     /**
      * The margin between an adaptive icon's edge and its content's circle, in percent of the
      * layer; none: the content fills the 66 dp safe zone of the 108 dp layer.
@@ -98,18 +137,31 @@ struct TargetContext
     TargetOptions options;
     /** The main source's content and edge. */
     ContentExtent mainExtent;
+    /** The content and edge of the other pictures given, by role. */
+    std::map<SourceRole, ContentExtent> otherExtents;
     /** Whether the main source is an SVG, which some targets ship as it is. */
     bool mainIsSvg = false;
     /** The optional pictures the user gave. */
     std::set<SourceRole> given;
 
     [[nodiscard]] bool has(SourceRole role) const { return given.count(role) > 0; }
+    /** What is known of @p role's picture; the main source's for a picture not given. */
+    [[nodiscard]] const ContentExtent &extent(SourceRole role) const
+    {
+        const auto found = otherExtents.find(role);
+        return found != otherExtents.end() ? found->second : mainExtent;
+    }
     /** The colour behind opaque outputs. */
-    [[nodiscard]] RgbColor background() const
+    [[nodiscard]] RgbColor background() const { return plateFor(mainExtent); }
+    /**
+     * The colour behind a picture described by @p extent: the one chosen, else full-bleed
+     * artwork's own edge colour, else white.
+     */
+    [[nodiscard]] RgbColor plateFor(const ContentExtent &extent) const
     {
         if (options.background)
             return *options.background;
-        return mainExtent.transparentMargin ? RgbColor{255, 255, 255} : mainExtent.edgeColour;
+        return extent.kind() == ArtworkKind::FullBleed ? extent.edgeColour : RgbColor{255, 255, 255};
     }
 };
 

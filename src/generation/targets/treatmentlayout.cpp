@@ -1,106 +1,74 @@
 #include "generation/targets/treatmentlayout.h"
 
-#include <algorithm>
-#include <cmath>
+#include "imaging/appearance.h"
 
 namespace iconsmith {
 
-namespace {
-
-// A picture whose content is a speck would be enlarged without end to fill the safe zone;
-// beyond this many canvas sides it is left small.
-constexpr double largestEnlargement = 4.0;
-
-} // namespace
-
-QRect TreatmentLayout::fitted(QSize picture, const QRect &frame)
+double TreatmentLayout::adaptiveMarginForInset(double inset)
 {
-    if (picture.isEmpty())
-        return frame;
-    const QSize size = picture.scaled(frame.size(), Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-    return {frame.x() + (frame.width() - size.width()) / 2, frame.y() + (frame.height() - size.height()) / 2,
-            size.width(), size.height()};
+    // The circle's radius is 0.5 - inset of the layer; the mask's side is its visible share.
+    const double side = Surface::androidAdaptive().maskFrame.width();
+    return (side / 2.0 - (0.5 - inset / 100.0)) / side;
 }
 
-QRect TreatmentLayout::contentInCircle(const PictureFacts &picture, int canvas, double radius)
-{
-    // The picture's longer side L makes its content reach extent.radius × L from the centre.
-    double longer = canvas;
-    if (picture.extent.radius > 0)
-        longer = std::min(radius * canvas / picture.extent.radius, largestEnlargement * canvas);
-    const QSize size =
-        picture.size.isEmpty()
-            ? QSize(int(std::lround(longer)), int(std::lround(longer)))
-            : picture.size.scaled(QSize(int(std::lround(longer)), int(std::lround(longer))), Qt::KeepAspectRatio);
-    const QSize body = size.expandedTo(QSize(1, 1));
-    return {(canvas - body.width()) / 2, (canvas - body.height()) / 2, body.width(), body.height()};
-}
-
-RenderRequest TreatmentLayout::request(Treatment treatment, int pixels, const PictureFacts &picture,
+RenderRequest TreatmentLayout::request(const PlannedImage &image, const PictureFacts &picture,
                                        const TargetContext &context)
 {
-    const QRect canvas(0, 0, pixels, pixels);
-    RenderRequest request(QSize(pixels, pixels));
-    // A square picture stretched over the square is the same as fitted; leaving the body empty
-    // keeps it on the streaming path.
-    const auto fit = [&](const QRect &frame) {
-        const QRect body = fitted(picture.size, frame);
-        return body == canvas ? QRect() : body;
-    };
-    const double safeRadius =
-        context.options.androidInset ? 0.5 - *context.options.androidInset / 100.0 : adaptiveSafeRadius;
-    const auto shapeOf = [&] {
-        request.tone = Tone::Monochrome;
-        if (!picture.extent.transparentMargin)
-            request.contrastWith = picture.extent.edgeColour;
-    };
-    switch (treatment) {
-    case Treatment::Plain:
-        request.body = fit(canvas);
-        break;
-    case Treatment::Opaque:
-        request.body = fit(canvas);
-        request.background = context.background();
-        break;
-    case Treatment::Tinted:
-        request.body = fit(canvas);
-        request.tone = Tone::Greyscale;
-        request.background = RgbColor{0, 0, 0};
-        break;
-    case Treatment::Round:
-        request.body = fitted(picture.size, canvas);
-        request.frame = canvas;
-        request.frameFill = context.background();
-        request.shape = BodyShape::Circle;
-        break;
-    case Treatment::SafeZone:
-        request.body = contentInCircle(picture, pixels, safeRadius);
-        break;
-    case Treatment::SafeZoneShape:
-        request.body = contentInCircle(picture, pixels, safeRadius);
-        shapeOf();
-        break;
-    case Treatment::LayerShape:
-        request.body = fitted(picture.size, canvas);
-        shapeOf();
-        break;
-    case Treatment::MacShape:
-        if (picture.extent.transparentMargin || !context.options.macShape) {
-            request.body = fit(canvas);
-        } else {
-            const int side = int(std::lround(pixels * macBodyShare));
-            request.frame = QRect((pixels - side) / 2, (pixels - side) / 2, side, side);
-            request.body = fitted(picture.size, request.frame);
-            request.shape = BodyShape::Squircle;
-            request.shadow = true;
-        }
-        break;
-    case Treatment::Maskable:
-        request.body = contentInCircle(picture, pixels, maskableSafeRadius);
-        request.background = context.background();
-        break;
+    const ContentExtent &extent = picture.extent;
+    const ArtworkKind kind = extent.kind();
+    PlacementChoices choices;
+    if (image.margin)
+        choices.margin = image.margin;
+    else if (context.options.padding)
+        choices.margin = *context.options.padding / 100.0;
+    choices.plate = context.plateFor(extent);
+    choices.drawBody = context.options.macShape;
+    // A picture given for the appearance is the user's own: it is placed, never re-toned.
+    const bool derived = image.source == SourceRole::Main;
+
+    switch (image.look) {
+    case Look::Colour:
+        return Placement::place(image.surface, image.pixels, picture.size, extent, choices);
+    case Look::Dark: {
+        // The system draws the dark backdrop behind a logo; full-bleed artwork brings its own.
+        const Surface surface =
+            kind == ArtworkKind::FullBleed ? image.surface : image.surface.finishedAs(SurfaceFinish::Layer);
+        RenderRequest request = Placement::place(surface, image.pixels, picture.size, extent, choices);
+        if (derived)
+            request.levels = Appearance::darkLevels(extent);
+        return request;
     }
-    return request;
+    case Look::Tinted: {
+        choices.plate = Appearance::darkBackdrop;
+        RenderRequest request = Placement::place(image.surface, image.pixels, picture.size, extent, choices);
+        request.tone = Tone::Greyscale;
+        request.background = Appearance::darkBackdrop;
+        if (derived)
+            request.levels = Appearance::tintedLevels(extent);
+        return request;
+    }
+    case Look::Shape: {
+        RenderRequest request = Placement::place(image.surface.finishedAs(SurfaceFinish::Layer), image.pixels,
+                                                 picture.size, extent, choices);
+        switch (kind) {
+        case ArtworkKind::Logo:
+            request.tone = Tone::Monochrome;
+            break;
+        case ArtworkKind::PlatedLogo:
+            // The plate is the logo's silhouette; the logo on it shows as a cut-out.
+            request.tone = Tone::Stencil;
+            request.contrastWith = extent.outlineColour;
+            break;
+        case ArtworkKind::FullBleed:
+            // What differs from the artwork's own background makes the shape.
+            request.tone = Tone::Monochrome;
+            request.contrastWith = extent.edgeColour;
+            break;
+        }
+        return request;
+    }
+    }
+    return Placement::place(image.surface, image.pixels, picture.size, extent, choices);
 }
 
 } // namespace iconsmith

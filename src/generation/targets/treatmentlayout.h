@@ -15,29 +15,21 @@ struct PictureFacts
 };
 
 /**
- * Turns a treatment into the render request of one image: where the picture goes on the
- * canvas, what fills and cuts it, its tone and its background.
+ * Turns a planned image into its render request: where the picture lands on the image's surface
+ * (Placement, by the kind of artwork it is), and the tone of the appearance it shows, derived so
+ * that it stays visible on the system's backdrop (Appearance).
  *
- * Pictures keep their proportions: a picture that is not square is centred in the square with
- * transparency (or the background) beside it.
+ * Pictures keep their proportions: a picture that is not square is centred in its place with
+ * transparency (or the background, or its own mirrored edges where a surface bleeds) beside it.
  */
 class TreatmentLayout
 {
 public:
-    static RenderRequest request(Treatment treatment, int pixels, const PictureFacts &picture,
-                                 const TargetContext &context);
+    static RenderRequest request(const PlannedImage &image, const PictureFacts &picture, const TargetContext &context);
 
-    /** The radius of an adaptive icon's safe zone: 33 dp of the 108 dp layer. */
-    static constexpr double adaptiveSafeRadius = 33.0 / 108.0;
-    /** The radius inside which a maskable web icon's content must lie, as a share of its width. */
-    static constexpr double maskableSafeRadius = 0.4;
-    /** The macOS icon body: 824 of the 1024 pixels of the canvas. */
-    static constexpr double macBodyShare = 824.0 / 1024.0;
-
-    /** The rectangle of @p picture's proportions fitted into and centred in @p frame. */
-    static QRect fitted(QSize picture, const QRect &frame);
-    /** The rectangle that puts @p picture's content inside the circle of @p radius (a share of the canvas side). */
-    static QRect contentInCircle(const PictureFacts &picture, int canvas, double radius);
+    /** The margin of a logo on an adaptive layer that puts its content inside the circle @p inset percent from the
+     * layer's edge. */
+    static double adaptiveMarginForInset(double inset);
 };
 
 } // namespace iconsmith

@@ -10,8 +10,8 @@ TargetPlan WatchTarget::plan(const TargetContext & /*context*/)
     const QString path = QStringLiteral("AppIcon.appiconset/") + file;
     TargetPlan plan;
     plan.name = QStringLiteral("watchos");
-    // The App Store refuses a watch icon with an alpha channel.
-    plan.images.append({path, 1024, Treatment::Opaque, SourceRole::Main, {}});
+    // The App Store refuses a watch icon with an alpha channel; the watch shows its inscribed circle.
+    plan.images.append(PlannedImage(path, 1024, Surface::watch()));
     plan.documents.append({QStringLiteral("AppIcon.appiconset/") + ContentsDocument::fileName.toString(),
                            [file, path](const QSet<QString> &written) {
                                ContentsDocument document;

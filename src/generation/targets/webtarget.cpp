@@ -27,11 +27,12 @@ TargetPlan WebTarget::plan(const TargetContext &context)
     TargetPlan plan;
     plan.name = u"web"_s;
     for (const int size : {48, 32, 16})
-        plan.images.append({u"favicon.ico"_s, size, Treatment::Plain, SourceRole::Main, u"ico"_s});
-    plan.images.append({u"apple-touch-icon.png"_s, 180, Treatment::Opaque, SourceRole::Main, {}});
-    plan.images.append({u"icon-192.png"_s, 192, Treatment::Plain, SourceRole::Main, {}});
-    plan.images.append({u"icon-512.png"_s, 512, Treatment::Plain, SourceRole::Main, {}});
-    plan.images.append({u"icon-maskable-512.png"_s, 512, Treatment::Maskable, SourceRole::Main, {}});
+        plan.images.append(PlannedImage(u"favicon.ico"_s, size).asEntry(u"ico"_s));
+    // Safari puts the touch icon on the home screen as iOS shows app icons.
+    plan.images.append(PlannedImage(u"apple-touch-icon.png"_s, 180, Surface::iosHome()));
+    plan.images.append(PlannedImage(u"icon-192.png"_s, 192));
+    plan.images.append(PlannedImage(u"icon-512.png"_s, 512));
+    plan.images.append(PlannedImage(u"icon-maskable-512.png"_s, 512, Surface::maskable()));
     if (context.mainIsSvg)
         plan.copies.append({u"icon.svg"_s, SourceRole::Main});
     const QString name = context.options.name;
@@ -57,8 +58,12 @@ QByteArray WebTarget::manifest(const QString &name, const QSet<QString> &written
     }
     if (written.contains(u"icon.svg"_s))
         icons.prepend(QJsonObject{{u"src"_s, u"icon.svg"_s}, {u"sizes"_s, u"any"_s}, {u"type"_s, u"image/svg+xml"_s}});
+    // Every URL is relative to the manifest's own, so that the folder works wherever the site
+    // serves it (at the root or under /app/): the app starts at, and spans, that folder.
     const QJsonObject root{{u"name"_s, name},
                            {u"short_name"_s, name},
+                           {u"start_url"_s, u"./"_s},
+                           {u"scope"_s, u"./"_s},
                            {u"icons"_s, icons},
                            {u"background_color"_s, background.name()},
                            {u"theme_color"_s, background.name()},
@@ -69,15 +74,17 @@ QByteArray WebTarget::manifest(const QString &name, const QSet<QString> &written
 QByteArray WebTarget::headTags(const QSet<QString> &written)
 {
     QByteArray html;
-    // The ICO's sizes keep browsers that understand SVG from preferring the ICO.
+    // Links relative to the page, which sits beside the files wherever the site serves them; a
+    // link from the root would miss them under a sub-path. The ICO's sizes keep browsers that
+    // understand SVG from preferring the ICO.
     if (written.contains(u"favicon.ico"_s))
-        html += "<link rel=\"icon\" href=\"/favicon.ico\" sizes=\"32x32\">\n";
+        html += "<link rel=\"icon\" href=\"favicon.ico\" sizes=\"32x32\">\n";
     if (written.contains(u"icon.svg"_s))
-        html += "<link rel=\"icon\" href=\"/icon.svg\" type=\"image/svg+xml\">\n";
+        html += "<link rel=\"icon\" href=\"icon.svg\" type=\"image/svg+xml\">\n";
     if (written.contains(u"apple-touch-icon.png"_s))
-        html += "<link rel=\"apple-touch-icon\" href=\"/apple-touch-icon.png\">\n";
+        html += "<link rel=\"apple-touch-icon\" href=\"apple-touch-icon.png\">\n";
     if (written.contains(u"manifest.webmanifest"_s))
-        html += "<link rel=\"manifest\" href=\"/manifest.webmanifest\">\n";
+        html += "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n";
     return html;
 }
 

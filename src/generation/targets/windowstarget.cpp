@@ -7,8 +7,7 @@ TargetPlan WindowsTarget::plan(const TargetContext & /*context*/)
     TargetPlan plan;
     plan.name = QStringLiteral("windows");
     for (const int size : sizes)
-        plan.images.append(
-            {QStringLiteral("app.ico"), size, Treatment::Plain, SourceRole::Main, QStringLiteral("ico")});
+        plan.images.append(PlannedImage(QStringLiteral("app.ico"), size).asEntry(QStringLiteral("ico")));
     return plan;
 }
 
