@@ -50,7 +50,7 @@ void HicolorCheck::check(CheckScope &scope)
                 if (!file.endsWith(u".png", Qt::CaseInsensitive))
                     continue; // XPM and others are legacy; their size is not read
                 const int scale = size.captured(3).isEmpty() ? 1 : size.captured(3).toInt();
-                scope.measurePng(relative, QSize(size.captured(1).toInt() * scale, size.captured(2).toInt() * scale),
+                scope.measure(relative, QSize(size.captured(1).toInt() * scale, size.captured(2).toInt() * scale),
                                  tr("the folder %1").arg(folder));
             }
         }
