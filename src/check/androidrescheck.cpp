@@ -96,11 +96,12 @@ void ResCheck::resolve(const QString &file, const AndroidXml::Reference &referen
     // Launcher mipmaps belong to the app; a drawable or a colour may come from a library or
     // another module, which only the whole project shows.
     if (reference.type == u"mipmap" && !m_project.whole)
-        m_scope.problem(file, AndroidResCheck::tr("%1 refers to %2, which the folder does not hold")
-                                  .arg(where, reference.text));
+        m_scope.problem(
+            file, AndroidResCheck::tr("%1 refers to %2, which the folder does not hold").arg(where, reference.text));
     else if (m_project.whole)
-        m_scope.problem(file, AndroidResCheck::tr("%1 refers to %2, which nothing in the project declares")
-                                  .arg(where, reference.text));
+        m_scope.problem(
+            file,
+            AndroidResCheck::tr("%1 refers to %2, which nothing in the project declares").arg(where, reference.text));
     else
         m_scope.note(file, AndroidResCheck::tr("%1 refers to %2, which is not in this folder; it may come from a "
                                                "library or another module")
@@ -216,8 +217,8 @@ void ResCheck::run()
 
 double AndroidResCheck::densityScale(const QString &folder)
 {
-    static const QHash<QString, double> scales{{u"ldpi"_s, 0.75},   {u"mdpi"_s, 1.0},    {u"tvdpi"_s, 213.0 / 160.0},
-                                               {u"hdpi"_s, 1.5},    {u"xhdpi"_s, 2.0},   {u"xxhdpi"_s, 3.0},
+    static const QHash<QString, double> scales{{u"ldpi"_s, 0.75},  {u"mdpi"_s, 1.0},  {u"tvdpi"_s, 213.0 / 160.0},
+                                               {u"hdpi"_s, 1.5},   {u"xhdpi"_s, 2.0}, {u"xxhdpi"_s, 3.0},
                                                {u"xxxhdpi"_s, 4.0}};
     const QStringList qualifiers = folder.split(u'-');
     for (qsizetype i = 1; i < qualifiers.size(); ++i) {

@@ -64,7 +64,8 @@ AndroidXml::Drawable AndroidXml::readDrawable(const QByteArray &xml)
         bool hasDrawableAttribute = false;
         for (const QXmlStreamAttribute &attribute : reader.attributes()) {
             hasDrawableAttribute = hasDrawableAttribute || attribute.name() == u"drawable";
-            if (const auto found = reference(attribute.value().toString(), element, attribute.qualifiedName().toString()))
+            if (const auto found =
+                    reference(attribute.value().toString(), element, attribute.qualifiedName().toString()))
                 drawable.references.append(*found);
         }
         if (depth == 2 && drawable.root == u"adaptive-icon" && layers.contains(element)) {
@@ -122,7 +123,8 @@ AndroidXml::ManifestIcons AndroidXml::readManifest(const QByteArray &xml)
             const QString value = attribute.value().toString();
             if (value.contains(u"${"))
                 manifest.placeholders = true;
-            else if (const auto found = reference(value, reader.name().toString(), attribute.qualifiedName().toString()))
+            else if (const auto found =
+                         reference(value, reader.name().toString(), attribute.qualifiedName().toString()))
                 manifest.icons.append(*found);
         }
     }

@@ -28,9 +28,8 @@ void CheckReport::finish()
         files.sort();
         for (const QString &file : files) {
             const qint64 more = counts.value(file) - maxPerFile;
-            notes.append({file, problemCount
-                                    ? tr("and %1 more problems of this file, not listed").arg(more)
-                                    : tr("and %1 more notes about this file, not listed").arg(more)});
+            notes.append({file, problemCount ? tr("and %1 more problems of this file, not listed").arg(more)
+                                             : tr("and %1 more notes about this file, not listed").arg(more)});
         }
     };
     leftOut(m_problemCount, true);

@@ -51,7 +51,7 @@ void HicolorCheck::check(CheckScope &scope)
                     continue; // XPM and others are legacy; their size is not read
                 const int scale = size.captured(3).isEmpty() ? 1 : size.captured(3).toInt();
                 scope.measure(relative, QSize(size.captured(1).toInt() * scale, size.captured(2).toInt() * scale),
-                                 tr("the folder %1").arg(folder));
+                              tr("the folder %1").arg(folder));
             }
         }
     }

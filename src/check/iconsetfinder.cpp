@@ -42,7 +42,8 @@ Listing listingOf(const QString &path)
 
 bool holdsMipmapFolders(const QStringList &folders)
 {
-    return std::any_of(folders.cbegin(), folders.cend(), [](const QString &name) { return name.startsWith(u"mipmap-"); });
+    return std::any_of(folders.cbegin(), folders.cend(),
+                       [](const QString &name) { return name.startsWith(u"mipmap-"); });
 }
 
 bool isHicolorTree(const QString &name, const QStringList &folders)

@@ -130,8 +130,9 @@ void WebCheck::checkIcon(const QString &document, const QString &url, const QStr
     }
     if (!m_scope.exists(file)) {
         const Result<QString> path = m_scope.resolve(file);
-        m_scope.problem(document, WebFolderCheck::tr("the icon %1 %2").arg(url, path ? WebFolderCheck::tr("is missing")
-                                                                                      : path.error()));
+        m_scope.problem(
+            document,
+            WebFolderCheck::tr("the icon %1 %2").arg(url, path ? WebFolderCheck::tr("is missing") : path.error()));
         return;
     }
     const QStringList declared = declaredSizes(document, url, sizes);
@@ -143,8 +144,9 @@ void WebCheck::checkIcon(const QString &document, const QString &url, const QStr
         held << sizeText(size);
     for (const QString &size : declared) {
         if (size != u"any" && !held.contains(size))
-            m_scope.problem(document,
-                            WebFolderCheck::tr("the icon %1 is declared %2, but it is %3").arg(url, size, held.join(u", "_s)));
+            m_scope.problem(
+                document,
+                WebFolderCheck::tr("the icon %1 is declared %2, but it is %3").arg(url, size, held.join(u", "_s)));
     }
 }
 

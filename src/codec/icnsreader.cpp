@@ -93,7 +93,8 @@ Result<QList<IcnsChunk>> IcnsReader::read(QByteArrayView file)
     for (qsizetype at = headerBytes; at < file.size();) {
         const int number = int(chunks.size()) + 1;
         if (number > maxChunks)
-            return Failure{tr("holds more than %1 chunks; macOS knows far fewer types and reads each once").arg(maxChunks)};
+            return Failure{
+                tr("holds more than %1 chunks; macOS knows far fewer types and reads each once").arg(maxChunks)};
         if (file.size() - at < headerBytes)
             return Failure{tr("ends inside the header of chunk %1").arg(number)};
         IcnsChunk chunk;

@@ -103,7 +103,8 @@ Result<WebpHeader> WebpHeader::parse(QByteArrayView file)
         } else if (type == "ANIM") {
             image = true; // an animation's frames carry their own headers
         } else if (at == riffHeader && !extended) {
-            return Failure{tr("its first chunk is \"%1\", not VP8, VP8L or VP8X").arg(QString::fromLatin1(type.data(), 4))};
+            return Failure{
+                tr("its first chunk is \"%1\", not VP8, VP8L or VP8X").arg(QString::fromLatin1(type.data(), 4))};
         }
         at += chunkHeader + qsizetype(length) + qsizetype(length % 2);
     }

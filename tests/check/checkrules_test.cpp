@@ -111,9 +111,10 @@ protected:
     // An Android module folder: a manifest naming ic_launcher, its adaptive icon and layers.
     void androidModule(const QString &module, const QByteArray &adaptive) const
     {
-        write(module + u"/AndroidManifest.xml"_s,
-              R"(<manifest xmlns:android="http://schemas.android.com/apk/res/android">)"
-              R"(<application android:icon="@mipmap/ic_launcher" android:roundIcon="@mipmap/ic_launcher_round"/></manifest>)");
+        write(
+            module + u"/AndroidManifest.xml"_s,
+            R"(<manifest xmlns:android="http://schemas.android.com/apk/res/android">)"
+            R"(<application android:icon="@mipmap/ic_launcher" android:roundIcon="@mipmap/ic_launcher_round"/></manifest>)");
         write(module + u"/res/mipmap-anydpi-v26/ic_launcher.xml"_s, adaptive);
         for (const auto &[density, scale] : {std::pair{"mdpi", 1}, {"xhdpi", 2}, {"xxxhdpi", 4}}) {
             const QString folder = module + u"/res/mipmap-"_s + QLatin1String(density);
@@ -175,33 +176,43 @@ TEST_F(CheckRulesTest, AndroidLaunchersLayersAndWhatElseResFoldersHold)
 {
     const QString module = u"app/src/main"_s;
     androidModule(module, adaptiveIcon);
-    write(module + u"/res/values/colors.xml"_s, R"(<resources><color name="ic_launcher_background">#FFFFFF</color></resources>)");
-    EXPECT_TRUE(IconSetCheck::check(path(module)).passed()) << problems(IconSetCheck::check(path(module))).toStdString();
+    write(module + u"/res/values/colors.xml"_s,
+          R"(<resources><color name="ic_launcher_background">#FFFFFF</color></resources>)");
+    EXPECT_TRUE(IconSetCheck::check(path(module)).passed())
+        << problems(IconSetCheck::check(path(module))).toStdString();
 
     // A TV banner, an unused layer, a vector that lives in mipmap-anydpi: none is a launcher icon.
-    write(module + u"/AndroidManifest.xml"_s,
-          R"(<manifest xmlns:android="http://schemas.android.com/apk/res/android"><application android:icon="@mipmap/ic_launcher" )"
-          R"(android:roundIcon="@mipmap/ic_launcher_round" android:banner="@mipmap/banner"/></manifest>)");
+    write(
+        module + u"/AndroidManifest.xml"_s,
+        R"(<manifest xmlns:android="http://schemas.android.com/apk/res/android"><application android:icon="@mipmap/ic_launcher" )"
+        R"(android:roundIcon="@mipmap/ic_launcher_round" android:banner="@mipmap/banner"/></manifest>)");
     QDir().mkpath(path(module + u"/res/mipmap-xhdpi"_s));
     test::writeTestPicture(path(module + u"/res/mipmap-xhdpi/banner.png"_s), QSize(320, 180), false);
     picture(module + u"/res/mipmap-xxxhdpi/old_layer.png"_s, 432);
-    write(module + u"/res/mipmap-anydpi-v26/ic_shortcut.xml"_s,
-          R"(<vector xmlns:android="http://schemas.android.com/apk/res/android" android:width="24dp" android:height="24dp"/>)");
-    EXPECT_TRUE(IconSetCheck::check(path(module)).passed()) << problems(IconSetCheck::check(path(module))).toStdString();
+    write(
+        module + u"/res/mipmap-anydpi-v26/ic_shortcut.xml"_s,
+        R"(<vector xmlns:android="http://schemas.android.com/apk/res/android" android:width="24dp" android:height="24dp"/>)");
+    EXPECT_TRUE(IconSetCheck::check(path(module)).passed())
+        << problems(IconSetCheck::check(path(module))).toStdString();
     // ... but each must be whole.
-    write(module + u"/res/mipmap-xhdpi/banner.png"_s, readAll(path(module + u"/res/mipmap-xhdpi/banner.png"_s)).left(200));
+    write(module + u"/res/mipmap-xhdpi/banner.png"_s,
+          readAll(path(module + u"/res/mipmap-xhdpi/banner.png"_s)).left(200));
     EXPECT_TRUE(problems(IconSetCheck::check(path(module))).contains(u"banner.png: is a damaged PNG"_s));
     QFile::remove(path(module + u"/res/mipmap-xhdpi/banner.png"_s));
 
     // A layer without a drawable makes Android throw; one drawn inside the layer is fine.
     write(module + u"/res/mipmap-anydpi-v26/ic_launcher.xml"_s,
-          QByteArray(adaptiveIcon).replace(R"(<foreground android:drawable="@mipmap/ic_launcher_foreground"/>)", "<foreground/>"));
-    EXPECT_TRUE(problems(IconSetCheck::check(path(module))).contains(u"<foreground> gives no drawable"_s));
-    write(module + u"/res/mipmap-anydpi-v26/ic_launcher.xml"_s,
           QByteArray(adaptiveIcon)
-              .replace(R"(<foreground android:drawable="@mipmap/ic_launcher_foreground"/>)",
-                       R"(<foreground><inset android:drawable="@mipmap/ic_launcher_foreground" android:inset="16%"/></foreground>)"));
-    EXPECT_TRUE(IconSetCheck::check(path(module)).passed()) << problems(IconSetCheck::check(path(module))).toStdString();
+              .replace(R"(<foreground android:drawable="@mipmap/ic_launcher_foreground"/>)", "<foreground/>"));
+    EXPECT_TRUE(problems(IconSetCheck::check(path(module))).contains(u"<foreground> gives no drawable"_s));
+    write(
+        module + u"/res/mipmap-anydpi-v26/ic_launcher.xml"_s,
+        QByteArray(adaptiveIcon)
+            .replace(
+                R"(<foreground android:drawable="@mipmap/ic_launcher_foreground"/>)",
+                R"(<foreground><inset android:drawable="@mipmap/ic_launcher_foreground" android:inset="16%"/></foreground>)"));
+    EXPECT_TRUE(IconSetCheck::check(path(module)).passed())
+        << problems(IconSetCheck::check(path(module))).toStdString();
 
     // The launcher icon's own XML must be an adaptive icon.
     write(module + u"/res/mipmap-anydpi-v26/ic_launcher.xml"_s,
@@ -213,7 +224,8 @@ TEST_F(CheckRulesTest, AndroidLaunchersLayersAndWhatElseResFoldersHold)
     write(module + u"/res/mipmap-anydpi-v26/ic_launcher.xml"_s,
           QByteArray(adaptiveIcon).replace("@mipmap/ic_launcher_foreground", "@drawable/fg"));
     write(module + u"/res/drawable-xxhdpi/fg.webp"_s, webp(QSize(324, 324), "[lossless]"));
-    EXPECT_TRUE(IconSetCheck::check(path(module)).passed()) << problems(IconSetCheck::check(path(module))).toStdString();
+    EXPECT_TRUE(IconSetCheck::check(path(module)).passed())
+        << problems(IconSetCheck::check(path(module))).toStdString();
     write(module + u"/res/drawable-xxhdpi/fg.webp"_s, webp(QSize(144, 144)));
     EXPECT_TRUE(problems(IconSetCheck::check(path(module))).contains(u"fg.webp: is 144 × 144 pixels"_s));
 }
@@ -229,9 +241,11 @@ TEST_F(CheckRulesTest, ResourcesOfLibrariesAreNotesUnlessTheWholeProjectLacksThe
     // The whole project is given, and nothing in it declares the colour.
     write(u"project/settings.gradle.kts"_s, "include(\":app\", \":design\")\n");
     report = IconSetCheck::check(path(u"project"_s));
-    EXPECT_TRUE(problems(report).contains(u"@color/brand, which nothing in the project declares"_s)) << problems(report).toStdString();
+    EXPECT_TRUE(problems(report).contains(u"@color/brand, which nothing in the project declares"_s))
+        << problems(report).toStdString();
     // Another module of it does.
-    write(u"project/design/src/main/res/values/colors.xml"_s, R"(<resources><color name="brand">#123456</color></resources>)");
+    write(u"project/design/src/main/res/values/colors.xml"_s,
+          R"(<resources><color name="brand">#123456</color></resources>)");
     report = IconSetCheck::check(path(u"project"_s));
     EXPECT_TRUE(report.passed()) << problems(report).toStdString();
     // A launcher mipmap belongs to the app: missing, it is a fault even alone.
@@ -246,8 +260,9 @@ TEST_F(CheckRulesTest, WebManifestsAreFoundAsPagesLinkThem)
     write(u"site/index.html"_s, R"(<html><head><link rel="manifest" href="/static/app.webmanifest">
         <link rel="icon" href="{{ url_for('static', filename='x.ico') }}"><link rel="stylesheet" href="later.css">
         <!-- <link rel="icon" href="commented-out.png"> --></head></html>)");
-    write(u"site/static/app.webmanifest"_s,
-          R"({"icons": [{"src": "icons/192.png", "sizes": "192x192"}, {"src": "../big.webp", "sizes": "512x512", "type": "image/webp"}]})");
+    write(
+        u"site/static/app.webmanifest"_s,
+        R"({"icons": [{"src": "icons/192.png", "sizes": "192x192"}, {"src": "../big.webp", "sizes": "512x512", "type": "image/webp"}]})");
     picture(u"site/static/icons/192.png"_s, 192);
     write(u"site/big.webp"_s, webp(QSize(512, 512)));
     CheckReport report = IconSetCheck::check(path(u"site"_s));
@@ -255,13 +270,17 @@ TEST_F(CheckRulesTest, WebManifestsAreFoundAsPagesLinkThem)
     ASSERT_EQ(report.found.size(), 1);
     EXPECT_EQ(report.found.first().kind, u"web"_s);
     QFile::remove(path(u"site/static/icons/192.png"_s));
-    EXPECT_TRUE(problems(IconSetCheck::check(path(u"site"_s))).contains(u"static/app.webmanifest: the icon icons/192.png is missing"_s));
+    EXPECT_TRUE(problems(IconSetCheck::check(path(u"site"_s)))
+                    .contains(u"static/app.webmanifest: the icon icons/192.png is missing"_s));
 
     // A favicon.ico must hold every size the manifest declares for it.
-    write(u"pwa/manifest.json"_s, R"({"short_name": "x", "icons": [{"src": "favicon.ico", "sizes": "64x64 32x32 16x16"}]})");
-    QList<IcoWriter::Image> images{{test::patternBitmap(QSize(16, 16), 4), {}}, {test::patternBitmap(QSize(32, 32), 4), {}}};
+    write(u"pwa/manifest.json"_s,
+          R"({"short_name": "x", "icons": [{"src": "favicon.ico", "sizes": "64x64 32x32 16x16"}]})");
+    QList<IcoWriter::Image> images{{test::patternBitmap(QSize(16, 16), 4), {}},
+                                   {test::patternBitmap(QSize(32, 32), 4), {}}};
     write(u"pwa/favicon.ico"_s, IcoWriter::write(images).value());
-    EXPECT_TRUE(problems(IconSetCheck::check(path(u"pwa"_s))).contains(u"favicon.ico is declared 64x64, but it is 32x32, 16x16"_s));
+    EXPECT_TRUE(problems(IconSetCheck::check(path(u"pwa"_s)))
+                    .contains(u"favicon.ico is declared 64x64, but it is 32x32, 16x16"_s));
 
     // A browser extension's manifest.json is no web app manifest.
     write(u"extension/manifest.json"_s, R"({"manifest_version": 3, "name": "x", "icons": {"16": "i.png"}})");
@@ -276,11 +295,13 @@ TEST_F(CheckRulesTest, LinksOutOfTheCheckedFolderAndOddLayerNamesAreProblems)
     ASSERT_TRUE(QFile::link(path(u"tree/inner"_s), path(u"tree/again"_s)));
     write(u"tree/AppIcon.icns"_s, "icns");
     const CheckReport report = IconSetCheck::check(path(u"tree"_s));
-    EXPECT_TRUE(problems(report).contains(u"out: is a link that leads outside the checked folder"_s)) << problems(report).toStdString();
+    EXPECT_TRUE(problems(report).contains(u"out: is a link that leads outside the checked folder"_s))
+        << problems(report).toStdString();
     EXPECT_FALSE(problems(report).contains(u"again"_s));
     EXPECT_TRUE(notes(report).contains(u"again: is a link to a folder"_s));
 
-    write(u"AppIcon.icon/icon.json"_s, R"({"groups": [{"name": 7, "layers": [{"name": 5, "image-name": "a.png"}, 3]}]})");
+    write(u"AppIcon.icon/icon.json"_s,
+          R"({"groups": [{"name": 7, "layers": [{"name": 5, "image-name": "a.png"}, 3]}]})");
     picture(u"AppIcon.icon/Assets/a.png"_s, 64);
     const QString composer = problems(IconSetCheck::check(path(u"AppIcon.icon"_s)));
     EXPECT_TRUE(composer.contains(u"layer 1 of group 1 has a name that is not text"_s)) << composer.toStdString();

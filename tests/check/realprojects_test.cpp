@@ -52,8 +52,9 @@ void writePicture(const QString &path, const QString &size)
 {
     QDir().mkpath(QFileInfo(path).path());
     if (size == u"vector") {
-        test::writeBytes(path, R"(<vector xmlns:android="http://schemas.android.com/apk/res/android" android:width="108dp" )"
-                               R"(android:height="108dp" android:viewportWidth="108" android:viewportHeight="108"/>)");
+        test::writeBytes(path,
+                         R"(<vector xmlns:android="http://schemas.android.com/apk/res/android" android:width="108dp" )"
+                         R"(android:height="108dp" android:viewportWidth="108" android:viewportHeight="108"/>)");
     } else if (path.endsWith(u".ico")) {
         QList<IcoWriter::Image> images;
         for (const QString &one : size.split(u','))
@@ -62,7 +63,8 @@ void writePicture(const QString &path, const QString &size)
     } else if (path.endsWith(u".webp")) {
         ImageLibrary::ensureStarted();
         const QSize pixels = sizeOf(size);
-        vips::VImage image = vips::VImage::black(pixels.width(), pixels.height(), vips::VImage::option()->set("bands", 3));
+        vips::VImage image =
+            vips::VImage::black(pixels.width(), pixels.height(), vips::VImage::option()->set("bands", 3));
         if (path.contains(u"round"))
             image.webpsave(QFile::encodeName(path).constData(), vips::VImage::option()->set("lossless", true));
         else if (path.contains(u"foreground"))
@@ -179,7 +181,8 @@ TEST_F(RealProjectsTest, EveryPictureCutShortDamagedResizedOrGoneFails)
             const auto failsWith = [&](const QByteArray &bytes, const char *what) {
                 test::writeBytes(path, bytes);
                 const CheckReport report = IconSetCheck::check(project.root);
-                EXPECT_FALSE(report.passed()) << name.toStdString() << ": " << picture.path.toStdString() << " " << what;
+                EXPECT_FALSE(report.passed())
+                    << name.toStdString() << ": " << picture.path.toStdString() << " " << what;
                 ++variants;
             };
             // The header intact, the data cut short.
