@@ -194,7 +194,7 @@ void ResCheck::checkBitmaps(const QString &folder)
 void ResCheck::run()
 {
     m_folders = m_scope.entries(m_res, CheckScope::Entries::Folders);
-    m_names = AndroidResCheck::namesIn(m_scope, m_res, true);
+    m_names = AndroidResCheck::namesIn(m_scope, m_res, m_folders, true);
     readLauncherNames();
     for (const QString &folder : m_folders) {
         if (!isAnyDensity(folder))
@@ -230,8 +230,14 @@ double AndroidResCheck::densityScale(const QString &folder)
 
 AndroidResCheck::Names AndroidResCheck::namesIn(CheckScope &scope, const QString &res, bool fileProblems)
 {
+    return namesIn(scope, res, scope.entries(res, CheckScope::Entries::Folders), fileProblems);
+}
+
+AndroidResCheck::Names AndroidResCheck::namesIn(CheckScope &scope, const QString &res, const QStringList &folders,
+                                                bool fileProblems)
+{
     Names names;
-    for (const QString &folder : scope.entries(res, CheckScope::Entries::Folders)) {
+    for (const QString &folder : folders) {
         const QString type = folder.section(u'-', 0, 0);
         const QString path = joined(res, folder);
         if (type == u"mipmap" || type == u"drawable" || type == u"color") {

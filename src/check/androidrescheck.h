@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 namespace iconsmith {
 
@@ -50,6 +51,8 @@ public:
      * files; problems with those files go to @p scope when @p fileProblems.
      */
     static Names namesIn(CheckScope &scope, const QString &res, bool fileProblems);
+    /** The same, for the folders @p folders of @p res, already listed. */
+    static Names namesIn(CheckScope &scope, const QString &res, const QStringList &folders, bool fileProblems);
 
     /** The scale of a folder's density qualifier ("mipmap-xxhdpi-v4" is 3), or 0 when it has none. */
     static double densityScale(const QString &folder);

@@ -62,7 +62,8 @@ struct Entry
             return true;
         if (platform == u"watchos")
             return appearance.isEmpty();
-        return isSingleSize() && appearance.isEmpty();
+        // macOS draws no mask: its icons carry their own shape on transparency.
+        return isSingleSize() && appearance.isEmpty() && platform != u"macos";
     }
 };
 

@@ -75,8 +75,13 @@ void Walk::visitFiles(const QString &relative, const QStringList &files)
     QStringList pngs;
     for (const QString &name : files) {
         const QString path = joined(relative, name);
-        if (ContainerCheck::isContainer(name) && QFileInfo(joined(scope.root(), path)).isSymLink()) {
-            scope.note(path, IconSetFinder::tr("is a link; it was not followed"));
+        if (const QFileInfo info(joined(scope.root(), path)); ContainerCheck::isContainer(name) && info.isSymLink()) {
+            const QString target = info.canonicalFilePath();
+            if (target.isEmpty() || !IconSetFinder::isWithin(target, scope.checkedRoot()))
+                scope.problem(path, IconSetFinder::tr("is a link that leads outside the checked folder; it was not "
+                                                      "followed"));
+            else
+                scope.note(path, IconSetFinder::tr("is a link; it was not followed"));
             continue;
         }
         if (name.endsWith(u".icns", Qt::CaseInsensitive))

@@ -293,10 +293,12 @@ TEST_F(CheckRulesTest, LinksOutOfTheCheckedFolderAndOddLayerNamesAreProblems)
     picture(u"tree/inner/a.png"_s, 16);
     ASSERT_TRUE(QFile::link(outside.path(), path(u"tree/out"_s)));
     ASSERT_TRUE(QFile::link(path(u"tree/inner"_s), path(u"tree/again"_s)));
-    write(u"tree/AppIcon.icns"_s, "icns");
+    test::writeBytes(outside.filePath(u"x.icns"_s), "icns");
+    ASSERT_TRUE(QFile::link(outside.filePath(u"x.icns"_s), path(u"tree/linked.icns"_s)));
     const CheckReport report = IconSetCheck::check(path(u"tree"_s));
     EXPECT_TRUE(problems(report).contains(u"out: is a link that leads outside the checked folder"_s))
         << problems(report).toStdString();
+    EXPECT_TRUE(problems(report).contains(u"linked.icns: is a link that leads outside the checked folder"_s));
     EXPECT_FALSE(problems(report).contains(u"again"_s));
     EXPECT_TRUE(notes(report).contains(u"again: is a link to a folder"_s));
 
