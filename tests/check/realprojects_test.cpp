@@ -11,6 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <vips/vips8>
@@ -115,23 +116,33 @@ struct Project
     // drags a picture onto it in Xcode.
     void addAppleSet(const QString &contents)
     {
-        QJsonObject document = QJsonDocument::fromJson(readAll(contents)).object();
+        // Read past the commas before closing brackets that some files have and Xcode takes.
+        static const QRegularExpression trailingComma(u",(\\s*[\\]}])"_s);
+        QJsonObject document =
+            QJsonDocument::fromJson(QString::fromUtf8(readAll(contents)).replace(trailingComma, u"\\1"_s).toUtf8())
+                .object();
+        ASSERT_FALSE(document.isEmpty()) << contents.toStdString();
         QJsonArray images = document.value(u"images").toArray();
+        bool filled = false;
         const QString set = QDir(root).relativeFilePath(QFileInfo(contents).path());
         for (qsizetype i = 0; i < images.size(); ++i) {
             QJsonObject entry = images[i].toObject();
             const QString scale = entry.value(u"scale").toString(u"1x"_s);
             const double points = entry.value(u"size").toString().section(u'x', 0, 0).toDouble();
             const int pixels = int(points * scale.chopped(1).toDouble() + 0.5);
-            if (!entry.contains(u"filename") && !entry.contains(u"appearances"))
+            if (!entry.contains(u"filename") && !entry.contains(u"appearances")) {
                 entry.insert(u"filename"_s, u"slot-%1.png"_s.arg(i));
+                filled = true;
+            }
             if (!entry.contains(u"filename"))
                 continue;
             images[i] = entry;
             pictures.append({set + u'/' + entry.value(u"filename").toString(), u"%1x%1"_s.arg(pixels), u"sized"_s});
         }
-        document.insert(u"images"_s, images);
-        test::writeBytes(contents, QJsonDocument(document).toJson());
+        if (filled) {
+            document.insert(u"images"_s, images);
+            test::writeBytes(contents, QJsonDocument(document).toJson());
+        }
     }
 
     [[nodiscard]] QString path(const QString &relative) const { return root + u'/' + relative; }
