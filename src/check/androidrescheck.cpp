@@ -15,9 +15,9 @@ namespace {
 constexpr int legacyDp = 48;
 constexpr int layerDp = 108;
 
-QString joined(const QString &folder, const QString &name)
+QString joined(const QString &parent, const QString &child)
 {
-    return folder.isEmpty() ? name : folder + u'/' + name;
+    return parent.isEmpty() ? child : parent + u'/' + child;
 }
 
 // A resource's name is its file name up to the first dot ("ic_launcher.9.png" is "ic_launcher").

@@ -53,9 +53,9 @@ bool isHicolorTree(const QString &name, const QStringList &folders)
     return !folders.isEmpty() && std::all_of(folders.cbegin(), folders.cend(), &HicolorCheck::isThemeFolder);
 }
 
-QString joined(const QString &folder, const QString &name)
+QString joined(const QString &parent, const QString &child)
 {
-    return folder.isEmpty() ? name : folder + u'/' + name;
+    return parent.isEmpty() ? child : parent + u'/' + child;
 }
 
 // The state of one walk: what it found and how much it has seen.

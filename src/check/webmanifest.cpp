@@ -22,7 +22,7 @@ Result<WebManifest> WebManifest::parse(const QByteArray &json)
     WebManifest manifest;
     const QJsonValue icons = document.object().value(u"icons");
     manifest.listsIcons = icons.isArray();
-    for (const QJsonValue &value : icons.toArray()) {
+    for (const auto &value : icons.toArray()) {
         Icon icon;
         if (!value.isObject()) {
             icon.problem = tr("lists an icon that is not an object");

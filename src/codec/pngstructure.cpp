@@ -4,6 +4,8 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+
 #include "codec/pngheader.h"
 
 namespace iconsmith {
@@ -15,11 +17,8 @@ constexpr qsizetype chunkFrame = 12;
 
 bool isChunkType(QByteArrayView type)
 {
-    for (const char c : type) {
-        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')))
-            return false;
-    }
-    return true;
+    return std::all_of(type.begin(), type.end(),
+                       [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
 }
 
 quint32 crcOf(QByteArrayView bytes)

@@ -34,7 +34,7 @@ Result<std::pair<QSize, bool>> losslessSize(QByteArrayView data)
 {
     if (data.size() < 5 || uchar(data[0]) != 0x2f)
         return Failure{WebpHeader::tr("its lossless image data do not start with the lossless signature")};
-    const quint32 bits = qFromLittleEndian<quint32>(data.data() + 1);
+    const auto bits = qFromLittleEndian<quint32>(data.data() + 1);
     if ((bits >> 29) != 0)
         return Failure{WebpHeader::tr("its lossless image data have an unknown version")};
     return std::pair{QSize(int(bits & 0x3fff) + 1, int((bits >> 14) & 0x3fff) + 1), ((bits >> 28) & 1) != 0};
@@ -51,7 +51,7 @@ Result<WebpHeader> WebpHeader::parse(QByteArrayView file)
 {
     if (!isWebp(file))
         return Failure{tr("it is not a WebP image (no RIFF WEBP header)")};
-    const quint32 riffLength = qFromLittleEndian<quint32>(file.data() + 4);
+    const auto riffLength = qFromLittleEndian<quint32>(file.data() + 4);
     if (riffLength % 2 != 0 || riffLength < 4 + chunkHeader)
         return Failure{tr("its RIFF length %1 is not valid").arg(riffLength)};
     if (qint64(riffLength) + 8 > file.size())
@@ -66,7 +66,7 @@ Result<WebpHeader> WebpHeader::parse(QByteArrayView file)
         if (riff.size() - at < chunkHeader)
             return Failure{tr("it ends inside a chunk header: the file was cut short")};
         const QByteArrayView type = riff.sliced(at, 4);
-        const quint32 length = qFromLittleEndian<quint32>(riff.data() + at + 4);
+        const auto length = qFromLittleEndian<quint32>(riff.data() + at + 4);
         if (qint64(length) > riff.size() - at - chunkHeader)
             return Failure{tr("its \"%1\" chunk goes past the end of the file: the file was cut short")
                                .arg(QString::fromLatin1(type.data(), 4))};

@@ -67,7 +67,7 @@ QByteArray simpleWebp(const QByteArray &extended)
         const qsizetype padded = length + length % 2;
         if (type == "VP8 " || type == "VP8L") {
             const QByteArray chunk = extended.mid(at, 8 + padded);
-            const quint32 riff = quint32(4 + chunk.size());
+            const auto riff = quint32(4 + chunk.size());
             QByteArray file("RIFF");
             for (int shift = 0; shift < 32; shift += 8)
                 file += char((riff >> shift) & 0xff);
@@ -82,7 +82,7 @@ class CheckRulesTest : public ::testing::Test
 {
 protected:
     void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
-    QString path(const QString &relative) const { return m_dir.filePath(relative); }
+    [[nodiscard]] QString path(const QString &relative) const { return m_dir.filePath(relative); }
     void write(const QString &relative, const QByteArray &bytes) const
     {
         QDir().mkpath(QFileInfo(path(relative)).path());
@@ -355,6 +355,37 @@ TEST_F(CheckRulesTest, HostileInputCostsBoundedTimeAndReport)
     }
     report = IconSetCheck::check(path(u"many"_s));
     EXPECT_TRUE(problems(report).contains(u"the check stopped"_s)) << problems(report).toStdString();
+}
+
+TEST_F(CheckRulesTest, DamagedPngsInsideIcnsAndIcoFilesAreFound)
+{
+    picture(u"p.png"_s, 128, true);
+    const QByteArray png = readAll(path(u"p.png"_s));
+    const auto bigEndian = [](quint32 value) {
+        QByteArray bytes;
+        for (int shift = 24; shift >= 0; shift -= 8)
+            bytes += char((value >> shift) & 0xff);
+        return bytes;
+    };
+    const auto icns = [&](const QByteArray &payload) {
+        const QByteArray chunk = "ic07" + bigEndian(quint32(8 + payload.size())) + payload;
+        return "icns" + bigEndian(quint32(8 + chunk.size())) + chunk;
+    };
+    QByteArray damaged = png;
+    damaged[png.size() / 2] = char(damaged[png.size() / 2] ^ 0x10);
+    write(u"good.icns"_s, icns(png));
+    EXPECT_TRUE(IconSetCheck::check(path(u"good.icns"_s)).passed());
+    write(u"bad.icns"_s, icns(damaged));
+    EXPECT_TRUE(problems(IconSetCheck::check(path(u"bad.icns"_s))).contains(u"chunk \"ic07\": its PNG is damaged"_s));
+
+    QByteArray ico =
+        IcoWriter::write({{test::patternBitmap(QSize(64, 64), 4), {}}}, IcoWriter::Storage::PngEverywhere).value();
+    write(u"good.ico"_s, ico);
+    EXPECT_TRUE(IconSetCheck::check(path(u"good.ico"_s)).passed())
+        << problems(IconSetCheck::check(path(u"good.ico"_s))).toStdString();
+    ico[ico.size() - 20] = char(ico[ico.size() - 20] ^ 0x10);
+    write(u"bad.ico"_s, ico);
+    EXPECT_TRUE(problems(IconSetCheck::check(path(u"bad.ico"_s))).contains(u"its PNG is damaged"_s));
 }
 
 TEST(PngStructure, CompletePngsPassAndCutOrDamagedOnesSayWhy)

@@ -16,6 +16,8 @@
 
 #include <vips/vips8>
 
+#include <cmath>
+
 #include "codec/icowriter.h"
 #include "codec/imagelibrary.h"
 #include "support/testsupport.h"
@@ -90,7 +92,7 @@ struct Project
     QString root;
     QList<Picture> pictures;
 
-    explicit Project(const QString &name, const QString &into) : root(into)
+    explicit Project(const QString &name, QString into) : root(std::move(into))
     {
         QDirIterator it(corpus(name), QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
@@ -129,7 +131,7 @@ struct Project
             QJsonObject entry = images[i].toObject();
             const QString scale = entry.value(u"scale").toString(u"1x"_s);
             const double points = entry.value(u"size").toString().section(u'x', 0, 0).toDouble();
-            const int pixels = int(points * scale.chopped(1).toDouble() + 0.5);
+            const int pixels = int(std::lround(points * scale.chopped(1).toDouble()));
             if (!entry.contains(u"filename") && !entry.contains(u"appearances")) {
                 entry.insert(u"filename"_s, u"slot-%1.png"_s.arg(i));
                 filled = true;
@@ -160,7 +162,7 @@ class RealProjectsTest : public ::testing::Test
 {
 protected:
     void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
-    QString folder(const QString &name) const { return m_dir.filePath(name); }
+    [[nodiscard]] QString folder(const QString &name) const { return m_dir.filePath(name); }
 
     QTemporaryDir m_dir;
 };
