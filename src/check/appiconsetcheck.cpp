@@ -44,20 +44,26 @@ struct Entry
     QString appearance; // "" for the default (light) one
     QString appearanceProblem;
 
-    // A single-size entry ("universal" with a platform) has no scale: its size is the pixels.
-    [[nodiscard]] QString effectiveScale() const { return scale.isEmpty() && !platform.isEmpty() ? u"1x"_s : scale; }
+    // A single-size entry ("universal" with a platform and no scale) is measured in pixels; an
+    // entry of an "All Sizes" set (Xcode 14 and later) has a platform and a scale.
+    [[nodiscard]] bool isSingleSize() const { return !platform.isEmpty() && scale.isEmpty(); }
+    [[nodiscard]] QString effectiveScale() const { return isSingleSize() ? u"1x"_s : scale; }
     [[nodiscard]] QString slot() const
     {
         return QStringList{idiom, size, effectiveScale(), role, subtype, platform, appearance}.join(u'|');
     }
     // Where the App Store or Xcode refuses an alpha channel: the marketing icons, the default
-    // appearance of a single-size icon, and every watch icon. A dark icon shows the backdrop
-    // through its transparency; a mac icon carries its own shape on transparency.
+    // appearance of a single-size icon (the one the App Store shows), and every watch icon. A
+    // dark icon shows the backdrop through its transparency; a mac icon carries its own shape on
+    // transparency; the smaller sizes of an "All Sizes" set are never shown by the App Store.
     [[nodiscard]] bool mustBeOpaque() const
     {
         if (CatalogEntry::isMarketingIcon(idiom) || idiom == u"watch")
             return true;
-        return !platform.isEmpty() && appearance.isEmpty();
+        if (platform == u"watchos")
+            return appearance.isEmpty();
+        // macOS draws no mask: its icons carry their own shape on transparency.
+        return isSingleSize() && appearance.isEmpty() && platform != u"macos";
     }
 };
 
@@ -109,7 +115,7 @@ void checkKind(CheckScope &scope, const Entry &entry)
             scope.problem(
                 entry.file,
                 AppIconSetCheck::tr("names the platform \"%1\", which Xcode does not know").arg(entry.platform));
-        else if (entry.idiom == u"universal" && entry.size != u"1024x1024")
+        else if (entry.idiom == u"universal" && entry.isSingleSize() && entry.size != u"1024x1024")
             scope.problem(entry.file,
                           AppIconSetCheck::tr("is a single-size icon of %1, but Xcode's single size is 1024x1024")
                               .arg(entry.size));
@@ -135,7 +141,7 @@ void checkFile(CheckScope &scope, const Entry &entry)
         scope.problem(entry.file, AppIconSetCheck::tr("is listed but missing"));
         return;
     }
-    const Result<ImageHeader> header = scope.pngHeader(entry.file);
+    const Result<CheckedImage> header = scope.image(entry.file);
     if (!header) {
         scope.problem(entry.file, header.error());
         return;
@@ -179,7 +185,7 @@ void checkUnlisted(CheckScope &scope, const QString &png, const AppIconSetCheck:
         return;
     }
     scope.countImages();
-    const Result<ImageHeader> header = scope.pngHeader(png);
+    const Result<CheckedImage> header = scope.image(png);
     if (!header) {
         scope.problem(png, header.error());
     } else if (header->size != *watch) {
@@ -197,6 +203,39 @@ void checkUnlisted(CheckScope &scope, const QString &png, const AppIconSetCheck:
     }
 }
 
+// The text without the commas that close a list or an object (`[1, 2,]`), which Xcode's reader
+// has always taken but strict JSON does not; @p removed counts them. Strings are left alone.
+QByteArray withoutTrailingCommas(const QByteArray &json, int &removed)
+{
+    QByteArray out;
+    out.reserve(json.size());
+    qsizetype pendingComma = -1; // where in `out` a comma waits for what follows it
+    bool inString = false;
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (inString) {
+            out += c;
+            if (c == '\\' && i + 1 < json.size())
+                out += json[++i];
+            else if (c == '"')
+                inString = false;
+            continue;
+        }
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            out += c;
+            continue;
+        }
+        if ((c == ']' || c == '}') && pendingComma >= 0) {
+            out.remove(pendingComma, 1);
+            ++removed;
+        }
+        pendingComma = c == ',' ? out.size() : -1;
+        inString = c == '"';
+        out += c;
+    }
+    return out;
+}
+
 } // namespace
 
 void AppIconSetCheck::check(CheckScope &scope, const WatchImages &watchImages)
@@ -209,7 +248,19 @@ void AppIconSetCheck::check(CheckScope &scope, const WatchImages &watchImages)
         return;
     }
     QJsonParseError parseError{};
-    const QJsonDocument document = QJsonDocument::fromJson(*contents, &parseError);
+    QJsonDocument document = QJsonDocument::fromJson(*contents, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        int commas = 0;
+        QJsonParseError lenientError{};
+        const QJsonDocument lenient = QJsonDocument::fromJson(withoutTrailingCommas(*contents, commas), &lenientError);
+        if (commas > 0 && lenientError.error == QJsonParseError::NoError) {
+            scope.note(contentsName, tr("has %n comma(s) before a closing bracket; Xcode reads it, but strict JSON "
+                                        "readers do not",
+                                        nullptr, commas));
+            document = lenient;
+            parseError = lenientError;
+        }
+    }
     if (parseError.error != QJsonParseError::NoError || !document.isObject() ||
         !document.object().value(u"images").isArray()) {
         scope.problem(contentsName, parseError.error != QJsonParseError::NoError
@@ -241,10 +292,9 @@ void AppIconSetCheck::check(CheckScope &scope, const WatchImages &watchImages)
         checkFile(scope, entry);
     }
 
-    const QDir dir(scope.root());
-    for (const QString &png : dir.entryList({u"*.png"_s, u"*.PNG"_s}, QDir::Files, QDir::Name)) {
-        if (!listed.contains(png))
-            checkUnlisted(scope, png, watchImages);
+    for (const QString &file : scope.entries({}, CheckScope::Entries::Files)) {
+        if (file.endsWith(u".png", Qt::CaseInsensitive) && !listed.contains(file))
+            checkUnlisted(scope, file, watchImages);
     }
 }
 

@@ -1,16 +1,22 @@
 #include "check/checkscope.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 
 #include <algorithm>
 
+#include "codec/imageheader.h"
+#include "codec/inputlimits.h"
+#include "codec/pngstructure.h"
 #include "codec/regularfile.h"
+#include "codec/webpheader.h"
 
 namespace iconsmith {
 
-CheckScope::CheckScope(QString canonicalRoot, QString shownAs, CheckReport &report)
-    : m_root(std::move(canonicalRoot)), m_shownAs(std::move(shownAs)), m_report(report)
+CheckScope::CheckScope(QString canonicalRoot, QString shownAs, CheckReport &report, QString checkedRoot)
+    : m_root(std::move(canonicalRoot)), m_checkedRoot(checkedRoot.isEmpty() ? m_root : std::move(checkedRoot)),
+      m_shownAs(std::move(shownAs)), m_report(report)
 {}
 
 QString CheckScope::shown(const QString &relative) const
@@ -92,23 +98,49 @@ Result<QByteArray> CheckScope::readHead(const QString &relative, qint64 maxBytes
     return bytes;
 }
 
-Result<ImageHeader> CheckScope::pngHeader(const QString &relative) const
+Result<CheckedImage> CheckScope::image(const QString &relative, Formats formats)
+{
+    auto known = m_images.constFind(relative);
+    if (known == m_images.cend()) {
+        const Result<CheckedImage> read = readImage(relative);
+        known = m_images.insert(relative, read ? ImageVerdict{*read, {}} : ImageVerdict{{}, read.error()});
+    }
+    if (!known->error.isEmpty())
+        return Failure{known->error};
+    if (known->image.webp && formats == Formats::Png)
+        return Failure{tr("is a WebP image; only PNG is read here")};
+    return known->image;
+}
+
+Result<CheckedImage> CheckScope::readImage(const QString &relative) const
 {
     const Result<QString> path = resolve(relative);
     if (!path)
         return Failure{path.error()};
     if (!QFileInfo::exists(*path))
         return Failure{tr("is missing")};
-    Result<ImageHeader> header = ImageHeader::read(*path);
+    const Result<QByteArray> bytes = RegularFile::read(*path, InputLimits::maxCheckedImageBytes);
+    if (!bytes)
+        return Failure{tr("cannot be read as an image: %1").arg(bytes.error())};
+    if (WebpHeader::isWebp(*bytes)) {
+        const Result<WebpHeader> webp = WebpHeader::parse(*bytes);
+        if (!webp)
+            return Failure{tr("cannot be read as an image: %1").arg(webp.error())};
+        return CheckedImage{webp->size, webp->alpha, true};
+    }
+    const Result<ImageHeader> header = ImageHeader::fromPng(*bytes);
     if (!header)
         return Failure{tr("cannot be read as an image: %1").arg(header.error())};
-    return header;
+    if (const QString damage = PngStructure::damage(*bytes); !damage.isEmpty())
+        return Failure{tr("is a damaged PNG: %1").arg(damage)};
+    return CheckedImage{header->size, header->alpha, false};
 }
 
-std::optional<ImageHeader> CheckScope::measurePng(const QString &relative, QSize expected, const QString &what)
+std::optional<CheckedImage> CheckScope::measure(const QString &relative, QSize expected, const QString &what,
+                                                Formats formats)
 {
     countImages();
-    const Result<ImageHeader> header = pngHeader(relative);
+    const Result<CheckedImage> header = image(relative, formats);
     if (!header) {
         problem(relative, header.error());
         return std::nullopt;
@@ -123,14 +155,50 @@ std::optional<ImageHeader> CheckScope::measurePng(const QString &relative, QSize
     return *header;
 }
 
+QStringList CheckScope::entries(const QString &relative, Entries which)
+{
+    const QString folder = relative.isEmpty() ? m_root : m_root + u'/' + relative;
+    const QString checked = m_checkedRoot + u'/';
+    QStringList names;
+    int seen = 0;
+    // An iterator, not a listing: a folder of a million files is read only up to the bound.
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+    while (it.hasNext()) {
+        it.next();
+        if (++seen > maxEntries) {
+            problem(relative, tr("holds more than %1 entries; the check stopped listing it there").arg(maxEntries));
+            break;
+        }
+        const QFileInfo info = it.fileInfo();
+        const QString name = info.fileName();
+        const QString child = relative.isEmpty() ? name : relative + u'/' + name;
+        // A linked folder is never followed (the walk could leave the folder or loop); a linked
+        // file is listed, and resolve() refuses it when it leads out.
+        if (info.isSymLink() && info.isDir()) {
+            if (which == Entries::Folders) {
+                const QString target = info.canonicalFilePath();
+                if (target != m_checkedRoot && !target.startsWith(checked))
+                    problem(child, tr("is a link that leads outside the checked folder; it was not followed"));
+                else
+                    note(child, tr("is a link to a folder; it was not followed"));
+            }
+            continue;
+        }
+        if ((which == Entries::Folders) == info.isDir())
+            names << name;
+    }
+    names.sort();
+    return names;
+}
+
 void CheckScope::problem(const QString &relative, const QString &message)
 {
-    m_report.problems.append({QDir::toNativeSeparators(shown(relative)), message});
+    m_report.addProblem(QDir::toNativeSeparators(shown(relative)), message);
 }
 
 void CheckScope::note(const QString &relative, const QString &message)
 {
-    m_report.notes.append({QDir::toNativeSeparators(shown(relative)), message});
+    m_report.addNote(QDir::toNativeSeparators(shown(relative)), message);
 }
 
 void CheckScope::found(const QString &kind, const QString &relative)

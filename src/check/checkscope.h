@@ -7,11 +7,21 @@
 
 #include <optional>
 
+#include <QHash>
+#include <QStringList>
+
 #include "check/checkreport.h"
-#include "codec/imageheader.h"
 #include "common/result.h"
 
 namespace iconsmith {
+
+/** What the check read of an image file: its pixel size and whether it has alpha. */
+struct CheckedImage
+{
+    QSize size;
+    bool alpha = false;
+    bool webp = false;
+};
 
 /**
  * The folder one checker works in, and the only way it reaches files: every name a document
@@ -29,11 +39,14 @@ class CheckScope
 public:
     /**
      * @p canonicalRoot is the folder (a canonical path); @p shownAs its path relative to what the
-     * user checked (empty when it is that path itself).
+     * user checked (empty when it is that path itself), and @p checkedRoot the canonical path of
+     * what the user checked (empty: @p canonicalRoot).
      */
-    CheckScope(QString canonicalRoot, QString shownAs, CheckReport &report);
+    CheckScope(QString canonicalRoot, QString shownAs, CheckReport &report, QString checkedRoot = {});
 
     [[nodiscard]] const QString &root() const { return m_root; }
+    /** The canonical path of the folder the user checked, which holds root(). */
+    [[nodiscard]] const QString &checkedRoot() const { return m_checkedRoot; }
     /** The path of @p relative as the report shows it. */
     [[nodiscard]] QString shown(const QString &relative) const;
 
@@ -48,15 +61,33 @@ public:
     [[nodiscard]] Result<QByteArray> read(const QString &relative, qint64 maxBytes) const;
     /** The first @p maxBytes of the file at most; fails unless it is a regular file. */
     [[nodiscard]] Result<QByteArray> readHead(const QString &relative, qint64 maxBytes) const;
-    /** The header of the PNG file @p relative. */
-    [[nodiscard]] Result<ImageHeader> pngHeader(const QString &relative) const;
+    /** Which image formats a reader of the folder takes. */
+    enum class Formats { Png, PngOrWebp };
+    /**
+     * Reads the image file @p relative whole (at most InputLimits::maxCheckedImageBytes): its
+     * header gives the size, and its data must be complete (every PNG chunk whole with a valid
+     * CRC up to IEND; a WebP container as long as it says). Each file is read once per scope.
+     */
+    [[nodiscard]] Result<CheckedImage> image(const QString &relative, Formats formats = Formats::Png);
 
     /**
-     * Reads the header of the PNG @p relative, counts it as an image checked and files a problem
-     * when it is missing, unreadable or does not measure @p expected; @p what names what needs
-     * that size ("xxhdpi at 48 dp"). Returns the header when it could be read.
+     * Reads the image @p relative, counts it as an image checked and files a problem when it is
+     * missing, unreadable, damaged or does not measure @p expected; @p what names what needs
+     * that size ("xxhdpi at 48 dp"). Returns what was read when it could be.
      */
-    std::optional<ImageHeader> measurePng(const QString &relative, QSize expected, const QString &what);
+    std::optional<CheckedImage> measure(const QString &relative, QSize expected, const QString &what,
+                                        Formats formats = Formats::Png);
+
+    enum class Entries { Files, Folders };
+    /**
+     * The names of the files or folders in the folder @p relative ("" for the scope's own), in
+     * order. The listing stops at maxEntries (a problem says so). A linked folder is left out:
+     * with a problem when it leads out of the checked folder, else with a note. A linked file is
+     * listed; resolve() refuses it when it leads out.
+     */
+    [[nodiscard]] QStringList entries(const QString &relative, Entries which);
+    /** The most entries one folder is listed with. */
+    static constexpr int maxEntries = 20000;
 
     void problem(const QString &relative, const QString &message);
     void note(const QString &relative, const QString &message);
@@ -70,9 +101,19 @@ public:
     static bool isPlainName(const QString &name);
 
 private:
+    [[nodiscard]] Result<CheckedImage> readImage(const QString &relative) const;
+
     QString m_root;
+    QString m_checkedRoot;
     QString m_shownAs;
     CheckReport &m_report;
+    // Each image's verdict, so that a document naming one file many times costs one read.
+    struct ImageVerdict
+    {
+        CheckedImage image;
+        QString error;
+    };
+    QHash<QString, ImageVerdict> m_images;
 };
 
 } // namespace iconsmith

@@ -9,6 +9,7 @@
 #include "codec/icoreader.h"
 #include "codec/inputlimits.h"
 #include "codec/pngheader.h"
+#include "codec/pngstructure.h"
 
 namespace iconsmith {
 
@@ -30,6 +31,13 @@ const QHash<QByteArray, int> &otherKnownTypes()
     return types;
 }
 
+// What is wrong with the data of a PNG payload whose header is sound (cut short, a bad CRC).
+QString pngDamage(QByteArrayView png)
+{
+    const QString damage = PngStructure::damage(png);
+    return damage.isEmpty() ? QString() : ContainerCheck::tr("its PNG is damaged: %1").arg(damage);
+}
+
 // A PNG in a legacy chunk that names a size must measure it.
 QString legacyPngProblem(QByteArrayView data, int pixels)
 {
@@ -43,7 +51,7 @@ QString legacyPngProblem(QByteArrayView data, int pixels)
             .arg(header->size.width())
             .arg(header->size.height())
             .arg(pixels);
-    return {};
+    return pngDamage(data);
 }
 
 } // namespace
@@ -72,6 +80,8 @@ void ContainerCheck::icns(CheckScope &scope, const QString &relative)
         QString problem = chunk.problem;
         if (chunk.pixels > 0) {
             ++images;
+            if (problem.isEmpty() && chunk.kind == IcnsChunk::Kind::Png)
+                problem = pngDamage(QByteArrayView(*bytes).sliced(chunk.offset, chunk.length));
         } else if (other == otherKnownTypes().cend()) {
             problem = tr("is of a type macOS does not know");
         } else if (problem.isEmpty()) {
@@ -104,8 +114,11 @@ QList<QSize> ContainerCheck::ico(CheckScope &scope, const QString &relative)
     QSet<std::pair<int, int>> seen;
     for (const IcoImage &image : *images) {
         const QString name = tr("the %1 × %2 image").arg(image.size.width()).arg(image.size.height());
-        if (!image.problem.isEmpty())
-            scope.problem(relative, tr("%1: %2").arg(name, image.problem));
+        QString problem = image.problem;
+        if (problem.isEmpty() && image.kind == IcoImage::Kind::Png)
+            problem = pngDamage(QByteArrayView(*bytes).sliced(image.offset, image.length));
+        if (!problem.isEmpty())
+            scope.problem(relative, tr("%1: %2").arg(name, problem));
         // Windows picks one image per size and depth; a second one is never shown.
         const std::pair<int, int> key{image.size.width() * 1000 + image.size.height(), image.bitCount};
         if (seen.contains(key))

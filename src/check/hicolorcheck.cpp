@@ -1,6 +1,5 @@
 #include "check/hicolorcheck.h"
 
-#include <QDir>
 #include <QRegularExpression>
 
 #include "check/checkscope.h"
@@ -17,11 +16,6 @@ const QRegularExpression &sizeFolder()
     return pattern;
 }
 
-QStringList entries(const QString &path, QDir::Filters filters)
-{
-    return QDir(path).entryList(filters | QDir::NoDotAndDotDot, QDir::Name);
-}
-
 } // namespace
 
 bool HicolorCheck::isThemeFolder(const QString &folder)
@@ -33,13 +27,13 @@ void HicolorCheck::check(CheckScope &scope)
 {
     scope.found(u"hicolor"_s);
     int icons = 0;
-    for (const QString &folder : entries(scope.root(), QDir::Dirs | QDir::NoSymLinks)) {
+    for (const QString &folder : scope.entries({}, CheckScope::Entries::Folders)) {
         const QRegularExpressionMatch size = sizeFolder().match(folder);
         if (!size.hasMatch() && folder != u"scalable")
             continue;
-        for (const QString &context : entries(scope.root() + u'/' + folder, QDir::Dirs | QDir::NoSymLinks)) {
+        for (const QString &context : scope.entries(folder, CheckScope::Entries::Folders)) {
             const QString where = folder + u'/' + context;
-            for (const QString &file : entries(scope.root() + u'/' + where, QDir::Files | QDir::System)) {
+            for (const QString &file : scope.entries(where, CheckScope::Entries::Files)) {
                 const QString relative = where + u'/' + file;
                 ++icons;
                 if (!size.hasMatch()) {
@@ -50,8 +44,8 @@ void HicolorCheck::check(CheckScope &scope)
                 if (!file.endsWith(u".png", Qt::CaseInsensitive))
                     continue; // XPM and others are legacy; their size is not read
                 const int scale = size.captured(3).isEmpty() ? 1 : size.captured(3).toInt();
-                scope.measurePng(relative, QSize(size.captured(1).toInt() * scale, size.captured(2).toInt() * scale),
-                                 tr("the folder %1").arg(folder));
+                scope.measure(relative, QSize(size.captured(1).toInt() * scale, size.captured(2).toInt() * scale),
+                              tr("the folder %1").arg(folder));
             }
         }
     }

@@ -26,7 +26,7 @@ void checkImage(CheckScope &scope, const QString &name, const QString &where)
     const QString file = u"Assets/"_s + name;
     if (name.endsWith(u".png", Qt::CaseInsensitive)) {
         scope.countImages();
-        if (const Result<ImageHeader> header = scope.pngHeader(file); !header)
+        if (const Result<CheckedImage> header = scope.image(file); !header)
             scope.problem(file, header.error());
         return;
     }
@@ -35,8 +35,16 @@ void checkImage(CheckScope &scope, const QString &name, const QString &where)
         scope.problem(file, head.error());
 }
 
-void checkLayer(CheckScope &scope, const QJsonObject &layer, const QString &where)
+void checkLayer(CheckScope &scope, const QJsonValue &value, const QString &where)
 {
+    if (!value.isObject()) {
+        scope.problem(document, IconComposerCheck::tr("%1 is not an object").arg(where));
+        return;
+    }
+    const QJsonObject layer = value.toObject();
+    // Icon Composer names every layer; a name that is not text stops actool reading the document.
+    if (const QJsonValue name = layer.value(u"name"); !name.isUndefined() && !name.isString())
+        scope.problem(document, IconComposerCheck::tr("%1 has a name that is not text").arg(where));
     const QJsonValue single = layer.value(u"image-name");
     const QJsonValue specialised = layer.value(u"image-name-specializations");
     if (!single.isUndefined() && !specialised.isUndefined())
@@ -52,8 +60,8 @@ void checkLayer(CheckScope &scope, const QJsonObject &layer, const QString &wher
     if (specialised.isUndefined())
         return;
     bool base = false;
-    for (const auto &value : specialised.toArray()) {
-        const QJsonObject entry = value.toObject();
+    for (const auto &specialisation : specialised.toArray()) {
+        const QJsonObject entry = specialisation.toObject();
         base = base || !entry.contains(u"appearance");
         if (!entry.value(u"value").isString())
             scope.problem(document, IconComposerCheck::tr("%1 has a specialisation without an image").arg(where));
@@ -92,6 +100,8 @@ void IconComposerCheck::check(CheckScope &scope)
     int groupNumber = 0;
     for (const auto &group : groups.toArray()) {
         ++groupNumber;
+        if (const QJsonValue name = group.toObject().value(u"name"); !name.isUndefined() && !name.isString())
+            scope.problem(document, tr("group %1 has a name that is not text").arg(groupNumber));
         const QJsonValue layers = group.toObject().value(u"layers");
         if (!layers.isArray()) {
             scope.problem(document, tr("group %1 has no \"layers\" list").arg(groupNumber));
@@ -100,7 +110,7 @@ void IconComposerCheck::check(CheckScope &scope)
         int layerNumber = 0;
         for (const auto &layer : layers.toArray()) {
             ++layerNumber;
-            checkLayer(scope, layer.toObject(), tr("layer %1 of group %2").arg(layerNumber).arg(groupNumber));
+            checkLayer(scope, layer, tr("layer %1 of group %2").arg(layerNumber).arg(groupNumber));
         }
     }
 }

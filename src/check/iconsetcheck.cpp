@@ -61,12 +61,41 @@ private:
     std::optional<AppIconSetCheck::WatchImages> m_rows;
 };
 
-void checkFound(const IconSetFinder::Found &found, const QString &root, CheckReport &report, WatchRows &watch)
+// What the rest of an Android project holds, for the res folder at @p path: the resources of every
+// other res folder the walk saw, and whether the project's Gradle root was within the check.
+AndroidResCheck::Project projectOf(const QString &path, const QString &res, const IconSetFinder::Findings &findings,
+                                   const QString &root)
+{
+    AndroidResCheck::Project project;
+    QString gradleRoot;
+    for (const QString &candidate : findings.gradleRoots) {
+        if (IconSetFinder::isWithin(path, candidate) && candidate.size() >= gradleRoot.size()) {
+            gradleRoot = candidate;
+            project.whole = true;
+        }
+    }
+    if (!project.whole)
+        return project;
+    // Read without filing problems: each folder that is a set files its own.
+    CheckReport unused;
+    CheckScope all(root, {}, unused);
+    for (const QString &other : findings.androidResources) {
+        if (other == res || !IconSetFinder::isWithin(other, gradleRoot))
+            continue;
+        const AndroidResCheck::Names names = AndroidResCheck::namesIn(all, other, false);
+        for (auto it = names.cbegin(); it != names.cend(); ++it)
+            project.elsewhere[it.key()] |= it.value();
+    }
+    return project;
+}
+
+void checkFound(const IconSetFinder::Found &found, const IconSetFinder::Findings &findings, const QString &root,
+                CheckReport &report, WatchRows &watch)
 {
     const bool isFile = found.kind == IconSetFinder::Kind::Icns || found.kind == IconSetFinder::Kind::Ico;
     const QString folder = isFile ? QFileInfo(found.path).path() : found.path;
     const QString shownAs = folder == u"." ? QString() : folder;
-    CheckScope scope(shownAs.isEmpty() ? root : root + u'/' + shownAs, shownAs, report);
+    CheckScope scope(shownAs.isEmpty() ? root : root + u'/' + shownAs, shownAs, report, root);
     const QString file = QFileInfo(found.path).fileName();
     switch (found.kind) {
     case IconSetFinder::Kind::AppIconSet:
@@ -75,11 +104,13 @@ void checkFound(const IconSetFinder::Found &found, const QString &root, CheckRep
     case IconSetFinder::Kind::IconComposer:
         IconComposerCheck::check(scope);
         break;
-    case IconSetFinder::Kind::AndroidTarget:
-        AndroidResCheck::check(scope, u"res"_s);
+    case IconSetFinder::Kind::AndroidTarget: {
+        const QString res = shownAs.isEmpty() ? u"res"_s : shownAs + u"/res"_s;
+        AndroidResCheck::check(scope, u"res"_s, projectOf(found.path, res, findings, root));
         break;
+    }
     case IconSetFinder::Kind::AndroidRes:
-        AndroidResCheck::check(scope, {});
+        AndroidResCheck::check(scope, {}, projectOf(found.path, shownAs, findings, root));
         break;
     case IconSetFinder::Kind::Web:
         WebFolderCheck::check(scope);
@@ -136,15 +167,22 @@ IconSetCheck::Report IconSetCheck::check(const QString &path, const Options &opt
             scope.found(u"ico"_s, file.fileName());
             ContainerCheck::ico(scope, file.fileName());
         }
+        report.finish();
         return report;
     }
     CheckScope top(canonical, {}, report);
-    const QList<IconSetFinder::Found> found = IconSetFinder::find(top);
-    for (const IconSetFinder::Found &item : found)
-        checkFound(item, canonical, report, watch);
-    if (found.isEmpty() && report.problems.isEmpty())
+    IconSetFinder::Findings findings;
+    if (options.kind != IconSetFinder::Kind::None && options.kind != IconSetFinder::Kind::Icns &&
+        options.kind != IconSetFinder::Kind::Ico && options.kind != IconSetFinder::Kind::Scaled)
+        findings.found.append({options.kind, {}, {}});
+    else
+        findings = IconSetFinder::find(top);
+    for (const IconSetFinder::Found &item : findings.found)
+        checkFound(item, findings, canonical, report, watch);
+    if (findings.found.isEmpty() && report.problems.isEmpty())
         report.problems.append({shownPath, tr("holds nothing to check: no .appiconset, .icon, .icns, .ico, Android "
                                               "res, web manifest, hicolor tree or scaled image set")});
+    report.finish();
     return report;
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "check/checkreport.h"
+#include "check/iconsetfinder.h"
 #include "common/result.h"
 
 namespace iconsmith {
@@ -36,6 +37,12 @@ public:
          * unlisted; empty: the shipped one (SizeTable::locate()).
          */
         QString sizeTable;
+        /**
+         * What the folder checked is to be read as (an Apple set, an Android res folder, a web
+         * folder, ...), whatever its name and content; None: found by IconSetFinder, which
+         * searches below it when it is none of them.
+         */
+        IconSetFinder::Kind kind = IconSetFinder::Kind::None;
     };
 
     /** Checks @p path: a set, a container file, or a folder holding them. */

@@ -1,6 +1,7 @@
 #include "check/iconsetfinder.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 
 #include "catalog/contentsdocument.h"
@@ -16,81 +17,107 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList subfolders(const QDir &dir)
+// The names in a folder, read with an iterator up to the walk's bound: a folder of a million
+// files costs no more than one of maxEntries.
+struct Listing
 {
-    return dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name);
+    QStringList files;
+    QStringList folders;
+};
+
+Listing listingOf(const QString &path)
+{
+    Listing listing;
+    QDirIterator it(path, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+    for (int seen = 0; it.hasNext() && seen < IconSetFinder::maxEntries; ++seen) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        if (info.isDir() && !info.isSymLink())
+            listing.folders << info.fileName();
+        else if (!info.isDir())
+            listing.files << info.fileName();
+    }
+    return listing;
 }
 
-bool holdsMipmapFolders(const QDir &dir)
+bool holdsMipmapFolders(const QStringList &folders)
 {
-    return !dir.entryList({u"mipmap-*"_s}, QDir::Dirs | QDir::NoSymLinks).isEmpty();
+    return std::any_of(folders.cbegin(), folders.cend(),
+                       [](const QString &name) { return name.startsWith(u"mipmap-"); });
 }
 
-bool isHicolorTree(const QDir &dir)
+bool isHicolorTree(const QString &name, const QStringList &folders)
 {
-    if (dir.dirName() == u"hicolor")
+    if (name == u"hicolor")
         return true;
-    const QStringList folders = subfolders(dir);
     return !folders.isEmpty() && std::all_of(folders.cbegin(), folders.cend(), &HicolorCheck::isThemeFolder);
 }
 
-QString joined(const QString &folder, const QString &name)
+QString joined(const QString &parent, const QString &child)
 {
-    return folder.isEmpty() ? name : folder + u'/' + name;
+    return parent.isEmpty() ? child : parent + u'/' + child;
 }
 
 // The state of one walk: what it found and how much it has seen.
 struct Walk
 {
     CheckScope &scope;
-    QList<IconSetFinder::Found> found;
+    IconSetFinder::Findings findings;
     int entries = 0;
     bool stopped = false;
 
     void visit(const QString &relative, int depth);
-    void visitFiles(const QDir &dir, const QString &relative);
+    void visitFiles(const QString &relative, const QStringList &files);
 };
 
-void Walk::visitFiles(const QDir &dir, const QString &relative)
+void Walk::visitFiles(const QString &relative, const QStringList &files)
 {
     QStringList pngs;
-    for (const QFileInfo &info : dir.entryInfoList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name)) {
-        const QString name = info.fileName();
-        if (info.isSymLink()) {
-            if (ContainerCheck::isContainer(name))
-                scope.note(joined(relative, name), IconSetFinder::tr("is a link; it was not followed"));
+    for (const QString &name : files) {
+        const QString path = joined(relative, name);
+        if (const QFileInfo info(joined(scope.root(), path)); ContainerCheck::isContainer(name) && info.isSymLink()) {
+            const QString target = info.canonicalFilePath();
+            if (target.isEmpty() || !IconSetFinder::isWithin(target, scope.checkedRoot()))
+                scope.problem(path, IconSetFinder::tr("is a link that leads outside the checked folder; it was not "
+                                                      "followed"));
+            else
+                scope.note(path, IconSetFinder::tr("is a link; it was not followed"));
             continue;
         }
         if (name.endsWith(u".icns", Qt::CaseInsensitive))
-            found.append({IconSetFinder::Kind::Icns, joined(relative, name), {}});
+            findings.found.append({IconSetFinder::Kind::Icns, path, {}});
         else if (name.endsWith(u".ico", Qt::CaseInsensitive))
-            found.append({IconSetFinder::Kind::Ico, joined(relative, name), {}});
+            findings.found.append({IconSetFinder::Kind::Ico, path, {}});
         else if (name.endsWith(u".png"))
             pngs << name;
+        else if (name == u"settings.gradle" || name == u"settings.gradle.kts")
+            findings.gradleRoots << relative;
     }
     for (const QString &base : ScaledSetCheck::families(pngs))
-        found.append({IconSetFinder::Kind::Scaled, relative, base});
+        findings.found.append({IconSetFinder::Kind::Scaled, relative, base});
 }
 
 void Walk::visit(const QString &relative, int depth)
 {
-    const QDir dir(joined(scope.root(), relative));
-    const QStringList all = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden);
-    entries += int(all.size());
+    const QStringList files = scope.entries(relative, CheckScope::Entries::Files);
+    const QStringList folders = scope.entries(relative, CheckScope::Entries::Folders);
+    entries += int(files.size() + folders.size());
     if (entries > IconSetFinder::maxEntries) {
         stopped = true;
         return;
     }
-    visitFiles(dir, relative);
-    for (const QFileInfo &info : dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
-        const QString child = joined(relative, info.fileName());
-        if (info.isSymLink()) {
-            scope.note(child, IconSetFinder::tr("is a link to a folder; it was not followed"));
-            continue;
-        }
-        const IconSetFinder::Kind kind = IconSetFinder::kindOf(info.filePath(), false);
+    if (QFileInfo(relative).fileName() == u"res")
+        findings.androidResources << relative;
+    visitFiles(relative, files);
+    for (const QString &name : folders) {
+        const QString child = joined(relative, name);
+        const IconSetFinder::Kind kind = IconSetFinder::kindOf(joined(scope.root(), child), false);
         if (kind != IconSetFinder::Kind::None) {
-            found.append({kind, child, {}});
+            findings.found.append({kind, child, {}});
+            if (kind == IconSetFinder::Kind::AndroidRes)
+                findings.androidResources << child;
+            else if (kind == IconSetFinder::Kind::AndroidTarget)
+                findings.androidResources << joined(child, u"res"_s);
         } else if (depth + 1 >= IconSetFinder::maxDepth) {
             scope.note(
                 child,
@@ -105,36 +132,48 @@ void Walk::visit(const QString &relative, int depth)
 
 } // namespace
 
+bool IconSetFinder::isWithin(const QString &relative, const QString &folder)
+{
+    return folder.isEmpty() || relative == folder || relative.startsWith(folder + u'/');
+}
+
 IconSetFinder::Kind IconSetFinder::kindOf(const QString &path, bool given)
 {
-    const QDir dir(path);
-    const auto holdsFile = [&dir](const QString &name) { return QFileInfo(dir.filePath(name)).isFile(); };
-    const QString name = dir.dirName();
-    if (name.endsWith(u".appiconset") || (given && holdsFile(ContentsDocument::fileName.toString())))
+    const QString name = QFileInfo(path).fileName();
+    if (name.endsWith(u".appiconset"))
         return Kind::AppIconSet;
-    if (name.endsWith(u".icon") || holdsFile(u"icon.json"_s))
+    if (name.endsWith(u".icon"))
         return Kind::IconComposer;
-    if (holdsFile(WebFolderCheck::manifestName.toString()))
+    const Listing listing = listingOf(path);
+    if (given && listing.files.contains(ContentsDocument::fileName.toString()))
+        return Kind::AppIconSet;
+    if (listing.files.contains(u"icon.json"_s))
+        return Kind::IconComposer;
+    if (WebFolderCheck::isWebFolder(path, listing.files))
         return Kind::Web;
-    if (holdsMipmapFolders(dir))
+    if (holdsMipmapFolders(listing.folders))
         return Kind::AndroidRes;
-    if (const QFileInfo res(dir.filePath(u"res"_s));
-        res.isDir() && !res.isSymLink() && holdsMipmapFolders(QDir(res.filePath())))
+    if (listing.folders.contains(u"res"_s) && holdsMipmapFolders(listingOf(path + u"/res"_s).folders))
         return Kind::AndroidTarget;
-    if (isHicolorTree(dir))
+    if (isHicolorTree(name, listing.folders))
         return Kind::Hicolor;
     return Kind::None;
 }
 
-QList<IconSetFinder::Found> IconSetFinder::find(CheckScope &scope)
+IconSetFinder::Findings IconSetFinder::find(CheckScope &scope)
 {
-    if (const Kind kind = kindOf(scope.root(), true); kind != Kind::None)
-        return {{kind, {}, {}}};
+    if (const Kind kind = kindOf(scope.root(), true); kind != Kind::None) {
+        Findings findings;
+        findings.found.append({kind, {}, {}});
+        if (kind == Kind::AndroidRes)
+            findings.androidResources << QString();
+        return findings;
+    }
     Walk walk{scope, {}, 0, false};
     walk.visit({}, 0);
     if (walk.stopped)
         scope.problem({}, tr("holds more than %1 files and folders; the check stopped there").arg(maxEntries));
-    return walk.found;
+    return walk.findings;
 }
 
 } // namespace iconsmith

@@ -58,7 +58,7 @@ void ScaledSetCheck::check(CheckScope &scope, const QString &base)
         if (!scope.exists(file))
             continue;
         scope.countImages();
-        const Result<ImageHeader> header = scope.pngHeader(file);
+        const Result<CheckedImage> header = scope.image(file);
         if (!header) {
             scope.problem(file, header.error());
             return;

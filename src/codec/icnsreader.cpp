@@ -14,8 +14,6 @@ namespace iconsmith {
 namespace {
 
 constexpr qsizetype headerBytes = 8;
-// Far more than the types macOS knows, each once, with a table of contents.
-constexpr int maxChunks = 1024;
 
 quint32 be32(QByteArrayView bytes, qsizetype at)
 {

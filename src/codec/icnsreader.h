@@ -42,6 +42,13 @@ class IcnsReader
 
 public:
     /**
+     * The most chunks a file may hold. macOS knows a few dozen types and reads each once, so a
+     * longer file is broken anyway; stopping there bounds the time and memory a hostile file
+     * (millions of empty chunks) can cost.
+     */
+    static constexpr int maxChunks = 1024;
+
+    /**
      * The chunks of the `.icns` file @p file, or why its structure is broken. Reasons and problems
      * are phrased to follow the file's name ("AppIcon.icns: chunk 3 … goes past the end of the file").
      */

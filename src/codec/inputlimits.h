@@ -26,6 +26,11 @@ struct InputLimits
     static constexpr qint64 maxDocumentBytes = qint64(4) << 20;
     /** How much of a PNG file the set check reads to learn its size and alpha (64 KiB). */
     static constexpr qint64 maxPngHeadBytes = qint64(64) << 10;
+    /**
+     * The largest image file the set check reads whole to see that its data are complete
+     * (64 MiB: a 16384-pixel RGBA PNG stored without compression is 1 GiB, but no icon is that).
+     */
+    static constexpr qint64 maxCheckedImageBytes = qint64(64) << 20;
 
     /**
      * The most pixels of a decoded source, of a vector picture drawn at one size, and of an
