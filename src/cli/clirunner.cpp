@@ -154,8 +154,8 @@ void CliRunner::print(const CliOptions &options, const RunOutcome &run)
     for (const GenerationReport::Failure &failure : run.report.failures)
         m_err << prefix << printable(QDir::toNativeSeparators(failure.path)) << ": " << printable(failure.reason)
               << '\n';
-    for (const QString &note : run.report.notes)
-        m_err << prefix << tr("note:") << ' ' << note << '\n';
+    for (const RunNote &note : run.report.notes)
+        m_err << prefix << tr("note:") << ' ' << CliOptions::noteText(note) << '\n';
     for (const QString &warning : run.folderWarnings)
         m_err << prefix << tr("warning:") << ' ' << printable(warning) << '\n';
     for (const SourceWarning &warning : run.report.warnings) {

@@ -9,6 +9,7 @@
 
 #include "catalog/contentsdocument.h"
 #include "generation/sourcecheck.h"
+#include "generation/targets/targetplan.h"
 
 namespace iconsmith {
 
@@ -52,7 +53,7 @@ struct GenerationReport
     QList<WrittenFile> written;
     QList<Failure> failures;
     /** What the user should know about what was made (an output left out and why). */
-    QStringList notes;
+    QList<RunNote> notes;
     /** What about the source shows in what was made (transparency, enlargement, stretching). */
     QList<SourceWarning> warnings;
     /** The catalog document written as Contents.json, for an icon set; none for other outputs. */

@@ -99,6 +99,12 @@ void GenerationRun::fail(const QString &path, const QString &reason)
         m_report.failures.append({path, reason});
 }
 
+void GenerationRun::replaceFolder(const QString &folder)
+{
+    if (!m_replacedFolders.contains(folder))
+        m_replacedFolders.append(folder);
+}
+
 void GenerationRun::showFolder(const QString &folder)
 {
     if (!m_foldersToShow.contains(folder))
@@ -133,6 +139,7 @@ void GenerationRun::commit()
         m_report.written.clear();
         return;
     }
+    replaceFolders();
     for (const StagedFolder::Problem &problem : m_staging.commit()) {
         m_report.failures.append({problem.path, problem.reason});
         // What is not in place is not written: the file, or everything in a folder that could not be.
@@ -141,6 +148,33 @@ void GenerationRun::commit()
             return samePath(problem.path, m_staging.target()) || samePath(file.path, problem.path) ||
                    QDir::cleanPath(file.path).startsWith(folder);
         });
+    }
+}
+
+void GenerationRun::replaceFolders()
+{
+    for (const QString &folder : std::as_const(m_replacedFolders)) {
+        const QString staged = m_staging.stagedPath(folder);
+        // Nothing to replace (a new folder moves in whole anyway), or nothing new to put there.
+        if (staged == folder || !QFileInfo(folder).isDir() || !QFileInfo(staged).isDir())
+            continue;
+        const QString inside = QDir::cleanPath(folder) + u'/';
+        const auto belongs = [&](const QString &path) { return QDir::cleanPath(path).startsWith(inside); };
+        // An incomplete replacement would swap a good folder for a broken one: the old one stays.
+        bool complete = std::none_of(m_report.failures.cbegin(), m_report.failures.cend(),
+                                     [&](const GenerationReport::Failure &failure) { return belongs(failure.path); });
+        if (complete) {
+            if (const Result<void> trashed = StagedFolder::moveToTrash(folder); !trashed) {
+                m_report.failures.append({folder, tr("The folder could not be moved to the trash, so nothing was "
+                                                     "replaced and nothing was deleted: %1")
+                                                      .arg(trashed.error())});
+                complete = false;
+            }
+        }
+        if (!complete) {
+            QDir(staged).removeRecursively();
+            m_report.written.removeIf([&](const GenerationReport::WrittenFile &file) { return belongs(file.path); });
+        }
     }
 }
 

@@ -45,6 +45,14 @@ public:
     /** The renders of a further picture of the run (a dark variant, a layer), made on first use under @p key. */
     [[nodiscard]] RenderPipeline &pipeline(int key, const SourceImage &picture);
 
+    /**
+     * Replaces @p folder, a folder inside the run's, whole when the files are put in place: the
+     * folder already there goes to the trash and the new files take its place. When a file meant
+     * for it failed, or the trash cannot take it, none of its new files are put in place and the
+     * folder stays exactly as it was.
+     */
+    void replaceFolder(const QString &folder);
+
     /** How the system shows the images written from now on. */
     void setDisplayMask(DisplayMask mask) { m_mask = mask; }
     /**
@@ -75,6 +83,7 @@ public:
 private:
     bool stage(const QString &path, const QByteArray &bytes);
     void commit();
+    void replaceFolders();
 
     GenerationHost &m_host;
     RunControl *m_control;
@@ -83,6 +92,7 @@ private:
     StagedFolder m_staging;
     GenerationReport m_report;
     QStringList m_foldersToShow;
+    QStringList m_replacedFolders;
     DisplayMask m_mask = DisplayMask::None;
 };
 

@@ -29,6 +29,8 @@ struct OutputPlan
     QList<Output> outputs;
     /** Icons are stretched to their sizes; the scaled image set keeps the source's proportions. */
     bool stretched = true;
+    /** Icons keep the source's proportions, fitted into their squares with margins around a non-square source. */
+    bool fitted = false;
     bool rounded = false;
     bool background = false;
 };

@@ -38,8 +38,9 @@ TargetPlan IosTarget::plan(const TargetContext &context)
                             context.has(SourceRole::Dark) ? SourceRole::Dark : SourceRole::Main,
                             {}});
     } else {
-        plan.notes << tr("ios: no dark icon: the source has no transparent background to show on the dark "
-                         "backdrop; give one with --dark FILE.");
+        plan.notes.append({tr("ios: no dark icon: the source has no transparent background to show on the dark "
+                              "backdrop."),
+                           SourceRole::Dark});
     }
     appearances.append({QStringLiteral("AppIcon-tinted.png"), QStringLiteral("tinted")});
     plan.images.append({folder + appearances.last().file,
