@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QSettings>
 
+#include "generation/platform.h"
 #include "generation/targets/targetcatalog.h"
 
 namespace iconsmith {
@@ -111,6 +112,54 @@ void Preferences::setMacShape(bool shape)
 {
     QSettings settings = userSettings();
     settings.setValue(macShapeKey.toString(), shape);
+}
+
+std::optional<int> Preferences::platform()
+{
+    bool ok = false;
+    const int choice = userSettings().value(platformKey.toString()).toInt(&ok);
+    if (!ok || choice < 0 || choice > Platform::Targets)
+        return std::nullopt;
+    return choice;
+}
+
+void Preferences::setPlatform(int choice)
+{
+    QSettings settings = userSettings();
+    settings.setValue(platformKey.toString(), choice);
+}
+
+bool Preferences::fit()
+{
+    return userSettings().value(fitKey.toString(), true).toBool();
+}
+
+void Preferences::setFit(bool fit)
+{
+    QSettings settings = userSettings();
+    settings.setValue(fitKey.toString(), fit);
+}
+
+bool Preferences::zoomIn()
+{
+    return userSettings().value(zoomInKey.toString(), true).toBool();
+}
+
+void Preferences::setZoomIn(bool zoomIn)
+{
+    QSettings settings = userSettings();
+    settings.setValue(zoomInKey.toString(), zoomIn);
+}
+
+bool Preferences::rounded()
+{
+    return userSettings().value(roundedKey.toString(), false).toBool();
+}
+
+void Preferences::setRounded(bool rounded)
+{
+    QSettings settings = userSettings();
+    settings.setValue(roundedKey.toString(), rounded);
 }
 
 QByteArray Preferences::windowGeometry()

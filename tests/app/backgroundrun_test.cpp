@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSemaphore>
 #include <QStandardPaths>
 #include <QTest>
@@ -79,7 +80,7 @@ protected:
     void prepare(int choice, const QString &source) const
     {
         ASSERT_TRUE(window().BigIcon()->loadFile(source));
-        window().platformSelection()->setCurrentIndex(choice);
+        window().selectPlatform(*Platform::fromChoice(choice));
         delegate().platformSelected();
     }
 
@@ -127,7 +128,7 @@ TEST_F(BackgroundRun, ShowsProgressAndCancelsWithoutLeavingFiles)
 
 TEST_F(BackgroundRun, GeneratePressedWhileTheImageIsReadStartsOnceItIs)
 {
-    window().platformSelection()->setCurrentIndex(6);
+    window().selectPlatform(*Platform::fromChoice(6));
     delegate().platformSelected();
     {
         PoolBlocker blocker;
@@ -148,7 +149,7 @@ TEST_F(BackgroundRun, AnotherSetIntoTheSameFolderAsksAndReplacesByDefault)
     pressGenerate();
     ASSERT_TRUE(IconSetCheck::check(iconSet()).passed());
     const QStringList iphone = filesBelow(iconSet());
-    window().platformSelection()->setCurrentIndex(1);
+    window().selectPlatform(*Platform::fromChoice(1));
     delegate().platformSelected();
 
     // Cancel writes nothing.
@@ -183,7 +184,7 @@ TEST_F(BackgroundRun, AnotherSetIntoTheSameFolderAsksAndReplacesByDefault)
     EXPECT_TRUE(trashed.hasNext()) << "the old set went to the trash";
 
     // An empty catalog over that good set asks too.
-    window().platformSelection()->setCurrentIndex(5);
+    window().selectPlatform(*Platform::fromChoice(5));
     delegate().platformSelected();
     pressGenerate();
     ASSERT_NE(question(), nullptr);
