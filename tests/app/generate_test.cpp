@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QJsonArray>
@@ -107,6 +109,33 @@ TEST_F(Generate, MissingInputShowsTheAlertAndWritesNothing)
         delete visibleTopLevel<QMessageBox>();
     }
     QDir::setCurrent(previous);
+}
+
+TEST_F(Generate, AnEmptyCatalogNeedsNoImage)
+{
+    window().BigIcon()->clear();
+    window().selectPlatform(*Platform::fromChoice(Platform::EmptyCatalog));
+    pressGenerate();
+
+    EXPECT_EQ(visibleTopLevel<QMessageBox>(), nullptr);
+    EXPECT_EQ(filesBelow(m_output), QStringList{QStringLiteral("AppIcon.appiconset/Contents.json")});
+}
+
+TEST_F(Generate, ARelativeFolderIsTakenFromTheHomeFolderAndShownWhole)
+{
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(m_temp.path()));
+    prepare(Platform::ScaledImageSet, {12, 12});
+    window().pathFiled()->setText(QStringLiteral("Icons/App"));
+
+    pressGenerate();
+    qputenv("HOME", home);
+
+    const QString absolute = QDir::toNativeSeparators(m_temp.path() + QStringLiteral("/Icons/App"));
+    EXPECT_TRUE(QFileInfo::exists(m_temp.path() + QStringLiteral("/Icons/App/Image@3x.png")));
+    EXPECT_EQ(window().pathFiled()->text(), absolute);
+    EXPECT_TRUE(window().resultsPanel()->summaryLabel()->text().contains(absolute))
+        << qPrintable(window().resultsPanel()->summaryLabel()->text());
 }
 
 TEST_F(Generate, TheAlertTextComesFromTheStringTable)
@@ -247,7 +276,7 @@ TEST_F(Generate, FailuresAreReportedInOneAlert)
 
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_EQ(visibleTopLevelCount<QMessageBox>(), 1);
-        const auto *alert = visibleTopLevel<QMessageBox>();
+        auto *alert = visibleTopLevel<QMessageBox>();
         ASSERT_NE(alert, nullptr);
         EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
         EXPECT_TRUE(alert->text().contains(QDir::toNativeSeparators(blocker))) << qPrintable(alert->text());
@@ -259,7 +288,14 @@ TEST_F(Generate, FailuresAreReportedInOneAlert)
         EXPECT_TRUE(alert->text().startsWith(QStringLiteral("Nothing was written"))) << qPrintable(alert->text());
         // The desktop would open the file in the way with its default program.
         EXPECT_TRUE(m_shownFolders.isEmpty()) << qPrintable(m_shownFolders.join(u' '));
-        delete alert;
+        // The next step is offered: another folder.
+        EXPECT_TRUE(alert->informativeText().contains(QStringLiteral("choose another save folder")));
+        auto *choose = alert->findChild<QPushButton *>(QStringLiteral("chooseFolderButton"));
+        ASSERT_NE(choose, nullptr);
+        choose->click();
+        EXPECT_TRUE(QTest::qWaitFor([] { return visibleTopLevel<QFileDialog>() != nullptr; }));
+        EXPECT_EQ(visibleTopLevel<QFileDialog>()->objectName(), QStringLiteral("savePathChooser"));
+        visibleTopLevel<QFileDialog>()->reject();
     }
 }
 
