@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
+#include "ui/checkerboard.h"
 #include "ui/iconfilereader.h"
 
 namespace iconsmith {
@@ -196,16 +198,17 @@ void IconPreviewStrip::paintTile(QPainter &painter, const QRectF &box, int index
     painter.setClipPath(shape);
     const Picture read = m_pictures.value(index);
     if (file.alpha) {
-        // A checkerboard behind transparency, so that it reads as transparency: dark in a dark
-        // palette, and dark behind a light picture (a white themed-icon shape) whatever the palette.
-        const bool darkPalette = palette().color(QPalette::Window).lightness() < 128;
-        const bool dark = darkPalette || read.light;
-        painter.fillRect(box, dark ? QColor(58, 58, 60) : QColor(250, 250, 250));
+        // A checkerboard behind transparency, so that it reads as transparency: in the palette's
+        // tones, and dark behind a light picture (a white themed-icon shape) whatever the palette.
+        auto [base, squares] = checkerboardColours(palette());
+        if (read.light && base.lightness() > 128)
+            std::tie(base, squares) = std::pair{QColor(58, 58, 60), QColor(84, 84, 88)};
+        painter.fillRect(box, base);
         for (int y = 0; y * checkerSquare < box.height(); ++y) {
             for (int x = y % 2; x * checkerSquare < box.width(); x += 2)
                 painter.fillRect(
                     QRectF(box.x() + x * checkerSquare, box.y() + y * checkerSquare, checkerSquare, checkerSquare),
-                    dark ? QColor(84, 84, 88) : QColor(214, 214, 214));
+                    squares);
         }
     }
     QImage picture = read.image;

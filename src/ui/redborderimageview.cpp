@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/checkerboard.h"
+
 namespace iconsmith {
 
 namespace {
@@ -380,9 +382,8 @@ void RedBorderImageView::paintImage(QPainter &painter)
 
 void RedBorderImageView::paintCheckerboard(QPainter &painter, const QRectF &target) const
 {
-    // A light checkerboard shows which parts of the picture are transparent.
-    const QColor light = palette().color(QPalette::Base);
-    const QColor dark = palette().color(QPalette::AlternateBase).darker(104);
+    // A checkerboard in the palette's own tones shows which parts of the picture are transparent.
+    const auto [light, dark] = checkerboardColours(palette());
     painter.fillRect(target, light);
     for (int y = 0; y * checkerSquare < target.height(); ++y) {
         for (int x = (y % 2); x * checkerSquare < target.width(); x += 2) {

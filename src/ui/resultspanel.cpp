@@ -105,8 +105,11 @@ QScrollArea *ResultsPanel::scrolling(QWidget *content)
     scroller->setWidget(content);
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);
+    // Not a stop of its own for Tab: it would take the focus without showing it.
+    scroller->setFocusPolicy(Qt::NoFocus);
     scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Always there, so that the height the panel asks for includes it.
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Its whole row where the window has room (the size hint), and the pictures without their
     // labels where it has not, so that a short screen still shows the results.
     scroller->setMinimumHeight(std::min(content->minimumSizeHint().height(), leastPreviewHeight) +

@@ -50,8 +50,7 @@ QStringList duplicates(const QMultiMap<QKeySequence, QString> &mnemonics)
     QStringList clashes;
     for (const QKeySequence &key : mnemonics.uniqueKeys()) {
         if (mnemonics.count(key) > 1)
-            clashes << key.toString() + QStringLiteral(": ") +
-                           QStringList(mnemonics.values(key)).join(QStringLiteral(", "));
+            clashes << key.toString() + QStringLiteral(": ") + QStringList(mnemonics.values(key)).join(QStringLiteral(", "));
     }
     return clashes;
 }
@@ -89,6 +88,25 @@ TEST_F(Keyboard, EveryMnemonicOfTheWindowIsItsOwnWhateverMakeIsAt)
         }
         EXPECT_TRUE(duplicates(items).isEmpty()) << qPrintable(duplicates(items).join(u'\n'));
     }
+}
+
+TEST_F(Keyboard, TabStopsAreControlsThatShowTheirFocus)
+{
+    showResults();
+    window().show();
+    // Scroll areas and bare containers take the focus without showing it.
+    QWidget *next = window().BigIcon();
+    QStringList stops;
+    do {
+        if (next->isVisible() && next->isEnabled() && (next->focusPolicy() & Qt::TabFocus) != 0 &&
+            next->focusProxy() == nullptr)
+            stops << QString::fromLatin1(next->metaObject()->className()) + u' ' + next->objectName();
+        next = next->nextInFocusChain();
+    } while (next != window().BigIcon() && stops.size() < 200);
+    for (const QString &stop : stops)
+        EXPECT_FALSE(stop.startsWith(QStringLiteral("QScrollArea")) || stop.startsWith(QStringLiteral("QWidget ")))
+            << qPrintable(stop);
+    EXPECT_TRUE(stops.contains(QStringLiteral("QPushButton generateButton"))) << qPrintable(stops.join(u'\n'));
 }
 
 TEST_F(Keyboard, EveryMenuOpensFromTheKeyboard)
