@@ -72,7 +72,7 @@ _iconsmith_cli()
     esac
 
     if [[ $cur == -* ]]; then
-        local options='-o --output -p --platform --rounded --zoom --size-table --background --target --dark
+        local options='-o --output -p --platform --rounded --fit --zoom --size-table --background --target --dark
             --tinted --no-shape --android-inset --padding --android-foreground --android-background --monochrome --name
             --strict --replace --check --config --only --json --open -q --quiet -h --help --help-all -v --version'
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")

@@ -1,5 +1,6 @@
 #include "app/alerts.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -7,6 +8,8 @@
 #include <QPushButton>
 
 namespace iconsmith {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -37,25 +40,45 @@ QMessageBox *Alerts::failure(QWidget *window, const GenerationReport &report)
     QMessageBox *alert = sheet(window, QMessageBox::Warning, QStringLiteral("generationFailedAlert"),
                                nothing ? tr("Nothing was written to %1.").arg(folder)
                                        : tr("Not everything could be written to %1.").arg(folder));
-    alert->setStandardButtons(QMessageBox::Ok);
     const GenerationReport::Failure &first = report.failures.constFirst();
     const int count = int(report.failures.size());
     alert->setInformativeText(tr("%n problem(s). The first: %1 — %2", nullptr, count)
-                                  .arg(QDir::toNativeSeparators(first.path), first.reason));
+                                  .arg(QDir::toNativeSeparators(first.path), first.reason) +
+                              u"\n\n"_s +
+                              tr("Where the folder cannot be written to (no permission, a read-only or full disk), "
+                                 "choose another save folder and press Generate again."));
     QStringList details;
     for (const GenerationReport::Failure &failure : report.failures)
         details << tr("%1: %2").arg(QDir::toNativeSeparators(failure.path), failure.reason);
     alert->setDetailedText(details.join(u'\n'));
+    offerAnotherFolder(alert);
     alert->open();
     return alert;
+}
+
+void Alerts::offerAnotherFolder(QMessageBox *alert)
+{
+    QPushButton *choose = alert->addButton(tr("Choose Another Folder…"), QMessageBox::ActionRole);
+    choose->setObjectName(u"chooseFolderButton"_s);
+    alert->addButton(QMessageBox::Ok);
+    alert->setDefaultButton(QMessageBox::Ok);
+    // Escape and the window's close button answer OK, not the folder choice.
+    alert->setEscapeButton(QMessageBox::Ok);
+}
+
+bool Alerts::choseAnotherFolder(const QMessageBox &alert)
+{
+    const QAbstractButton *clicked = alert.clickedButton();
+    return clicked != nullptr && clicked->objectName() == u"chooseFolderButton";
 }
 
 QMessageBox *Alerts::refused(QWidget *window, const QString &reason)
 {
     QMessageBox *alert = sheet(window, QMessageBox::Warning, QStringLiteral("refusedAlert"),
                                tr("These files cannot be made, so nothing was written."));
-    alert->setStandardButtons(QMessageBox::Ok);
     alert->setInformativeText(reason);
+    // Most refusals are about where the files would go: another folder is the next step.
+    offerAnotherFolder(alert);
     alert->open();
     return alert;
 }
@@ -63,18 +86,35 @@ QMessageBox *Alerts::refused(QWidget *window, const QString &reason)
 QMessageBox *Alerts::existingSet(QWidget *window, const QString &folder, const ExistingSet::Conflict &conflict)
 {
     const QString name = QDir::toNativeSeparators(folder);
-    const QString text =
-        conflict.leftOvers.isEmpty()
-            ? tr("%1 lists %n image(s), and the new catalog lists none.", nullptr, conflict.listedImagesLost).arg(name)
-            : tr("%1 holds %n image(s) that the new set does not list.", nullptr, int(conflict.leftOvers.size()))
-                  .arg(name);
+    const bool targets = conflict.folders.size() != 1 || conflict.folders.constFirst() != folder;
+    QString text;
+    if (conflict.leftOvers.isEmpty())
+        text =
+            tr("%1 lists %n image(s), and the new catalog lists none.", nullptr, conflict.listedImagesLost).arg(name);
+    else if (targets)
+        text = tr("The target folders in %1 hold %n file(s) that the new run does not write.", nullptr,
+                  int(conflict.leftOvers.size()))
+                   .arg(name);
+    else
+        text = tr("%1 holds %n image(s) that the new set does not list.", nullptr, int(conflict.leftOvers.size()))
+                   .arg(name);
     QMessageBox *question = sheet(window, QMessageBox::Question, QStringLiteral("existingSetQuestion"), text);
     question->setInformativeText(
-        tr("Replace moves the old folder to the trash (where there is no trash for it, it is kept beside under "
-           "a name ending in \".replaced-\" and the date) and writes a complete new set in its place. Keep the "
-           "other files leaves them in the folder, where Xcode shows them as unassigned."));
-    if (!conflict.leftOvers.isEmpty())
-        question->setDetailedText(tr("Files the new set does not list:") + u'\n' + conflict.leftOvers.join(u'\n'));
+        targets ? tr("Replace moves each target's old folder to the trash (where there is no trash for it, it is "
+                     "kept beside under a name ending in \".replaced-\" and the date) and writes a complete new one "
+                     "in its place. "
+                     "Keep the other files leaves them where they are, listed by nothing, and the set no longer "
+                     "passes a check.")
+                : tr("Replace moves the old folder to the trash (where there is no trash for it, it is kept beside "
+                     "under a name ending in \".replaced-\" and the date) and writes a complete new set in its "
+                     "place. Keep the other files leaves them in the folder, where Xcode shows them as "
+                     "unassigned."));
+    if (!conflict.leftOvers.isEmpty()) {
+        QStringList files;
+        for (const QString &file : conflict.leftOvers)
+            files << QDir::toNativeSeparators(file);
+        question->setDetailedText(tr("Files the new set does not list:") + u'\n' + files.join(u'\n'));
+    }
     QPushButton *replace = question->addButton(tr("&Replace"), QMessageBox::AcceptRole);
     replace->setObjectName(QStringLiteral("replaceButton"));
     QPushButton *keep = question->addButton(tr("&Keep the Other Files"), QMessageBox::DestructiveRole);
@@ -106,6 +146,20 @@ QMessageBox *Alerts::information(QWidget *window, const QString &objectName, con
     QMessageBox *box = sheet(window, QMessageBox::Information, objectName, text);
     box->setStandardButtons(QMessageBox::Ok);
     box->setInformativeText(informative);
+    box->open();
+    return box;
+}
+
+QMessageBox *Alerts::notOpened(QWidget *window, const QString &text, const QString &path, const QString &reason)
+{
+    QMessageBox *box = sheet(window, QMessageBox::Warning, u"notOpenedAlert"_s, text);
+    box->setInformativeText(tr("It is at %1. %2").arg(QDir::toNativeSeparators(path), reason));
+    QPushButton *copy = box->addButton(tr("Cop&y Path"), QMessageBox::ActionRole);
+    copy->setObjectName(u"copyPathButton"_s);
+    QObject::connect(copy, &QPushButton::clicked, box,
+                     [path] { QGuiApplication::clipboard()->setText(QDir::toNativeSeparators(path)); });
+    box->addButton(QMessageBox::Ok);
+    box->setDefaultButton(QMessageBox::Ok);
     box->open();
     return box;
 }

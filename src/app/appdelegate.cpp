@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QToolButton>
 
@@ -55,7 +56,9 @@ void AppDelegate::connectOutlets(MainWindow &window)
     m_choosers.connectWindow(window, imageNameFilters());
     m_targets.connectPanel(window.targetsPanel(), &window, imageNameFilters());
     m_flow.connectWindow(window);
+    m_memory.connectWindow(window);
     connect(&m_flow, &GenerationFlow::finished, this, &AppDelegate::generationFinished);
+    connect(&m_flow, &GenerationFlow::chooseFolderRequested, this, &AppDelegate::selectSavePath);
     connect(&m_choosers, &Choosers::backgroundColorChanged, &m_rules, &OptionRules::showSourceWarnings);
 
     connect(window.chooseButton(), &QPushButton::clicked, this, &AppDelegate::selectSavePath);
@@ -78,18 +81,19 @@ void AppDelegate::connectOutlets(MainWindow &window)
     connect(window.quitAction(), &QAction::triggered, qApp, &QApplication::closeAllWindows);
     connect(window.pasteAction(), &QAction::triggered, m_BigIcon, &RedBorderImageView::paste);
     connect(window.aboutAction(), &QAction::triggered, this, [this] { HelpDialogs::showAbout(m_window); });
-    connect(window.readmeAction(), &QAction::triggered, this, [this] { HelpDialogs::openReadme(m_window); });
+    connect(window.readmeAction(), &QAction::triggered, this,
+            [this] { HelpDialogs::openReadme(m_window, m_readmeOpener); });
+    connect(&m_readmeOpener, &DesktopOpener::failed, this, [this](const QString &path, const QString &reason) {
+        HelpDialogs::readmeNotOpened(m_window, path, reason);
+    });
     window.installEventFilter(this);
 }
 
 void AppDelegate::applicationDidFinishLaunching()
 {
-    if (m_pathFiled)
-        m_pathFiled->setText(Preferences::savePath().value_or(Preferences::defaultSavePath()));
+    m_memory.restore();
     m_choosers.setBackgroundColor(Preferences::backgroundColor());
     m_targets.restore();
-    if (m_platformSelection)
-        m_platformSelection->setCurrentIndex(0);
 }
 
 QComboBox *AppDelegate::platformSelection() const
@@ -112,12 +116,12 @@ QCheckBox *AppDelegate::roundedCheckButton() const
     return m_roundedCheckButton;
 }
 
-QCheckBox *AppDelegate::zoomInCheckButton() const
+QRadioButton *AppDelegate::zoomInCheckButton() const
 {
     return m_zoomInCheckButton;
 }
 
-QCheckBox *AppDelegate::zoomOutCheckButton() const
+QRadioButton *AppDelegate::zoomOutCheckButton() const
 {
     return m_zoomOutCheckButton;
 }
@@ -139,8 +143,10 @@ GenerationRequest AppDelegate::request() const
     if (m_BigIcon)
         request.source = m_BigIcon->image();
     request.platform = m_window ? m_window->platform() : std::nullopt;
-    request.saveFolder = m_pathFiled ? m_pathFiled->text() : QString();
-    request.rounded = m_roundedCheckButton && m_roundedCheckButton->isChecked();
+    request.saveFolder = m_pathFiled ? Choosers::absoluteSaveFolder(m_pathFiled->text()) : QString();
+    // An option that does not apply to the choice (shown disabled) does not reach the files.
+    request.rounded = m_roundedCheckButton && m_roundedCheckButton->isChecked() && m_roundedCheckButton->isEnabled();
+    request.fit = m_window && m_window->fitRadioButton()->isChecked();
     request.zoomIn = m_zoomInCheckButton && m_zoomInCheckButton->isChecked();
     request.scaleFactor = m_window ? m_window->devicePixelRatioF() : qApp->devicePixelRatio();
     request.background = m_choosers.backgroundColor();
@@ -163,7 +169,7 @@ QStringList AppDelegate::missingInput() const
 {
     QStringList missing;
     const GenerationRequest asked = request();
-    if (asked.source.isNull())
+    if (asked.source.isNull() && !OptionRules::needsNoImage(asked.platform))
         missing << tr("There is no image in the well: drop one there, paste one, or choose File ▸ Open Image.");
     if (!asked.platform)
         missing << tr("Nothing is chosen to make: choose it under Make.");
@@ -191,6 +197,10 @@ void AppDelegate::Generate()
         Alerts::missingInput(m_window, tr("Alert"), missing);
         return;
     }
+    // The field shows the folder that is written to, and it is remembered as it stands.
+    if (m_pathFiled && m_pathFiled->text() != Choosers::absoluteSaveFolder(m_pathFiled->text()))
+        m_pathFiled->setText(Choosers::absoluteSaveFolder(m_pathFiled->text()));
+    m_memory.rememberSaveFolder();
     // What the window shows now is what is made, whatever changes while the files are written.
     m_flow.start(request());
 }

@@ -7,6 +7,8 @@
 #include <optional>
 
 #include "app/choosers.h"
+#include "app/desktopopener.h"
+#include "app/formmemory.h"
 #include "app/generationflow.h"
 #include "app/optionrules.h"
 #include "app/targetscontroller.h"
@@ -22,6 +24,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
+class QRadioButton;
 
 namespace iconsmith {
 
@@ -50,9 +53,9 @@ public:
     /** Takes the window's controls as outlets and connects every control to its action. */
     void connectOutlets(MainWindow &window);
     /**
-     * Fills the save-folder field from the preferences (the home folder when nothing is
-     * stored), restores the remembered background colour and targets, and selects the first
-     * platform without applying its option rules, so the option boxes stay as mainwindow.ui made them.
+     * Puts the form back as it was left: the save folder (the home folder when nothing is
+     * stored), what Make was at (its first choice at a first start), the options, the
+     * background colour and the targets.
      */
     void applicationDidFinishLaunching();
     /** Starts reading @p path into the image well, as a drop would. */
@@ -62,11 +65,14 @@ public:
     [[nodiscard]] RedBorderImageView *BigIcon() const;
     [[nodiscard]] QLineEdit *pathFiled() const;
     [[nodiscard]] QCheckBox *roundedCheckButton() const;
-    [[nodiscard]] QCheckBox *zoomInCheckButton() const;
-    [[nodiscard]] QCheckBox *zoomOutCheckButton() const;
+    [[nodiscard]] QRadioButton *zoomInCheckButton() const;
+    [[nodiscard]] QRadioButton *zoomOutCheckButton() const;
     [[nodiscard]] QMainWindow *window() const;
 
-    /** What Generate would make now: the image in the well, what Make is at, the folder and every option. */
+    /**
+     * What Generate would make now: the image in the well, what Make is at, the folder (made
+     * absolute from the home folder) and every option.
+     */
     [[nodiscard]] GenerationRequest request() const;
 
     /** The catalog document of the last icon set. */
@@ -84,9 +90,9 @@ public:
     void logLine(const QString &line) override;
 
 public Q_SLOTS:
-    /** Shows the option boxes that fit the platform choice and turns the rounded corners off. */
+    /** Offers the options that fit the platform choice; their states are kept. */
     void platformSelected() { m_rules.platformSelected(); }
-    /** Makes the two zoom boxes a pair of radio buttons: @p sender ends up on, the other off. */
+    /** Makes the two zoom buttons a pair: @p sender ends up on, the other off. */
     void zoomCheck(QAbstractButton *sender) { m_rules.zoomCheck(sender); }
     /** Mirrors the rounded-corner box onto the image well. */
     void roundedChecked() { m_rules.roundedChecked(); }
@@ -122,14 +128,16 @@ private:
     QPointer<RedBorderImageView> m_BigIcon;
     QPointer<QLineEdit> m_pathFiled;
     QPointer<QCheckBox> m_roundedCheckButton;
-    QPointer<QCheckBox> m_zoomInCheckButton;
-    QPointer<QCheckBox> m_zoomOutCheckButton;
+    QPointer<QRadioButton> m_zoomInCheckButton;
+    QPointer<QRadioButton> m_zoomOutCheckButton;
     QPointer<MainWindow> m_window;
     QPointer<QLabel> m_resultLabel;
 
     OptionRules m_rules;
     Choosers m_choosers;
     TargetsController m_targets;
+    FormMemory m_memory;
+    DesktopOpener m_readmeOpener;
     GenerationFlow m_flow{*this};
     bool m_generateWhenLoaded = false;
     ContentsDocument m_contents;

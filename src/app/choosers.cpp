@@ -123,6 +123,13 @@ void Choosers::setBackgroundColor(const std::optional<RgbColor> &color)
     Q_EMIT backgroundColorChanged();
 }
 
+QString Choosers::absoluteSaveFolder(const QString &text)
+{
+    if (text.trimmed().isEmpty() || text.startsWith(u'~') || !QDir::isRelativePath(text))
+        return text;
+    return QDir::toNativeSeparators(QDir::cleanPath(QDir::home().filePath(text)));
+}
+
 void Choosers::openSheet(QFileDialog *dialog, void (Choosers::*completion)(int, const QString &))
 {
     dialog->setWindowModality(Qt::WindowModal);

@@ -55,6 +55,13 @@ public:
     /** Uses @p color as the background colour without remembering it. */
     void setBackgroundColor(const std::optional<RgbColor> &color);
 
+    /**
+     * The save folder that the field's @p text names, as an absolute path: a relative path is
+     * taken from the home folder (never from wherever the program was started); a leading "~"
+     * is kept, as it names the home folder already. Blank text stays blank.
+     */
+    [[nodiscard]] static QString absoluteSaveFolder(const QString &text);
+
 Q_SIGNALS:
     /** The background colour changed. */
     void backgroundColorChanged();

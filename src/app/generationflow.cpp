@@ -21,9 +21,14 @@
 
 namespace iconsmith {
 
-GenerationFlow::GenerationFlow(GenerationHost &host, QObject *parent)
-    : QObject(parent), m_host(host), m_folderOpener(&iconsmith::FolderOpener::open)
-{}
+GenerationFlow::GenerationFlow(GenerationHost &host, QObject *parent) : QObject(parent), m_host(host)
+{
+    m_folderOpener = [this](const QString &folder) {
+        m_desktop.open(folder);
+        return true;
+    };
+    connect(&m_desktop, &DesktopOpener::failed, this, &GenerationFlow::folderNotShown);
+}
 
 GenerationFlow::~GenerationFlow()
 {
@@ -44,7 +49,8 @@ void GenerationFlow::connectWindow(MainWindow &window)
     connect(m_resultsPanel, &ResultsPanel::showFolderRequested, this, &GenerationFlow::showInFiles);
     connect(m_resultsPanel, &ResultsPanel::closeRequested, m_resultsPanel, &QWidget::hide);
     // The result line speaks of the last Generate; once what it would make changes, it is old news.
-    connect(window.BigIcon(), &RedBorderImageView::imageChanged, this, &GenerationFlow::clearResult);
+    // The results of another image are, too.
+    connect(window.BigIcon(), &RedBorderImageView::imageChanged, this, &GenerationFlow::clearResults);
     connect(window.platformSelection(), &QComboBox::currentIndexChanged, this, &GenerationFlow::clearResult);
     connect(window.pathFiled(), &QLineEdit::textChanged, this, &GenerationFlow::clearResult);
 }
@@ -54,6 +60,7 @@ void GenerationFlow::start(GenerationRequest request)
     if (isBusy())
         return;
     m_folderNotShown.clear();
+    m_folderNotShownReason.clear();
     m_folder = OutputPaths(request.saveFolder, request.platform).appiconsetPathString();
     setState(State::Preparing);
     m_preparation.start([this, request = std::move(request)](const std::stop_token &) -> BackgroundTask::Delivery {
@@ -68,7 +75,8 @@ void GenerationFlow::prepared(Result<RunPlan> plan)
         setState(State::Idle);
         if (m_resultLabel)
             m_resultLabel->setText(tr("Nothing was written."));
-        Alerts::refused(m_window, plan.error());
+        QMessageBox *alert = Alerts::refused(m_window, plan.error());
+        offerFolderChoice(alert);
         return;
     }
     if (!plan->conflict().any()) {
@@ -147,9 +155,18 @@ void GenerationFlow::end(const GenerationReport &report)
 {
     setState(State::Idle);
     showResult(report);
-    if (!report.cancelled && !report.failures.isEmpty())
-        Alerts::failure(m_window, report);
+    if (!report.cancelled && !report.failures.isEmpty()) {
+        offerFolderChoice(Alerts::failure(m_window, report));
+    }
     Q_EMIT finished(report);
+}
+
+void GenerationFlow::offerFolderChoice(QMessageBox *alert)
+{
+    connect(alert, &QDialog::finished, this, [this, alert] {
+        if (Alerts::choseAnotherFolder(*alert))
+            Q_EMIT chooseFolderRequested();
+    });
 }
 
 void GenerationFlow::setState(State state, int files)
@@ -190,12 +207,15 @@ void GenerationFlow::showResult(const GenerationReport &report)
         summary = tr("Nothing was written to %1.").arg(folder);
     else
         summary = tr("Wrote %n file(s) to %1.", nullptr, int(files.size())).arg(folder);
+    // The summary goes where the results are; the line under the form says it only when no
+    // results are shown, so it is never said twice.
+    const bool panel = !report.cancelled && m_resultsPanel && m_window;
     if (m_resultLabel)
-        m_resultLabel->setText(summary);
-    if (report.cancelled || !m_resultsPanel || !m_window)
+        m_resultLabel->setText(panel ? QString() : summary);
+    if (!panel)
         return;
     m_resultsPanel->showReport(report, summary);
-    m_resultsPanel->setFolderNotShown(m_folderNotShown);
+    m_resultsPanel->setFolderNotShown(m_folderNotShown, m_folderNotShownReason);
     m_window->revealResultsPanel();
 }
 
@@ -205,21 +225,38 @@ void GenerationFlow::showFolder(const QString &folder)
     // so a save "folder" that names a file (a script, a .desktop file) would be opened or run.
     if (!m_folderOpener || !QFileInfo(folder).isDir() || m_folderOpener(folder))
         return;
-    m_folderNotShown = folder;
-    if (m_resultsPanel)
-        m_resultsPanel->setFolderNotShown(folder);
+    folderNotShown(folder, QString());
 }
 
 void GenerationFlow::showInFiles(const QString &folder)
 {
-    if (m_folderOpener && m_resultsPanel)
-        m_resultsPanel->setFolderNotShown(m_folderOpener(folder) ? QString() : folder);
+    if (!m_folderOpener || !m_resultsPanel)
+        return;
+    m_resultsPanel->setFolderNotShown(QString());
+    if (!m_folderOpener(folder))
+        folderNotShown(folder, QString());
+}
+
+void GenerationFlow::folderNotShown(const QString &folder, const QString &reason)
+{
+    // Said in the results panel, with the path to copy; before the panel shows, kept for it.
+    m_folderNotShown = folder;
+    m_folderNotShownReason = reason;
+    if (m_resultsPanel && !m_resultsPanel->isHidden())
+        m_resultsPanel->setFolderNotShown(folder, reason);
 }
 
 void GenerationFlow::clearResult()
 {
     if (m_resultLabel && !isBusy())
         m_resultLabel->clear();
+}
+
+void GenerationFlow::clearResults()
+{
+    clearResult();
+    if (m_resultsPanel && !isBusy())
+        m_resultsPanel->hide();
 }
 
 } // namespace iconsmith

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/desktopopener.h"
 #include "common/result.h"
 #include "generation/generationreport.h"
 #include "generation/generationrequest.h"
@@ -14,6 +15,7 @@
 #include "ui/backgroundtask.h"
 
 class QLabel;
+class QMessageBox;
 class QProgressBar;
 class QPushButton;
 
@@ -35,7 +37,10 @@ class GenerationFlow : public QObject
     Q_OBJECT
 
 public:
-    /** Shows a folder in the desktop's file browser; answers whether a file browser could be asked to. */
+    /**
+     * Shows a folder in the desktop's file browser; answers whether a file browser could be asked
+     * to. The default asks the desktop in the background and hears of a failure later.
+     */
     using FolderOpener = std::function<bool(const QString &folder)>;
 
     /** A flow whose runs show folders and keep log lines through @p host. */
@@ -63,6 +68,8 @@ public:
 Q_SIGNALS:
     /** A generation ended (cancelled ones included) with @p report. */
     void finished(const iconsmith::GenerationReport &report);
+    /** The failure alert's "Choose Another Folder" was pressed. */
+    void chooseFolderRequested();
 
 private:
     enum class State { Idle, Preparing, Asking, Writing };
@@ -71,17 +78,23 @@ private:
     void write(RunPlan plan);
     void written();
     void end(const GenerationReport &report);
+    /** Asks for another save folder when @p alert is closed with its button for that. */
+    void offerFolderChoice(QMessageBox *alert);
     void setState(State state, int files = 0);
     void showResult(const GenerationReport &report);
     void showInFiles(const QString &folder);
+    void folderNotShown(const QString &folder, const QString &reason);
     void clearResult();
+    void clearResults();
 
     GenerationHost &m_host;
+    DesktopOpener m_desktop;
     FolderOpener m_folderOpener;
     State m_state = State::Idle;
     /** Where the generation under way writes. */
     QString m_folder;
     QString m_folderNotShown;
+    QString m_folderNotShownReason;
     QPointer<MainWindow> m_window;
     QPointer<QProgressBar> m_progressBar;
     QPointer<QPushButton> m_cancelButton;

@@ -1,13 +1,12 @@
 #include "app/helpdialogs.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QUrl>
 #include <QtGlobal>
 
 #include "app/alerts.h"
+#include "app/desktopopener.h"
 #include "codec/imagelibrary.h"
 
 namespace iconsmith {
@@ -39,7 +38,7 @@ QString HelpDialogs::readmePath()
     return {};
 }
 
-void HelpDialogs::openReadme(QWidget *window)
+void HelpDialogs::openReadme(QWidget *window, DesktopOpener &opener)
 {
     const QString path = readmePath();
     if (path.isEmpty()) {
@@ -47,10 +46,12 @@ void HelpDialogs::openReadme(QWidget *window)
                             tr("It is installed with Iconsmith as share/doc/iconsmith/README.md."));
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        Alerts::information(window, QStringLiteral("readmeNotOpened"),
-                            tr("No program could be started to show the README."),
-                            tr("It is at %1.").arg(QDir::toNativeSeparators(path)));
+    opener.open(path);
+}
+
+void HelpDialogs::readmeNotOpened(QWidget *window, const QString &path, const QString &reason)
+{
+    Alerts::notOpened(window, tr("No program could show the README."), path, reason);
 }
 
 } // namespace iconsmith

@@ -7,6 +7,8 @@ class QWidget;
 
 namespace iconsmith {
 
+class DesktopOpener;
+
 /** The Help menu's windows: About Iconsmith, and the README. */
 class HelpDialogs
 {
@@ -23,8 +25,13 @@ public:
      * when neither is there.
      */
     static QString readmePath();
-    /** Opens the README in the desktop's viewer for it, or says where it is (or that it is missing). */
-    static void openReadme(QWidget *window);
+    /**
+     * Opens the README in the desktop's viewer for it through @p opener, or says that it is
+     * missing; a viewer that fails later is answered by readmeNotOpened().
+     */
+    static void openReadme(QWidget *window, DesktopOpener &opener);
+    /** Says that the README at @p path could not be shown, why, and offers its path to copy. */
+    static void readmeNotOpened(QWidget *window, const QString &path, const QString &reason);
 };
 
 } // namespace iconsmith

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "generation/platform.h"
 #include "generation/targets/targetcatalog.h"
 
 namespace iconsmith {
@@ -168,7 +169,7 @@ void Preferences::setAndroidInset(std::optional<double> percent)
 std::optional<double> Preferences::padding()
 {
     bool ok = false;
-    const double percent = userSettings().value(paddingKey.toString()).toDouble(&ok);
+    const double percent = Store().value(paddingKey).toDouble(&ok);
     if (!ok || !(percent >= 0 && percent <= TargetOptions::maxPadding))
         return std::nullopt;
     return percent;
@@ -176,11 +177,11 @@ std::optional<double> Preferences::padding()
 
 void Preferences::setPadding(std::optional<double> percent)
 {
-    QSettings settings = userSettings();
+    Store settings;
     if (percent)
-        settings.setValue(paddingKey.toString(), *percent);
+        settings.setValue(paddingKey, *percent);
     else
-        settings.remove(paddingKey.toString());
+        settings.remove(paddingKey);
 }
 
 bool Preferences::macShape()
@@ -192,6 +193,54 @@ void Preferences::setMacShape(bool shape)
 {
     Store settings;
     settings.setValue(macShapeKey, shape);
+}
+
+std::optional<int> Preferences::platform()
+{
+    bool ok = false;
+    const int choice = Store().value(platformKey).toInt(&ok);
+    if (!ok || choice < 0 || choice > Platform::Targets)
+        return std::nullopt;
+    return choice;
+}
+
+void Preferences::setPlatform(int choice)
+{
+    Store settings;
+    settings.setValue(platformKey, choice);
+}
+
+bool Preferences::fit()
+{
+    return Store().value(fitKey, true).toBool();
+}
+
+void Preferences::setFit(bool fit)
+{
+    Store settings;
+    settings.setValue(fitKey, fit);
+}
+
+bool Preferences::zoomIn()
+{
+    return Store().value(zoomInKey, true).toBool();
+}
+
+void Preferences::setZoomIn(bool zoomIn)
+{
+    Store settings;
+    settings.setValue(zoomInKey, zoomIn);
+}
+
+bool Preferences::rounded()
+{
+    return Store().value(roundedKey, false).toBool();
+}
+
+void Preferences::setRounded(bool rounded)
+{
+    Store settings;
+    settings.setValue(roundedKey, rounded);
 }
 
 QByteArray Preferences::windowGeometry()

@@ -14,12 +14,12 @@ namespace iconsmith {
 /**
  * The settings Iconsmith remembers between runs, with their keys and defaults in one place.
  *
- * The save folder is remembered only when the user picks one in the folder chooser; a path
- * typed into the field is used but not stored. The background colour is remembered whenever it
- * is chosen or removed, the folder of the last image whenever one is read, the targets, the
- * Android inset and the macOS shape choice whenever they are changed, and the window's size and
- * position when it closes. The extra pictures and the name of a targets run belong to one source
- * and are not remembered.
+ * Every choice of the form is remembered as soon as it is made, so that the next start shows
+ * the form as it was left: what Make is at, the save folder (chosen, dropped or typed, once the
+ * typing is done), the background colour, the options of the classic sets (rounded corners, fit
+ * or stretch, zoom), the targets, the Android inset and the macOS shape choice; the folder of
+ * the last image whenever one is read, and the window's size and position when it closes. The
+ * extra pictures and the name of a targets run belong to one source and are not remembered.
  */
 class Preferences
 {
@@ -34,6 +34,10 @@ public:
     static constexpr QStringView androidInsetKey = u"androidInset";
     static constexpr QStringView macShapeKey = u"macShape";
     static constexpr QStringView paddingKey = u"logoPadding";
+    static constexpr QStringView platformKey = u"platform";
+    static constexpr QStringView fitKey = u"fit";
+    static constexpr QStringView zoomInKey = u"zoomIn";
+    static constexpr QStringView roundedKey = u"rounded";
 
     /** The stored save folder, an empty one included; nothing when none was ever stored. */
     [[nodiscard]] static std::optional<QString> savePath();
@@ -63,6 +67,19 @@ public:
     /** Whether full-bleed artwork is fitted into the macOS shape; true when never stored. */
     [[nodiscard]] static bool macShape();
     static void setMacShape(bool shape);
+
+    /** What Make was at (a platform choice 0 to 7); none when never stored or not a choice. */
+    [[nodiscard]] static std::optional<int> platform();
+    static void setPlatform(int choice);
+    /** Whether icon sets fit a non-square image rather than stretch it; true when never stored. */
+    [[nodiscard]] static bool fit();
+    static void setFit(bool fit);
+    /** Whether the scaled image set zooms in; true when never stored. */
+    [[nodiscard]] static bool zoomIn();
+    static void setZoomIn(bool zoomIn);
+    /** Whether images get rounded corners; false when never stored. */
+    [[nodiscard]] static bool rounded();
+    static void setRounded(bool rounded);
 
     /** The window's size and position as QWidget::saveGeometry() gave them; empty when none is stored. */
     [[nodiscard]] static QByteArray windowGeometry();

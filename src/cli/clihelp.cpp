@@ -16,9 +16,9 @@ QList<QCommandLineOption> runOptions()
     return {
         {u"strict"_s, CliHelp::tr("Treat warnings about the source as errors (exit status 3).")},
         {u"replace"_s,
-         CliHelp::tr("Replace an existing AppIcon.appiconset folder whole: the old one goes to the trash (without "
-                     "one, it is kept beside as AppIcon.appiconset.replaced-DATE), so no file of it is left behind "
-                     "unlisted.")},
+         CliHelp::tr("Replace an existing AppIcon.appiconset folder, or with --target each target's folder, whole: "
+                     "the old one goes to the trash (without one, it is kept beside under a name ending in "
+                     "\".replaced-DATE\"), so no file of it is left behind unlisted.")},
         {u"check"_s,
          CliHelp::tr("Check existing icon files as the systems read them, instead of generating: an .appiconset, "
                      ".icon, Android res, web or hicolor folder, an .icns or .ico file, or a folder holding them."),
@@ -47,6 +47,9 @@ QList<QCommandLineOption> recipeOptionList()
                      "@2x, @3x), or a platform number 0 to 6."),
          CliHelp::tr("PLATFORM")},
         {u"rounded"_s, CliHelp::tr("Clip every image to a rounded rectangle.")},
+        {u"fit"_s,
+         CliHelp::tr("Icon sets: fit a picture that is not square into each icon, keeping its proportions, with "
+                     "margins of the background colour (transparent without one), instead of stretching it.")},
         {u"zoom"_s,
          CliHelp::tr("For the scaled image set: \"in\" puts the source size at @1x (default), \"out\" at @3x."),
          CliHelp::tr("in|out")},

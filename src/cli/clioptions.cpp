@@ -20,6 +20,7 @@ GenerationRequest CliOptions::request(const SourceImage &image) const
     request.saveFolder = output;
     request.sizeTable = sizeTable;
     request.rounded = rounded;
+    request.fit = fit;
     request.zoomIn = zoomIn;
     request.background = background;
     request.targets = targets;
@@ -30,6 +31,37 @@ GenerationRequest CliOptions::request(const SourceImage &image) const
     request.inputs = inputs;
     request.padding = targetOptions.padding;
     return request;
+}
+
+namespace {
+
+// The options that give the targets' further pictures.
+const QList<std::pair<QString, SourceRole>> &pictureOptions()
+{
+    static const QList<std::pair<QString, SourceRole>> options{{u"dark"_s, SourceRole::Dark},
+                                                               {u"tinted"_s, SourceRole::Tinted},
+                                                               {u"android-foreground"_s, SourceRole::AndroidForeground},
+                                                               {u"android-background"_s, SourceRole::AndroidBackground},
+                                                               {u"monochrome"_s, SourceRole::Monochrome}};
+    return options;
+}
+
+} // namespace
+
+QString CliOptions::pictureOption(SourceRole role)
+{
+    for (const auto &[name, given] : pictureOptions()) {
+        if (given == role)
+            return u"--"_s + name;
+    }
+    return {};
+}
+
+QString CliOptions::noteText(const RunNote &note)
+{
+    if (!note.missingPicture)
+        return note.message;
+    return note.message + u' ' + tr("Give one with %1 FILE.").arg(pictureOption(*note.missingPicture));
 }
 
 Result<CliOptions> CliOptions::parse(const QStringList &arguments)
@@ -137,6 +169,7 @@ Result<CliOptions> CliOptions::fromValues(const Values &values, QString *failedO
         return fail(u"zoom"_s, tr("--zoom takes \"in\" or \"out\", not \"%1\".").arg(zoomText));
     options.zoomIn = zoomText.trimmed().toLower() == u"in";
     options.rounded = isSet(u"rounded"_s);
+    options.fit = isSet(u"fit"_s);
     options.sizeTable = values.value(u"size-table"_s);
     if (isSet(u"background"_s)) {
         options.background = RgbColor::fromText(values.value(u"background"_s));
@@ -145,11 +178,6 @@ Result<CliOptions> CliOptions::fromValues(const Values &values, QString *failedO
                                              .arg(values.value(u"background"_s)));
     }
 
-    const QList<std::pair<QString, SourceRole>> pictures{{u"dark"_s, SourceRole::Dark},
-                                                         {u"tinted"_s, SourceRole::Tinted},
-                                                         {u"android-foreground"_s, SourceRole::AndroidForeground},
-                                                         {u"android-background"_s, SourceRole::AndroidBackground},
-                                                         {u"monochrome"_s, SourceRole::Monochrome}};
     if (!isSet(u"target"_s)) {
         for (const QString &name : {u"dark"_s, u"tinted"_s, u"no-shape"_s, u"android-inset"_s, u"padding"_s,
                                     u"android-foreground"_s, u"android-background"_s, u"monochrome"_s, u"name"_s}) {
@@ -161,15 +189,15 @@ Result<CliOptions> CliOptions::fromValues(const Values &values, QString *failedO
     if (isSet(u"platform"_s))
         return fail(u"platform"_s, tr("-p and --target cannot be combined: -p makes one of the classic sets, "
                                       "--target the newer ones."));
-    for (const QString &name : {u"rounded"_s, u"zoom"_s, u"size-table"_s}) {
+    for (const QString &name : {u"rounded"_s, u"fit"_s, u"zoom"_s, u"size-table"_s}) {
         if (isSet(name))
-            return fail(name, tr("--rounded, --zoom and --size-table go with -p, not with --target."));
+            return fail(name, tr("--rounded, --fit, --zoom and --size-table go with -p, not with --target."));
     }
     const Result<QStringList> targets = TargetCatalog::parse(values.value(u"target"_s));
     if (!targets)
         return fail(u"target"_s, targets.error());
     options.targets = *targets;
-    for (const auto &[name, role] : pictures) {
+    for (const auto &[name, role] : pictureOptions()) {
         if (isSet(name))
             options.otherSources.insert(role, values.value(name));
     }

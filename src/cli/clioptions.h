@@ -39,6 +39,8 @@ public:
     /** The classic choice (-p); the targets when --target is given. */
     Platform platform = *Platform::fromChoice(Platform::IPhoneAndIPad);
     bool rounded = false;
+    /** --fit: icon sets keep the source's proportions, padded, instead of stretching it to squares. */
+    bool fit = false;
     bool zoomIn = true;
     QString sizeTable;
     bool open = false;
@@ -73,6 +75,11 @@ public:
      * ("source" for the source image, empty for none).
      */
     static Result<CliOptions> fromValues(const Values &values, QString *failedOption = nullptr);
+
+    /** The option that gives @p role's picture, as typed ("--dark"). */
+    static QString pictureOption(SourceRole role);
+    /** @p note as the command line words it: with the option that gives the picture it misses. */
+    static QString noteText(const RunNote &note);
 
     /** The request these options make of @p image, the source read. */
     [[nodiscard]] GenerationRequest request(const SourceImage &image) const;

@@ -177,7 +177,8 @@ RunOutcome CliRunner::generate(const CliOptions &options, const QString &recipe)
         const MessageCapture capture(options.json);
         outcome.report = plan->run(host);
     }
-    outcome.report.notes << MessageCapture::take();
+    for (QString &message : MessageCapture::take())
+        outcome.report.notes.append({std::move(message), std::nullopt});
     outcome.relativePaths = plan->request().platform->isTargets();
     outcome.status = statusOf(outcome, options.strict);
     return outcome;
@@ -210,8 +211,8 @@ void CliRunner::print(const CliOptions &options, const RunOutcome &run)
     for (const GenerationReport::Failure &failure : run.report.failures)
         m_err << prefix << printable(QDir::toNativeSeparators(failure.path)) << ": " << printable(failure.reason)
               << '\n';
-    for (const QString &note : run.report.notes)
-        m_err << prefix << tr("note:") << ' ' << printable(note) << '\n';
+    for (const RunNote &note : run.report.notes)
+        m_err << prefix << tr("note:") << ' ' << printable(CliOptions::noteText(note)) << '\n';
     for (const QString &warning : run.folderWarnings)
         m_err << prefix << tr("warning:") << ' ' << printable(warning) << '\n';
     for (const SourceWarning &warning : run.report.warnings) {

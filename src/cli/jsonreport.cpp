@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "cli/clioptions.h"
+
 namespace iconsmith {
 
 using namespace Qt::StringLiterals;
@@ -61,8 +63,8 @@ QJsonObject runObject(const RunOutcome &run)
     for (const QString &warning : run.folderWarnings)
         warnings.append(QJsonObject{{u"kind"_s, u"existing-set"_s}, {u"message"_s, warning}});
     QJsonArray notes;
-    for (const QString &note : run.report.notes)
-        notes.append(QJsonObject{{u"message"_s, note}});
+    for (const RunNote &note : run.report.notes)
+        notes.append(QJsonObject{{u"message"_s, CliOptions::noteText(note)}});
     QJsonArray failures;
     for (const GenerationReport::Failure &failure : run.report.failures)
         failures.append(QJsonObject{{u"path"_s, failure.path}, {u"message"_s, failure.reason}});

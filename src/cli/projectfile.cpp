@@ -58,6 +58,7 @@ const QList<Key> &keys()
         {u"no-shape"_s, Kind::Flag, u"no-shape"_s},
         {u"name"_s, Kind::Text, u"name"_s},
         {u"rounded"_s, Kind::Flag, u"rounded"_s},
+        {u"fit"_s, Kind::Flag, u"fit"_s},
         {u"zoom"_s, Kind::Text, u"zoom"_s},
         {u"size-table"_s, Kind::File, u"size-table"_s},
         {u"strict"_s, Kind::Flag, QString()},

@@ -67,7 +67,6 @@ bool mentions(const QString &detail, const char *words)
 QString LibraryError::explain(const QString &loader, const char *text)
 {
     QString detail = withoutPrefixes(tellingLine(text));
-    vips_error_clear();
     const QString format = formatOf(loader);
     const QString file = format.isEmpty() ? tr("the file") : tr("the %1 file").arg(format);
 

@@ -22,8 +22,8 @@ class LibraryError
 public:
     /**
      * A reason for the library's error text @p text, met reading a file with the loader
-     * @p loader (the operation's nickname, such as "heifload_buffer"). Clears the library's
-     * error buffer.
+     * @p loader (the operation's nickname, such as "heifload_buffer"). A text function only: the
+     * caller clears the library's error buffer.
      */
     static QString explain(const QString &loader, const char *text);
 };

@@ -89,6 +89,7 @@ vips::VImage openRaster(const SourceImage::Data &d, QSize atLeast)
 ImageError damaged(const SourceImage::Data &d, const char *detail)
 {
     const QString reason = LibraryError::explain(d.loader, detail);
+    vips_error_clear();
     return ImageError(
         SourceImage::tr("The image %1 could not be read: %2.").arg(QDir::toNativeSeparators(d.origin), reason));
 }

@@ -79,7 +79,9 @@ QSize mostAt(QSize natural, double scale)
 
 QString libraryReason(const vips::VError &error, bool pdf)
 {
-    return LibraryError::explain(QString::fromLatin1(pdf ? "pdfload" : "svgload"), error.what());
+    QString reason = LibraryError::explain(QString::fromLatin1(pdf ? "pdfload" : "svgload"), error.what());
+    vips_error_clear();
+    return reason;
 }
 
 QString outOfTimeReason()

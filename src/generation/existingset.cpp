@@ -1,6 +1,7 @@
 #include "generation/existingset.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -41,6 +42,34 @@ ExistingSet::Conflict ExistingSet::conflictWith(const QStringList &fileNames) co
     }
     if (fileNames.isEmpty())
         conflict.listedImagesLost = m_listedImages;
+    if (conflict.any())
+        conflict.folders << m_folder;
+    return conflict;
+}
+
+ExistingSet::Conflict ExistingSet::targetsConflict(const QString &saveFolder,
+                                                   const QMap<QString, QSet<QString>> &plannedFiles)
+{
+    Conflict conflict;
+    for (auto target = plannedFiles.begin(); target != plannedFiles.end(); ++target) {
+        const QDir folder(saveFolder + u'/' + target.key());
+        if (!folder.exists())
+            continue;
+        // Hidden entries (a staging folder, a desktop's own files) are no part of a target.
+        QDirIterator it(folder.path(), QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        bool spoilt = false;
+        while (it.hasNext()) {
+            const QString inside = folder.relativeFilePath(it.next());
+            if (target.value().contains(inside))
+                continue;
+            conflict.leftOvers << target.key() + u'/' + inside;
+            spoilt = true;
+        }
+        if (spoilt)
+            conflict.folders << folder.path();
+    }
+    conflict.leftOvers.sort();
+    conflict.folders.sort();
     return conflict;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -12,7 +14,8 @@ struct OutputPlan;
  * What an icon-set folder holds before a generation writes into it, and what the new set would
  * do to it: the PNG files it would leave behind unlisted (Xcode shows them as "unassigned" and
  * the set no longer passes a check), or a catalog that lists images about to be replaced by an
- * empty one.
+ * empty one. For targets, the same about each target's folder: the files a new run would not
+ * write, which its documents no longer list.
  */
 class ExistingSet
 {
@@ -22,10 +25,16 @@ public:
     /** What writing a new set over the folder would spoil. */
     struct Conflict
     {
-        /** PNG files of the folder that the new set neither writes nor lists, sorted. */
+        /**
+         * The files the new set neither writes nor lists, sorted: an icon set's PNG files by name;
+         * for targets, every file of their folders by its path inside the save folder
+         * ("ios/AppIcon.appiconset/AppIcon-dark.png").
+         */
         QStringList leftOvers;
         /** The images the present Contents.json lists, when the new one would list none; else 0. */
         int listedImagesLost = 0;
+        /** The folders that hold what would be spoilt, sorted: the icon-set folder, or each target's folder. */
+        QStringList folders;
 
         [[nodiscard]] bool any() const { return !leftOvers.isEmpty() || listedImagesLost > 0; }
     };
@@ -46,6 +55,13 @@ public:
 
     /** The PNG file names an icon set of @p plan writes. */
     static QStringList fileNames(const OutputPlan &plan);
+
+    /**
+     * What targets would spoil that write exactly @p plannedFiles (by target name, each file by
+     * its path inside the target's folder) into their folders inside @p saveFolder: every file of
+     * those folders that the run would not write. Hidden files and folders are not counted.
+     */
+    static Conflict targetsConflict(const QString &saveFolder, const QMap<QString, QSet<QString>> &plannedFiles);
 
 private:
     QString m_folder;

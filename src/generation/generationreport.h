@@ -9,6 +9,7 @@
 
 #include "catalog/contentsdocument.h"
 #include "generation/sourcecheck.h"
+#include "generation/targets/targetplan.h"
 
 namespace iconsmith {
 
@@ -52,7 +53,7 @@ struct GenerationReport
     QList<WrittenFile> written;
     QList<Failure> failures;
     /** What the user should know about what was made (an output left out and why). */
-    QStringList notes;
+    QList<RunNote> notes;
     /** What about the source shows in what was made (transparency, enlargement, stretching). */
     QList<SourceWarning> warnings;
     /** The catalog document written as Contents.json, for an icon set; none for other outputs. */
@@ -63,6 +64,14 @@ struct GenerationReport
     bool cancelled = false;
 
     [[nodiscard]] bool succeeded() const { return failures.isEmpty() && !cancelled; }
+    /** The notes' messages, without the pictures they miss. */
+    [[nodiscard]] QStringList noteMessages() const
+    {
+        QStringList messages;
+        for (const RunNote &note : notes)
+            messages << note.message;
+        return messages;
+    }
     /**
      * The files written, each once and in the order first written: a file written twice (the
      * marketing image of two idioms) is one file to the user.

@@ -32,6 +32,12 @@ struct GenerationRequest
     QString sizeTable;
     /** Whether the classic sets' images are clipped to a rounded rectangle. */
     bool rounded = false;
+    /**
+     * Whether an icon set keeps the source's proportions: the picture fitted into each square,
+     * centred, the margins filled with the background colour (transparent without one), rather
+     * than stretched over it. A square source comes out the same either way.
+     */
+    bool fit = false;
     /** Whether the scaled image set zooms in (source size at @1x) rather than out (source size at @3x). */
     bool zoomIn = true;
     /** Device pixels per drawing unit of the window's screen; 1 without one. */

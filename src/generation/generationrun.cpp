@@ -156,9 +156,10 @@ void GenerationRun::commit(Set &set)
         staging.discard();
         dropWritten(staging);
         if (anyStaged)
-            m_report.notes << tr("%1: nothing was put in place, since not every file of it could be made; what "
-                                 "was there is as it was.")
-                                  .arg(shown);
+            m_report.notes.append({tr("%1: nothing was put in place, since not every file of it could be made; "
+                                      "what was there is as it was.")
+                                       .arg(shown),
+                                   std::nullopt});
         return;
     }
     const QList<StagedFolder::Problem> problems = staging.commit();
@@ -173,8 +174,9 @@ void GenerationRun::commit(Set &set)
         const QFileInfo kept(staging.keptAt());
         const QString keptAt =
             kept.path() == target.absolutePath() ? target.path() + u'/' + kept.fileName() : kept.filePath();
-        m_report.notes << tr("%1 could not go to the trash (%2), so the old set was kept beside it, in %3.")
-                              .arg(shown, staging.whyNotTrashed(), QDir::toNativeSeparators(keptAt));
+        m_report.notes.append({tr("%1 could not go to the trash (%2), so the old set was kept beside it, in %3.")
+                                   .arg(shown, staging.whyNotTrashed(), QDir::toNativeSeparators(keptAt)),
+                               std::nullopt});
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHash>
 
+#include <algorithm>
 #include <cmath>
 
 #include "codec/imageerror.h"
@@ -72,6 +73,7 @@ GenerationReport IconGenerator::generate(const SourceImage &image)
 GenerationReport IconGenerator::generateIconsWithImage(const SourceImage &image)
 {
     const Result<SizeTable> table = SizeTable::read(sizeTablePath());
+    m_fittedSource = m_request.fit ? image.size() : QSize();
     GenerationRun run(image, appiconsetPathString(), m_host, m_control);
     run.addSet(appiconsetPathString(), StagedFolder::Kind::Folder,
                m_replace ? StagedFolder::Mode::Replace : StagedFolder::Mode::Merge);
@@ -104,6 +106,7 @@ GenerationReport IconGenerator::generateIconsWithImage(const SourceImage &image)
 
 GenerationReport IconGenerator::generateScaleImage(const SourceImage &image)
 {
+    m_fittedSource = QSize();
     GenerationRun run(image, appiconsetPathString(), m_host, m_control);
     // The three images share the save folder with whatever else it holds: they are the set.
     run.addSet(appiconsetPathString(), StagedFolder::Kind::Files);
@@ -155,6 +158,8 @@ OutputPlan IconGenerator::outputPlan(const GenerationRequest &request)
         }
         return plan;
     }
+    plan.stretched = !request.fit;
+    plan.fitted = request.fit;
     const Result<SizeTable> table = SizeTable::read(sizeTablePathOf(request));
     if (!table)
         return plan;
@@ -253,7 +258,20 @@ QByteArray IconGenerator::drawImage(GenerationRun &run, const RenderRequest &req
 RenderRequest IconGenerator::requestFor(QSizeF size) const
 {
     const double factor = measuredScaleFactor();
-    return {roundedPixels(size.width() * factor, size.height() * factor), m_request.rounded, m_request.background};
+    RenderRequest request(roundedPixels(size.width() * factor, size.height() * factor), m_request.rounded,
+                          m_request.background);
+    // Only an icon set is fitted: the scaled image set has the source's proportions already.
+    if (!m_fittedSource.isEmpty() && m_fittedSource.width() != m_fittedSource.height())
+        request.body = fittedBody(m_fittedSource, request.pixels);
+    return request;
+}
+
+QRect IconGenerator::fittedBody(QSize source, QSize canvas)
+{
+    const double scale = std::min(double(canvas.width()) / source.width(), double(canvas.height()) / source.height());
+    const QSize body(std::clamp(int(std::lround(source.width() * scale)), 1, canvas.width()),
+                     std::clamp(int(std::lround(source.height() * scale)), 1, canvas.height()));
+    return {QPoint((canvas.width() - body.width()) / 2, (canvas.height() - body.height()) / 2), body};
 }
 
 double IconGenerator::measuredScaleFactor() const

@@ -86,6 +86,9 @@ public:
     /** The icon-set folder as a file URL. */
     [[nodiscard]] QUrl appiconsetPath() const;
 
+    /** Where a picture of @p source's proportions lies when fitted into @p canvas: centred, touching two sides. */
+    [[nodiscard]] static QRect fittedBody(QSize source, QSize canvas);
+
     /** Outputs larger than this on either side are refused. */
     static constexpr int maxOutputSide = InputLimits::maxOutputSide;
 
@@ -110,6 +113,8 @@ private:
     GenerationHost &m_host;
     RunControl *m_control = nullptr;
     bool m_replace = false;
+    /** The size of the icon set's source while its pictures are fitted rather than stretched; empty otherwise. */
+    QSize m_fittedSource;
     ContentsDocument m_contents;
     QList<CatalogEntry> m_images;
 };

@@ -156,8 +156,8 @@ Result<void> OutputSets::checkWritable(const QString &saveFolder, const QList<Pl
     if (!nearest.isDir()) {
         const QString shown = QDir::toNativeSeparators(save);
         if (nearest.filePath() == QDir::cleanPath(save))
-            return Failure{tr("The save folder %1 is a file, not a folder.").arg(shown)};
-        return Failure{tr("The save folder %1 cannot be made: %2 is a file, not a folder.")
+            return Failure{tr("The save folder %1 is a file, not a folder: choose another save folder.").arg(shown)};
+        return Failure{tr("The save folder %1 cannot be made: %2 is a file, not a folder. Choose another save folder.")
                            .arg(shown, QDir::toNativeSeparators(nearest.filePath()))};
     }
     for (const Place &place : places) {

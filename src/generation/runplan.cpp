@@ -129,8 +129,24 @@ Result<RunPlan> RunPlan::prepare(GenerationRequest request)
         const ExistingSet existing = ExistingSet::read(plan.folder());
         plan.m_existingFolder = existing.exists();
         plan.m_conflict = existing.conflictWith(ExistingSet::fileNames(plan.m_outputs));
+    } else if (asked.platform->isTargets()) {
+        plan.findTargetConflict();
     }
     return plan;
+}
+
+void RunPlan::findTargetConflict()
+{
+    TargetJob existing = m_job;
+    existing.targets.clear();
+    for (const QString &target : std::as_const(m_job.targets)) {
+        if (QFileInfo(m_job.folder + u'/' + target).isDir())
+            existing.targets << target;
+    }
+    m_existingTargets = existing.targets;
+    // A first run into the folder spoils nothing, and needs no look at the pictures.
+    if (!existing.targets.isEmpty())
+        m_conflict = ExistingSet::targetsConflict(m_job.folder, TargetGenerator::plannedFiles(m_sources, existing));
 }
 
 QString RunPlan::folder() const
@@ -190,7 +206,10 @@ GenerationReport RunPlan::runClassic(GenerationHost &host, RunControl *control) 
 
 GenerationReport RunPlan::runTargets(GenerationHost &host, RunControl *control) const
 {
-    return TargetGenerator(host, control).generate(m_sources, m_job);
+    TargetJob job = m_job;
+    if (m_replace)
+        job.replaced = m_existingTargets;
+    return TargetGenerator(host, control).generate(m_sources, job);
 }
 
 } // namespace iconsmith

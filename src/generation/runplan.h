@@ -59,11 +59,15 @@ public:
     /** How many files the run writes, for a progress bar; 0 when that is known only as it runs. */
     [[nodiscard]] int expectedFiles() const;
 
-    /** What the new set would spoil in the icon-set folder already there; nothing for other choices. */
+    /**
+     * What the new files would spoil: in the icon-set folder already there, or in the folders of
+     * the targets already there; nothing for the scaled image set.
+     */
     [[nodiscard]] const ExistingSet::Conflict &conflict() const { return m_conflict; }
     /**
-     * Whether a set already in the folder is replaced whole (the old one goes to the trash)
-     * rather than having the new files merged into it; off until a front end decides.
+     * Whether a set already in the folder (for targets: each target's folder already there) is
+     * replaced whole, the old one going to the trash, rather than having the new files merged
+     * into it; off until a front end decides.
      */
     void setReplaceExisting(bool replace) { m_replace = replace; }
     [[nodiscard]] bool replacesExisting() const { return m_replace; }
@@ -81,6 +85,7 @@ private:
     explicit RunPlan(GenerationRequest request) : m_request(std::move(request)) {}
     [[nodiscard]] GenerationReport runClassic(GenerationHost &host, RunControl *control) const;
     [[nodiscard]] GenerationReport runTargets(GenerationHost &host, RunControl *control) const;
+    void findTargetConflict();
 
     GenerationRequest m_request;
     OutputPlan m_outputs;
@@ -88,6 +93,8 @@ private:
     TargetJob m_job;
     ExistingSet::Conflict m_conflict;
     bool m_existingFolder = false;
+    /** The targets whose folder is already there. */
+    QStringList m_existingTargets;
     bool m_replace = false;
 };
 

@@ -16,16 +16,20 @@ QList<SourceWarning> SourceCheck::check(const Facts &source, const OutputPlan &p
 
     // The App Store turns away a marketing icon that has any transparency. Rounded corners make
     // it transparent whatever the source; a background colour makes it opaque whatever the source.
-    if (!plan.background && (source.transparent || plan.rounded)) {
+    const bool square = source.size.width() == source.size.height();
+    const bool margins = plan.fitted && !square;
+    if (!plan.background && (source.transparent || plan.rounded || margins)) {
         for (const OutputPlan::Output &output : plan.outputs) {
             if (!CatalogEntry::isMarketingIcon(output.name))
                 continue;
-            const QString cause = plan.rounded && !source.transparent
-                                      ? tr("Rounded corners make the App Store icon (%1.png) transparent at its "
-                                           "corners, and the App Store rejects icons with transparency.")
-                                      : tr("The image has transparent areas, so the App Store icon (%1.png) "
-                                           "would be transparent too, and the App Store rejects icons with "
-                                           "transparency.");
+            QString cause = tr("The image has transparent areas, so the App Store icon (%1.png) would be transparent "
+                               "too, and the App Store rejects icons with transparency.");
+            if (!source.transparent && margins)
+                cause = tr("The image is not square, so fitting it leaves transparent margins in the App Store icon "
+                           "(%1.png), and the App Store rejects icons with transparency.");
+            else if (!source.transparent)
+                cause = tr("Rounded corners make the App Store icon (%1.png) transparent at its corners, and the App "
+                           "Store rejects icons with transparency.");
             warnings.append({SourceWarning::Kind::TransparentMarketingIcon,
                              cause.arg(output.name) + u' ' + tr("Choose a background colour to fill it.")});
             break;
@@ -67,7 +71,7 @@ QList<SourceWarning> SourceCheck::check(const Facts &source, const OutputPlan &p
         break;
     }
 
-    if (plan.stretched && source.size.width() != source.size.height()) {
+    if (plan.stretched && !square) {
         warnings.append({SourceWarning::Kind::NotSquare,
                          tr("The image is not square (%1 × %2 pixels): every icon will be stretched to a "
                             "square. Crop it to a square to keep its proportions.")

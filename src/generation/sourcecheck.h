@@ -36,7 +36,7 @@ struct OutputPlan
     QList<Output> outputs;
     /** Icons are stretched to their sizes; the scaled image set keeps the source's proportions. */
     bool stretched = true;
-    /** Icons keep the source's proportions, its longer side fitted to their sizes (the targets). */
+    /** Icons keep the source's proportions, its longer side fitted to their squares (the targets, Fit). */
     bool fitted = false;
     bool rounded = false;
     bool background = false;

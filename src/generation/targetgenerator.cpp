@@ -5,7 +5,9 @@
 #include <QSet>
 
 #include <exception>
+#include <functional>
 #include <map>
+#include <memory>
 
 #include "codec/icnstype.h"
 #include "codec/icnswriter.h"
@@ -145,7 +147,73 @@ void writeContainers(TargetWriter &writer, const QList<Output> &outputs)
     }
 }
 
+// What each picture's content looks like, measured through its pipeline; a picture that cannot
+// be read is handed to @p failed and left out.
+std::map<SourceRole, PictureFacts> factsOf(const TargetSources &sources,
+                                           const std::map<SourceRole, RenderPipeline *> &pipelines,
+                                           const std::function<void(const QString &, const QString &)> &failed)
+{
+    std::map<SourceRole, PictureFacts> facts;
+    for (const auto &[role, pipeline] : pipelines) {
+        const SourceImage &picture = role == SourceRole::Main ? sources.main : sources.others.value(role);
+        try {
+            facts[role] = {picture.size(), pipeline->extent(QSize(1024, 1024))};
+        } catch (...) {
+            failed(picture.origin(), reasonOf(std::current_exception()));
+        }
+    }
+    return facts;
+}
+
+TargetContext contextOf(const TargetSources &sources, const TargetJob &job,
+                        const std::map<SourceRole, PictureFacts> &facts)
+{
+    TargetContext context;
+    context.options = job.options;
+    context.mainExtent = facts.at(SourceRole::Main).extent;
+    context.mainIsSvg = sources.main.isSvg();
+    for (const auto &[role, fact] : facts) {
+        if (role == SourceRole::Main)
+            continue;
+        context.given.insert(role);
+        context.otherExtents[role] = fact.extent;
+    }
+    return context;
+}
+
 } // namespace
+
+QMap<QString, QSet<QString>> TargetGenerator::plannedFiles(const TargetSources &sources, const TargetJob &job)
+{
+    std::map<SourceRole, std::unique_ptr<RenderPipeline>> owned;
+    std::map<SourceRole, RenderPipeline *> pipelines;
+    owned[SourceRole::Main] = std::make_unique<RenderPipeline>(sources.main, TaskPool::shared());
+    for (auto it = sources.others.begin(); it != sources.others.end(); ++it)
+        owned[it.key()] = std::make_unique<RenderPipeline>(it.value(), TaskPool::shared());
+    for (const auto &[role, pipeline] : owned)
+        pipelines[role] = pipeline.get();
+    const std::map<SourceRole, PictureFacts> facts =
+        factsOf(sources, pipelines, [](const QString &, const QString &) {});
+
+    QMap<QString, QSet<QString>> files;
+    if (!facts.contains(SourceRole::Main))
+        return files;
+    const TargetContext context = contextOf(sources, job, facts);
+    for (const QString &name : job.targets) {
+        const TargetCatalog::Entry *entry = TargetCatalog::find(name);
+        if (entry == nullptr)
+            continue;
+        const TargetPlan plan = entry->plan(context);
+        QSet<QString> &planned = files[plan.name];
+        for (const PlannedImage &image : plan.images)
+            planned.insert(image.file);
+        for (const PlannedCopy &copy : plan.copies)
+            planned.insert(copy.file);
+        for (const PlannedDocument &document : plan.documents)
+            planned.insert(document.file);
+    }
+    return files;
+}
 
 GenerationReport TargetGenerator::generate(const TargetSources &sources, const TargetJob &job)
 {
@@ -155,28 +223,11 @@ GenerationReport TargetGenerator::generate(const TargetSources &sources, const T
     std::map<SourceRole, RenderPipeline *> pipelines{{SourceRole::Main, &run.pipeline()}};
     for (auto it = sources.others.begin(); it != sources.others.end(); ++it)
         pipelines[it.key()] = &run.pipeline(int(it.key()), it.value());
-    std::map<SourceRole, PictureFacts> facts;
-    for (const auto &[role, pipeline] : pipelines) {
-        const SourceImage &picture = role == SourceRole::Main ? sources.main : sources.others.value(role);
-        try {
-            facts[role] = {picture.size(), pipeline->extent(QSize(1024, 1024))};
-        } catch (...) {
-            run.fail(picture.origin(), reasonOf(std::current_exception()));
-        }
-    }
+    std::map<SourceRole, PictureFacts> facts =
+        factsOf(sources, pipelines, [&run](const QString &path, const QString &reason) { run.fail(path, reason); });
     if (!facts.contains(SourceRole::Main))
         return run.finish();
-
-    TargetContext context;
-    context.options = job.options;
-    context.mainExtent = facts[SourceRole::Main].extent;
-    context.mainIsSvg = sources.main.isSvg();
-    for (const auto &[role, fact] : facts) {
-        if (role == SourceRole::Main)
-            continue;
-        context.given.insert(role);
-        context.otherExtents[role] = fact.extent;
-    }
+    const TargetContext context = contextOf(sources, job, facts);
 
     // Plan every target, then start every render at once so that the work overlaps.
     QList<std::pair<TargetPlan, QList<Output>>> plans;
@@ -204,8 +255,10 @@ GenerationReport TargetGenerator::generate(const TargetSources &sources, const T
         pipeline->prefetch(requests.first, requests.second);
 
     for (const auto &[plan, outputs] : plans) {
-        // Each target's folder is a set of its own: put in place whole, or left as it was.
-        run.addSet(job.folder + u'/' + plan.name, StagedFolder::Kind::Folder);
+        // Each target's folder is a set of its own: put in place whole, or left as it was; a
+        // replaced one goes to the trash whole.
+        run.addSet(job.folder + u'/' + plan.name, StagedFolder::Kind::Folder,
+                   job.replaced.contains(plan.name) ? StagedFolder::Mode::Replace : StagedFolder::Mode::Merge);
         TargetWriter writer(run, job.folder + u'/' + plan.name);
         writePngs(writer, outputs);
         writeContainers(writer, outputs);

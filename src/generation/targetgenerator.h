@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,9 @@ struct TargetJob
     QString folder;
     QStringList targets;
     TargetOptions options;
+    /** The targets whose folder already there is replaced whole (the old one goes to the trash) rather than merged
+     * into. */
+    QStringList replaced = {};
 };
 
 /**
@@ -49,6 +53,14 @@ public:
     explicit TargetGenerator(GenerationHost &host, RunControl *control = nullptr) : m_host(host), m_control(control) {}
 
     GenerationReport generate(const TargetSources &sources, const TargetJob &job);
+
+    /**
+     * The files each target of @p job would write from @p sources, by target name, each by its
+     * path inside the target's folder: images, containers, documents and copies. What a target
+     * writes depends on the pictures (a dark icon only from a transparent source, say), so each
+     * picture is read once at icon size; a picture that cannot be read counts as not given.
+     */
+    static QMap<QString, QSet<QString>> plannedFiles(const TargetSources &sources, const TargetJob &job);
 
 private:
     GenerationHost &m_host;

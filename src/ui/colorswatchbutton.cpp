@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "ui/checkerboard.h"
+
 namespace iconsmith {
 
 namespace {
@@ -60,13 +62,14 @@ QPixmap ColorSwatchButton::swatch(qreal ratio) const
     if (m_color.isValid()) {
         painter.fillPath(outline, m_color);
     } else {
-        // A checkerboard, the usual sign of transparency.
-        painter.fillPath(outline, Qt::white);
+        // A checkerboard in the palette's tones, the usual sign of transparency.
+        const auto [base, squares] = checkerboardColours(palette());
+        painter.fillPath(outline, base);
         painter.setClipPath(outline);
         constexpr int square = 4;
         for (int y = 0; y < swatchSize.height(); y += square) {
             for (int x = (y / square % 2) * square; x < swatchSize.width(); x += 2 * square)
-                painter.fillRect(QRectF(x, y, square, square), QColor(204, 204, 204));
+                painter.fillRect(QRectF(x, y, square, square), squares);
         }
         painter.setClipping(false);
     }

@@ -1,16 +1,16 @@
 #include "ui/iconpreviewstrip.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
-#include "codec/sourceimage.h"
-#include "ui/imageloader.h"
+#include "ui/checkerboard.h"
+#include "ui/iconfilereader.h"
 
 namespace iconsmith {
 
@@ -25,23 +25,35 @@ constexpr qreal roundedSquareRadius = 0.2237;
 // The exponent of the superellipse that rounder system outlines follow.
 constexpr qreal squircleExponent = 5;
 
-// Each file exactly as it is when it fits a tile; larger ones reduced while they stream in, so
-// that even a very large image costs little memory.
-QList<QImage> readPictures(const QList<GenerationReport::WrittenFile> &files, int largestEdge,
-                           const std::stop_token &stop)
+// Whether the visible pixels of @p picture are mostly light, such as a white themed-icon shape,
+// which needs a dark checkerboard to show.
+bool isLightContent(const QImage &picture)
 {
-    QList<QImage> pictures;
+    qint64 weighted = 0;
+    qint64 coverage = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            const int alpha = qAlpha(row[x]);
+            // Premultiplied: the grey of a pixel is already weighted by its alpha.
+            weighted += qGray(row[x]);
+            coverage += alpha;
+        }
+    }
+    return coverage > 0 && weighted * 100 > coverage * 80;
+}
+
+// Each file read back, a large one reduced while it streams in, so that even a very large image
+// costs little memory; containers (.ico, .icns) show their largest entry.
+QList<IconPreviewStrip::Picture> readPictures(const QList<GenerationReport::WrittenFile> &files, int largestEdge,
+                                              const std::stop_token &stop)
+{
+    QList<IconPreviewStrip::Picture> pictures;
     for (const GenerationReport::WrittenFile &file : files) {
         if (stop.stop_requested())
             break;
-        QImage picture;
-        if (file.pixels.width() <= largestEdge && file.pixels.height() <= largestEdge) {
-            picture = QImageReader(file.path).read();
-        } else if (const Result<SourceImage> source = SourceImage::load(file.path)) {
-            if (const Result<SourceImage::Preview> preview = source->preview(largestEdge, stop))
-                picture = ImageLoader::toQImage(preview->bitmap);
-        }
-        pictures.append(picture.isNull() ? picture : picture.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        const QImage picture = IconFileReader::read(file.path, largestEdge, stop);
+        pictures.append({picture, !picture.isNull() && isLightContent(picture)});
     }
     return pictures;
 }
@@ -92,7 +104,7 @@ void IconPreviewStrip::setFiles(const QList<GenerationReport::WrittenFile> &file
 
     const int largestEdge = int(std::ceil(largestTile * devicePixelRatioF()));
     m_reading.start([this, files = m_files, largestEdge](const std::stop_token &stop) -> BackgroundTask::Delivery {
-        QList<QImage> pictures = readPictures(files, largestEdge, stop);
+        QList<Picture> pictures = readPictures(files, largestEdge, stop);
         return [this, pictures = std::move(pictures)] {
             m_pictures = pictures;
             update();
@@ -184,17 +196,22 @@ void IconPreviewStrip::paintTile(QPainter &painter, const QRectF &box, int index
     const QPainterPath shape = outline(file.mask, box);
     painter.save();
     painter.setClipPath(shape);
+    const Picture read = m_pictures.value(index);
     if (file.alpha) {
-        // A checkerboard behind transparency, so that it reads as transparency.
-        painter.fillRect(box, QColor(250, 250, 250));
+        // A checkerboard behind transparency, so that it reads as transparency: in the palette's
+        // tones, and dark behind a light picture (a white themed-icon shape) whatever the palette.
+        auto [base, squares] = checkerboardColours(palette());
+        if (read.light && base.lightness() > 128)
+            std::tie(base, squares) = std::pair{QColor(58, 58, 60), QColor(84, 84, 88)};
+        painter.fillRect(box, base);
         for (int y = 0; y * checkerSquare < box.height(); ++y) {
             for (int x = y % 2; x * checkerSquare < box.width(); x += 2)
                 painter.fillRect(
                     QRectF(box.x() + x * checkerSquare, box.y() + y * checkerSquare, checkerSquare, checkerSquare),
-                    QColor(214, 214, 214));
+                    squares);
         }
     }
-    QImage picture = m_pictures.value(index);
+    QImage picture = read.image;
     if (!picture.isNull()) {
         const qreal ratio = devicePixelRatioF();
         if (picture.size() == (box.size() * ratio).toSize()) {

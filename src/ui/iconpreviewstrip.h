@@ -17,7 +17,8 @@ namespace iconsmith {
  * back from disk and drawn at its real size (one file pixel to one screen pixel, large ones
  * scaled down to a tile) inside the outline the system gives it, so that stretching, the
  * background colour and rounded corners show exactly as the files have them. Transparent
- * areas show a checkerboard.
+ * areas show a checkerboard, dark in a dark palette and behind light pictures. Containers
+ * (.ico, .icns) show their largest entry.
  *
  * The files are read off the GUI thread; tiles show their outline until their picture arrives.
  */
@@ -26,6 +27,13 @@ class IconPreviewStrip : public QWidget
     Q_OBJECT
 
 public:
+    /** A file read back: its picture, and whether what it shows is mostly light. */
+    struct Picture
+    {
+        QImage image;
+        bool light = false;
+    };
+
     /** The largest side of a tile, in device-independent pixels. */
     static constexpr int largestTile = 128;
 
@@ -39,7 +47,7 @@ public:
     /** The images shown, in order. */
     [[nodiscard]] const QList<GenerationReport::WrittenFile> &files() const { return m_files; }
     /** The picture read for the image at @p index; null until it has been read or when it could not be. */
-    [[nodiscard]] QImage picture(int index) const { return m_pictures.value(index); }
+    [[nodiscard]] QImage picture(int index) const { return m_pictures.value(index).image; }
     /** Whether the files are still being read. */
     [[nodiscard]] bool isReading() const { return m_reading.isRunning(); }
 
@@ -61,7 +69,7 @@ private:
     void paintTile(QPainter &painter, const QRectF &box, int index) const;
 
     QList<GenerationReport::WrittenFile> m_files;
-    QList<QImage> m_pictures;
+    QList<Picture> m_pictures;
     // The reading holds copies of what it needs, so it is left to end on its own.
     BackgroundTask m_reading{BackgroundTask::Ending::Detach};
 };

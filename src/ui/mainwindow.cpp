@@ -1,11 +1,13 @@
 #include "ui/mainwindow.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QKeySequence>
 #include <QProgressBar>
 #include <QScreen>
 #include <QSplitter>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -18,16 +20,43 @@
 
 namespace iconsmith {
 
+namespace {
+
+// The height of form the results leave when they can, so that Make, Save to and Generate stay in reach.
+constexpr int minimumFormHeight = 160;
+
+} // namespace
+
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>())
 {
     m_ui->setupUi(this);
-    // Each item carries the platform it makes; the targets follow the classic choices after a line.
+    // Each item carries the platform it makes; the targets follow the classic choices after a
+    // line. The window offers one empty catalog: both classic numbers write the same file.
     QComboBox *make = m_ui->platformSelection;
-    Q_ASSERT(make->count() == Platform::classicChoiceCount);
-    for (int choice = 0; choice < Platform::classicChoiceCount; ++choice)
-        make->setItemData(choice, choice);
+    const QList<std::pair<int, QString>> items{
+        {Platform::IPhone, tr("An AppIcon.appiconset with the iPhone sizes and its Contents.json")},
+        {Platform::IPad, tr("An AppIcon.appiconset with the iPad sizes and its Contents.json")},
+        {Platform::IPhoneAndIPad, tr("An AppIcon.appiconset with the iPhone and iPad sizes and its Contents.json")},
+        {Platform::IPhoneIPadAndWatch,
+         tr("The iPhone and iPad set, and the Apple Watch sizes in the folder (not listed in Contents.json)")},
+        {Platform::EmptyCatalog, tr("Only AppIcon.appiconset/Contents.json, listing no image; needs no image")},
+        {Platform::ScaledImageSet, tr("Image.png, Image@2x.png and Image@3x.png in the save folder itself")}};
+    Q_ASSERT(make->count() == items.size());
+    for (int index = 0; index < make->count(); ++index) {
+        make->setItemData(index, items[index].first);
+        make->setItemData(index, items[index].second, Qt::ToolTipRole);
+    }
     make->insertSeparator(make->count());
     make->addItem(tr("Targets: Apple, Android, Windows, web, Linux…"), int(Platform::Targets));
+    make->setItemData(make->count() - 1, tr("Each ticked target into a folder of its own in the save folder"),
+                      Qt::ToolTipRole);
+    // Both pairs are exclusive; in one parent they would otherwise form one group of four.
+    for (const auto &[first, second] : {std::pair{m_ui->fitRadioButton, m_ui->stretchRadioButton},
+                                        std::pair{m_ui->zoomInCheckButton, m_ui->zoomOutCheckButton}}) {
+        auto *group = new QButtonGroup(this);
+        group->addButton(first);
+        group->addButton(second);
+    }
     // Both Return keys: the one of the main block and the one of the keypad. Qt's Ctrl is the
     // Command key on macOS.
     m_ui->actionGenerate->setShortcuts(
@@ -38,34 +67,96 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_ui(std::make_un
     m_ui->noBackgroundButton->setIcon(style()->standardIcon(QStyle::SP_LineEditClearButton, nullptr, this));
     m_ui->noBackgroundButton->setAccessibleName(m_ui->noBackgroundButton->toolTip());
     // The form keeps its size when the window changes height; the results take the difference.
+    // Neither part can be pushed out of sight: the form scrolls, the results keep their minimum.
     m_ui->resultsSplitter->setStretchFactor(0, 0);
     m_ui->resultsSplitter->setStretchFactor(1, 1);
     m_ui->resultsSplitter->setCollapsible(0, false);
-    QSizePolicy panelPolicy = m_ui->resultsPanel->sizePolicy();
-    panelPolicy.setVerticalPolicy(QSizePolicy::Ignored);
-    m_ui->resultsPanel->setSizePolicy(panelPolicy);
+    m_ui->resultsSplitter->setCollapsible(1, false);
+    m_ui->resultsPanel->setMinimumHeight(m_ui->resultsPanel->minimumSizeHint().height());
+    m_ui->formPage->installEventFilter(this);
+    fitForm();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The form changed what it needs (the targets appeared, a warning line grew): the window
+    // grows with it where the screen has room, once the layout has settled.
+    if (watched == m_ui->formPage && event->type() == QEvent::LayoutRequest && !m_fitting) {
+        m_fitting = true;
+        QTimer::singleShot(0, this, [this] {
+            m_fitting = false;
+            fitForm();
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+int MainWindow::formHeight() const
+{
+    // Wrapped lines make the form's height depend on its width, as the scroll area measures it.
+    const QWidget *form = m_ui->formPage;
+    const int width = m_ui->formScroller->width();
+    if (form->layout() != nullptr && form->layout()->hasHeightForWidth())
+        return std::max(form->heightForWidth(width), form->minimumSizeHint().height());
+    return form->minimumSizeHint().height();
+}
+
+void MainWindow::fitForm()
+{
+    // Never narrower than the form: it scrolls up and down, not sideways.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_ui->formScroller);
+    m_ui->formScroller->setMinimumWidth(m_ui->formPage->minimumSizeHint().width() + scrollBar);
+    if (!isVisible())
+        return;
+    const int missing = formHeight() - m_ui->formScroller->height();
+    if (missing <= 0)
+        return;
+    const int grown = growBy(missing);
+    if (m_ui->resultsPanel->isVisible() && grown > 0) {
+        // The form takes the new height; the results keep theirs.
+        const QList<int> sizes = m_ui->resultsSplitter->sizes();
+        m_ui->resultsSplitter->setSizes({sizes.value(0) + grown, sizes.value(1)});
+    }
+}
+
+int MainWindow::growBy(int wanted)
+{
+    const QScreen *shown = screen();
+    if (shown == nullptr || isMaximized() || isFullScreen() || wanted <= 0)
+        return 0;
+    // Downwards as far as the screen goes, then upwards.
+    const QRect available = shown->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int below = std::max(0, available.bottom() - frame.bottom());
+    const int above = std::max(0, frame.top() - available.top());
+    const int grown = std::min(wanted, below + above);
+    if (grown <= 0)
+        return 0;
+    if (const int up = std::max(0, grown - below); up > 0)
+        move(pos().x(), pos().y() - up);
+    resize(width(), height() + grown);
+    return grown;
 }
 
 void MainWindow::revealResultsPanel()
 {
-    if (!m_ui->resultsPanel->isHidden())
-        return;
-    const int wanted = m_ui->resultsPanel->sizeHint().height();
-    m_ui->resultsPanel->show();
-    const int form = m_ui->formPage->height();
-    // Taller by the panel's height, as far as the screen allows; the form keeps its height.
-    if (const QScreen *shown = screen(); shown != nullptr && !isMaximized() && !isFullScreen()) {
-        const int room = shown->availableGeometry().bottom() - frameGeometry().bottom();
-        resize(width(), height() + std::clamp(wanted, 0, std::max(0, room)));
-    }
-    m_ui->resultsSplitter->setSizes({form, std::max(wanted, m_ui->resultsSplitter->height() - form)});
-    // Whatever the panel would like, the window never reaches past the bottom of the screen:
-    // the panel has no minimum height, so on a small screen it gets what is left.
-    if (const QScreen *shown = screen(); shown != nullptr && !isMaximized() && !isFullScreen()) {
-        const int overflow = frameGeometry().bottom() - shown->availableGeometry().bottom();
-        if (overflow > 0)
-            resize(width(), std::max(minimumSizeHint().height(), height() - overflow));
-    }
+    ResultsPanel *panel = m_ui->resultsPanel;
+    QSplitter *splitter = m_ui->resultsSplitter;
+    const int wanted = std::max(panel->sizeHint().height(), panel->minimumHeight());
+    const bool appearing = panel->isHidden();
+    const int before = appearing ? splitter->height() : splitter->sizes().value(0) + splitter->sizes().value(1);
+    // Taller by the panel's height, as far as the screen allows.
+    const int grown = appearing ? growBy(wanted + splitter->handleWidth()) : 0;
+    panel->show();
+    const int total = before + grown - (appearing ? splitter->handleWidth() : 0);
+    // The whole panel where there is room for it beside a usable form; its minimum at least, and
+    // whatever more the user gave it by hand.
+    const int formLeast = std::min(m_ui->formPage->minimumSizeHint().height(), minimumFormHeight);
+    int height = std::clamp(wanted, panel->minimumHeight(), std::max(panel->minimumHeight(), total - formLeast));
+    if (!appearing)
+        height = std::max(height, splitter->sizes().value(1));
+    height = std::min(height, std::max(panel->minimumHeight(), total - m_ui->formScroller->minimumSizeHint().height()));
+    splitter->setSizes({std::max(0, total - height), height});
 }
 
 MainWindow::~MainWindow() = default;
@@ -86,7 +177,9 @@ std::optional<Platform> MainWindow::platform() const
 
 void MainWindow::selectPlatform(const Platform &platform)
 {
-    m_ui->platformSelection->setCurrentIndex(m_ui->platformSelection->findData(int(platform.choice())));
+    // The two empty catalogs write the same file; the window offers one of them.
+    const int choice = platform.choice() == Platform::EmptyCatalogRounded ? Platform::EmptyCatalog : platform.choice();
+    m_ui->platformSelection->setCurrentIndex(m_ui->platformSelection->findData(choice));
 }
 
 QComboBox *MainWindow::platformSelection() const
@@ -124,14 +217,34 @@ QCheckBox *MainWindow::roundedCheckButton() const
     return m_ui->roundedCheckButton;
 }
 
-QCheckBox *MainWindow::zoomInCheckButton() const
+QRadioButton *MainWindow::zoomInCheckButton() const
 {
     return m_ui->zoomInCheckButton;
 }
 
-QCheckBox *MainWindow::zoomOutCheckButton() const
+QRadioButton *MainWindow::zoomOutCheckButton() const
 {
     return m_ui->zoomOutCheckButton;
+}
+
+QRadioButton *MainWindow::fitRadioButton() const
+{
+    return m_ui->fitRadioButton;
+}
+
+QRadioButton *MainWindow::stretchRadioButton() const
+{
+    return m_ui->stretchRadioButton;
+}
+
+QWidget *MainWindow::classicOptions() const
+{
+    return m_ui->classicOptions;
+}
+
+QScrollArea *MainWindow::formScroller() const
+{
+    return m_ui->formScroller;
 }
 
 QPushButton *MainWindow::generateButton() const

@@ -14,6 +14,8 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QRadioButton;
+class QScrollArea;
 class QSplitter;
 class QToolButton;
 
@@ -54,8 +56,14 @@ public:
     [[nodiscard]] ColorSwatchButton *backgroundButton() const;
     [[nodiscard]] QToolButton *noBackgroundButton() const;
     [[nodiscard]] QCheckBox *roundedCheckButton() const;
-    [[nodiscard]] QCheckBox *zoomInCheckButton() const;
-    [[nodiscard]] QCheckBox *zoomOutCheckButton() const;
+    /** The zoom choice of the scaled image set: two radio buttons, one of them always on. */
+    [[nodiscard]] QRadioButton *zoomInCheckButton() const;
+    [[nodiscard]] QRadioButton *zoomOutCheckButton() const;
+    /** How an icon set takes a non-square image: fitted (the default) or stretched. */
+    [[nodiscard]] QRadioButton *fitRadioButton() const;
+    [[nodiscard]] QRadioButton *stretchRadioButton() const;
+    /** The options of the classic choices (rounded corners, fit or stretch, zoom); hidden at the targets. */
+    [[nodiscard]] QWidget *classicOptions() const;
     [[nodiscard]] QPushButton *generateButton() const;
     /** The targets and their options; shown only while Make is at the targets. */
     [[nodiscard]] TargetsPanel *targetsPanel() const;
@@ -70,7 +78,13 @@ public:
     /** What the last generation made, below the form; hidden until there is something to show. */
     [[nodiscard]] ResultsPanel *resultsPanel() const;
     [[nodiscard]] QSplitter *resultsSplitter() const;
-    /** Shows the results panel, making the window taller where the screen has room for it. */
+    /** The form above the results; it scrolls when the window is too short for it. */
+    [[nodiscard]] QScrollArea *formScroller() const;
+    /**
+     * Shows the results panel, making the window taller where the screen has room for it. The
+     * panel gets its whole height where the window has it, and never less than its minimum: the
+     * form above scrolls instead.
+     */
     void revealResultsPanel();
 
     [[nodiscard]] QAction *openAction() const;
@@ -82,8 +96,16 @@ public:
     [[nodiscard]] QAction *readmeAction() const;
     [[nodiscard]] QAction *aboutAction() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void fitForm();
+    [[nodiscard]] int formHeight() const;
+    int growBy(int wanted);
+
     const std::unique_ptr<Ui::MainWindow> m_ui;
+    bool m_fitting = false;
 };
 
 } // namespace iconsmith

@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/checkerboard.h"
+
 namespace iconsmith {
 
 namespace {
@@ -114,10 +116,18 @@ void RedBorderImageView::adopt(const ImageLoader::Loaded &loaded)
 {
     const bool wasLoading = !m_loadingName.isEmpty();
     m_loadingName.clear();
-    if (loaded.ok())
+    if (loaded.ok()) {
         setImage(loaded.image, loaded.preview, loaded.transparent, QString());
-    else
+    } else if (!m_image.isNull()) {
+        // A file that cannot be read takes nothing away: the image already there stays, and
+        // the well says why the new one is not shown.
+        m_problem = loaded.problem;
+        describe();
+        update();
+        Q_EMIT problemChanged();
+    } else {
         setImage(SourceImage(), QImage(), false, loaded.problem);
+    }
     if (wasLoading)
         Q_EMIT loadingChanged(false);
 }
@@ -133,12 +143,15 @@ void RedBorderImageView::setImage(const SourceImage &image, const QImage &previe
     m_image = image;
     m_preview = preview;
     m_transparent = transparent;
+    const bool problemChanged = m_problem != problem;
     m_problem = problem;
     m_scaled = QPixmap();
     setToolTip(m_image.isNull() ? QString() : QDir::toNativeSeparators(m_image.origin()));
     describe();
     update();
     Q_EMIT imageChanged();
+    if (problemChanged)
+        Q_EMIT this->problemChanged();
 }
 
 void RedBorderImageView::describe()
@@ -146,7 +159,7 @@ void RedBorderImageView::describe()
     QString description;
     if (!m_loadingName.isEmpty())
         description = tr("Loading %1…").arg(m_loadingName);
-    else if (!m_problem.isEmpty())
+    else if (!m_problem.isEmpty() && m_image.isNull())
         description = tr("No image: %1").arg(m_problem);
     else if (m_image.isNull())
         description = tr("No image. Drop an image here, paste one, or press Enter to choose a file.");
@@ -156,6 +169,8 @@ void RedBorderImageView::describe()
                           .arg(m_image.size().width())
                           .arg(m_image.size().height())
                           .arg(m_transparent ? tr(", with transparent areas") : QString());
+    if (!m_problem.isEmpty() && !m_image.isNull())
+        description = tr("%1. The last file was not opened: %2").arg(description, m_problem);
     if (description == accessibleDescription())
         return;
     setAccessibleDescription(description);
@@ -367,9 +382,8 @@ void RedBorderImageView::paintImage(QPainter &painter)
 
 void RedBorderImageView::paintCheckerboard(QPainter &painter, const QRectF &target) const
 {
-    // A light checkerboard shows which parts of the picture are transparent.
-    const QColor light = palette().color(QPalette::Base);
-    const QColor dark = palette().color(QPalette::AlternateBase).darker(104);
+    // A checkerboard in the palette's own tones shows which parts of the picture are transparent.
+    const auto [light, dark] = checkerboardColours(palette());
     painter.fillRect(target, light);
     for (int y = 0; y * checkerSquare < target.height(); ++y) {
         for (int x = (y % 2); x * checkerSquare < target.width(); x += 2) {

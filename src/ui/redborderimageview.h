@@ -16,9 +16,9 @@ namespace iconsmith {
  * and drop, by paste, or from the keyboard.
  *
  * Every drag is offered a copy, whatever it carries. A drop of files loads the last local file
- * of the list; when that file is not a readable image (or is a folder) the well becomes empty
- * and says why. A drop without files changes nothing. The well keeps the loaded image, never
- * the path. Files are read off the GUI thread (open()); the well says it is loading meanwhile.
+ * of the list; when that file is not a readable image (or is a folder) the image already in the
+ * well stays and the well says why the new one is not shown. A drop without files changes nothing. The well keeps the
+ * loaded image, never the path. Files are read off the GUI thread (open()); the well says it is loading meanwhile.
  *
  * With the keyboard focus, Enter or Space asks for the image chooser (chooseRequested()) and
  * the paste key takes an image or a copied file from the clipboard. Its accessible description
@@ -40,13 +40,13 @@ public:
     [[nodiscard]] bool hasTransparency() const { return m_transparent; }
     /** The picture painted in the well, at most previewEdge on a side; null when the well is empty. */
     [[nodiscard]] const QImage &preview() const { return m_preview; }
-    /** Why the last file could not be shown; empty after a successful load. */
+    /** Why the last file could not be opened; empty after a successful load. */
     [[nodiscard]] const QString &problem() const { return m_problem; }
 
     /**
      * Starts reading @p path as the well's image, the same way for a drop, the command line and
-     * File ▸ Open; imageChanged() follows once it is read. On failure the well becomes empty and
-     * problem() says why.
+     * File ▸ Open; imageChanged() follows once it is read. On failure the image in the well (if
+     * any) stays and problem() says why the file was not opened.
      */
     void open(const QString &path);
     /** Reads @p path as open() does, on the calling thread, and answers whether it is shown. */
@@ -89,6 +89,8 @@ public:
 Q_SIGNALS:
     /** The image was replaced or removed. */
     void imageChanged();
+    /** problem() changed: a file could not be opened, or one was. */
+    void problemChanged();
     /** A file started or stopped being read. */
     void loadingChanged(bool loading);
     /** Enter or Space was pressed on the well: the user wants to choose an image file. */

@@ -9,20 +9,32 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+#include "generation/targets/targetcatalog.h"
 #include "ui/iconpreviewstrip.h"
+#include "ui/platformpreview.h"
 
 namespace iconsmith {
 
+namespace {
+
+constexpr int leastPreviewHeight = 124;
+
+} // namespace
+
 ResultsPanel::ResultsPanel(QWidget *parent)
-    : QWidget(parent), m_summary(new QLabel(this)), m_showButton(new QPushButton(tr("Show in &Files"), this)),
+    : QWidget(parent), m_summary(new QLabel(this)), m_showButton(new QPushButton(tr("Sho&w in Files"), this)),
       m_closeButton(new QToolButton(this)), m_notice(new QLabel(this)),
-      m_copyButton(new QPushButton(tr("&Copy Path"), this)), m_notes(new QLabel(this)), m_strip(new IconPreviewStrip),
-      m_files(new QTreeWidget(this))
+      m_copyButton(new QPushButton(tr("Cop&y Path"), this)), m_notes(new QLabel(this)), m_strip(new IconPreviewStrip),
+      m_platforms(new PlatformPreview), m_tabs(new QTabWidget(this)), m_files(new QTreeWidget(this))
 {
     setObjectName(QStringLiteral("resultsPanel"));
     m_summary->setObjectName(QStringLiteral("resultSummary"));
@@ -43,6 +55,7 @@ ResultsPanel::ResultsPanel(QWidget *parent)
     m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_notes->hide();
     m_strip->setObjectName(QStringLiteral("resultPreview"));
+    m_platforms->setObjectName(QStringLiteral("platformPreview"));
     m_files->setObjectName(QStringLiteral("resultFiles"));
     m_files->setAccessibleName(tr("Files written"));
     m_files->setColumnCount(3);
@@ -55,16 +68,13 @@ ResultsPanel::ResultsPanel(QWidget *parent)
     m_files->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_files->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_files->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
-    m_files->setMinimumHeight(0);
+    // A few rows at least, so that the list is a list even in a short window.
+    m_files->setMinimumHeight(m_files->header()->sizeHint().height() + 3 * fontMetrics().lineSpacing());
 
-    auto *scroller = new QScrollArea(this);
-    scroller->setWidget(m_strip);
-    scroller->setWidgetResizable(true);
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // No minimum height of its own: on a small screen the panel shrinks (or collapses in its
-    // splitter) before the window would grow past the screen.
-    scroller->setMinimumHeight(0);
+    m_tabs->setObjectName(QStringLiteral("previewTabs"));
+    m_tabs->setDocumentMode(true);
+    m_tabs->addTab(scrolling(m_platforms), tr("On the Systems"));
+    m_tabs->addTab(scrolling(m_strip), tr("At Real Size"));
 
     auto *header = new QHBoxLayout;
     header->addWidget(m_summary, 1);
@@ -74,8 +84,8 @@ ResultsPanel::ResultsPanel(QWidget *parent)
     notice->addWidget(m_notice, 1);
     notice->addWidget(m_copyButton);
     auto *body = new QHBoxLayout;
-    body->addWidget(scroller, 3);
-    body->addWidget(m_files, 2);
+    body->addWidget(m_tabs, 5);
+    body->addWidget(m_files, 4);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 8, 18, 12);
     layout->addLayout(header);
@@ -89,6 +99,32 @@ ResultsPanel::ResultsPanel(QWidget *parent)
     setFolderNotShown(QString());
 }
 
+QScrollArea *ResultsPanel::scrolling(QWidget *content)
+{
+    auto *scroller = new QScrollArea(this);
+    scroller->setWidget(content);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    // Not a stop of its own for Tab: it would take the focus without showing it.
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Always there, so that the height the panel asks for includes it.
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Its whole row where the window has room (the size hint), and the pictures without their
+    // labels where it has not, so that a short screen still shows the results.
+    scroller->setMinimumHeight(std::min(content->minimumSizeHint().height(), leastPreviewHeight) +
+                               style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller));
+    return scroller;
+}
+
+QString ResultsPanel::noteText(const RunNote &note)
+{
+    if (!note.missingPicture)
+        return tr("Note: %1").arg(note.message);
+    return tr("Note: %1 To add one, choose a picture for %2 under Targets.")
+        .arg(note.message, TargetCatalog::pictureName(*note.missingPicture));
+}
+
 void ResultsPanel::showReport(const GenerationReport &report, const QString &summary)
 {
     m_folder = report.folder;
@@ -97,9 +133,17 @@ void ResultsPanel::showReport(const GenerationReport &report, const QString &sum
     const QList<GenerationReport::WrittenFile> files = report.distinctFiles();
     m_showButton->setEnabled(!files.isEmpty() && QFileInfo(m_folder).isDir());
     m_strip->setFiles(files);
+    m_platforms->setFiles(files, m_folder);
+    // The systems' view where the files hold one; each preview starts at its beginning again.
+    m_tabs->setTabVisible(0, !m_platforms->isEmpty());
+    m_tabs->setCurrentIndex(m_platforms->isEmpty() ? 1 : 0);
+    for (int i = 0; i < m_tabs->count(); ++i) {
+        if (auto *scroller = qobject_cast<QScrollArea *>(m_tabs->widget(i)))
+            scroller->horizontalScrollBar()->setValue(0);
+    }
     QStringList notes;
-    for (const QString &note : report.notes)
-        notes << tr("Note: %1").arg(note);
+    for (const RunNote &note : report.notes)
+        notes << noteText(note);
     m_notes->setText(notes.join(u'\n'));
     m_notes->setVisible(!notes.isEmpty());
     m_files->clear();
@@ -118,15 +162,20 @@ void ResultsPanel::showReport(const GenerationReport &report, const QString &sum
         item->setToolTip(0, QDir::toNativeSeparators(file.path));
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
+    m_files->scrollToTop();
 }
 
-void ResultsPanel::setFolderNotShown(const QString &folder)
+void ResultsPanel::setFolderNotShown(const QString &folder, const QString &reason)
 {
     m_notShown = folder;
-    m_notice->setText(folder.isEmpty() ? QString()
-                                       : tr("The file browser could not be opened on %1. Copy its path to open it "
-                                            "yourself.")
-                                             .arg(QDir::toNativeSeparators(folder)));
+    QString text;
+    if (!folder.isEmpty()) {
+        text = tr("The file browser could not be opened on %1. Copy its path to open it yourself.")
+                   .arg(QDir::toNativeSeparators(folder));
+        if (!reason.isEmpty())
+            text += u' ' + reason;
+    }
+    m_notice->setText(text);
     m_notice->setVisible(!folder.isEmpty());
     m_copyButton->setVisible(!folder.isEmpty());
 }

@@ -81,7 +81,7 @@ TargetsPanel::TargetsPanel(QWidget *parent)
                      "source when its background is transparent"));
     addPictureRow(*form, SourceRole::Tinted, tr("&Tinted:"),
                   tr("The picture of the tinted appearance (iOS, Icon Composer); without it the source is used"));
-    addPictureRow(*form, SourceRole::Monochrome, tr("Mono&chrome:"),
+    addPictureRow(*form, SourceRole::Monochrome, tr("Mo&nochrome:"),
                   tr("A ready themed-icon layer for Android, drawn as a single-colour shape"));
     addPictureRow(*form, SourceRole::AndroidForeground, tr("&Android foreground:"),
                   tr("A ready adaptive-icon foreground layer for Android, used as it is"));
@@ -99,7 +99,7 @@ TargetsPanel::TargetsPanel(QWidget *parent)
     auto *insetRow = new QHBoxLayout;
     insetRow->addWidget(m_inset);
     insetRow->addStretch(1);
-    form->addRow(buddyLabel(tr("Android i&nset:"), m_inset), insetRow);
+    form->addRow(buddyLabel(tr("Android &inset:"), m_inset), insetRow);
 
     m_padding->setObjectName(QStringLiteral("paddingBox"));
     m_padding->setRange(platformPaddingValue, int(TargetOptions::maxPadding));

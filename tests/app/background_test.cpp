@@ -179,7 +179,7 @@ TEST_F(Background, GenerateWritesOpaqueRgbFilesWhoseTransparentPartsAreTheColour
     for (const int choice : {0, 6}) {
         SCOPED_TRACE(choice);
         QDir(output).removeRecursively();
-        window().platformSelection()->setCurrentIndex(choice);
+        window().selectPlatform(*Platform::fromChoice(choice));
         delegate().platformSelected();
         pressGenerate();
 

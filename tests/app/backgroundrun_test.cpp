@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSemaphore>
 #include <QStandardPaths>
 #include <QTest>
@@ -19,6 +20,7 @@
 #include <QTreeWidget>
 
 #include "app/apptestsupport.h"
+#include "app/helpdialogs.h"
 #include "check/iconsetcheck.h"
 #include "ui/iconpreviewstrip.h"
 #include "ui/redborderimageview.h"
@@ -79,7 +81,7 @@ protected:
     void prepare(int choice, const QString &source) const
     {
         ASSERT_TRUE(window().BigIcon()->loadFile(source));
-        window().platformSelection()->setCurrentIndex(choice);
+        window().selectPlatform(*Platform::fromChoice(choice));
         delegate().platformSelected();
     }
 
@@ -127,7 +129,7 @@ TEST_F(BackgroundRun, ShowsProgressAndCancelsWithoutLeavingFiles)
 
 TEST_F(BackgroundRun, GeneratePressedWhileTheImageIsReadStartsOnceItIs)
 {
-    window().platformSelection()->setCurrentIndex(6);
+    window().selectPlatform(*Platform::fromChoice(6));
     delegate().platformSelected();
     {
         PoolBlocker blocker;
@@ -148,7 +150,7 @@ TEST_F(BackgroundRun, AnotherSetIntoTheSameFolderAsksAndReplacesByDefault)
     pressGenerate();
     ASSERT_TRUE(IconSetCheck::check(iconSet()).passed());
     const QStringList iphone = filesBelow(iconSet());
-    window().platformSelection()->setCurrentIndex(1);
+    window().selectPlatform(*Platform::fromChoice(1));
     delegate().platformSelected();
 
     // Cancel writes nothing.
@@ -183,7 +185,7 @@ TEST_F(BackgroundRun, AnotherSetIntoTheSameFolderAsksAndReplacesByDefault)
     EXPECT_TRUE(trashed.hasNext()) << "the old set went to the trash";
 
     // An empty catalog over that good set asks too.
-    window().platformSelection()->setCurrentIndex(5);
+    window().selectPlatform(*Platform::fromChoice(5));
     delegate().platformSelected();
     pressGenerate();
     ASSERT_NE(question(), nullptr);
@@ -256,6 +258,54 @@ TEST_F(BackgroundRun, AFileBrowserThatCannotOpenIsReportedWithThePathToCopy)
     ASSERT_FALSE(panel.copyPathButton()->isHidden());
     panel.copyPathButton()->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QDir::toNativeSeparators(m_output));
+}
+
+// The desktop's own opener, which ends with a status and a message; PATH finds it first.
+class FailingOpener
+{
+public:
+    explicit FailingOpener(const QString &folder) : m_path(qgetenv("PATH"))
+    {
+        const QString script = folder + QStringLiteral("/xdg-open");
+        QFile file(script);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\necho 'no method available for opening' >&2\nexit 3\n");
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("PATH", QFile::encodeName(folder) + ':' + m_path);
+    }
+    ~FailingOpener() { qputenv("PATH", m_path); }
+    FailingOpener(const FailingOpener &) = delete;
+    FailingOpener &operator=(const FailingOpener &) = delete;
+
+private:
+    QByteArray m_path;
+};
+
+TEST_F(BackgroundRun, AnOpenerThatFailsIsHeardAndThePathOffered)
+{
+    const FailingOpener opener(m_temp.path());
+    // The window as the program has it, with the desktop's opener.
+    m_delegate = std::make_unique<AppDelegate>();
+    m_delegate->connectOutlets(window());
+    prepare(6, writeImage(QStringLiteral("source.png"), {12, 12}));
+    pressGenerate();
+
+    const ResultsPanel &panel = *window().resultsPanel();
+    ASSERT_TRUE(QTest::qWaitFor([&panel] { return !panel.folderNotShownLabel()->isHidden(); }, 10000));
+    EXPECT_TRUE(panel.folderNotShownLabel()->text().contains(QStringLiteral("no method available")))
+        << qPrintable(panel.folderNotShownLabel()->text());
+    EXPECT_FALSE(panel.copyPathButton()->isHidden());
+
+    // Help ▸ README alike: an alert says so and copies the path.
+    window().readmeAction()->trigger();
+    QMessageBox *alert = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&alert] { return (alert = visibleTopLevel<QMessageBox>()) != nullptr; }, 10000));
+    EXPECT_EQ(alert->objectName(), QStringLiteral("notOpenedAlert"));
+    auto *copy = alert->findChild<QPushButton *>(QStringLiteral("copyPathButton"));
+    ASSERT_NE(copy, nullptr);
+    copy->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QDir::toNativeSeparators(HelpDialogs::readmePath()));
 }
 
 TEST_F(BackgroundRun, SizesTooLargeToMakeAreNamedBeforeAnythingIsWritten)

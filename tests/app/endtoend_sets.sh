@@ -30,6 +30,7 @@ fi
 
 fail() {
     echo "FAIL: $*" >&2
+    import -window root "$work/failure.png" 2>/dev/null || true
     for log in "$work"/program*.log; do
         [[ -s "$log" ]] && { echo "--- $log ---" >&2; cat "$log" >&2; }
     done
@@ -100,7 +101,7 @@ save_to() {
     xdotool type --delay 10 "$1"
 }
 
-# Chooses entry $1 (0 to 6) of Make (Alt+M).
+# Chooses entry $1 of Make (Alt+M): 0 iPhone … 5 the scaled image set, then the targets.
 make_choice() {
     xdotool key --clearmodifiers alt+m Home
     for ((i = 0; i < $1; ++i)); do
@@ -144,7 +145,7 @@ convert -size 4096x4096 gradient:'#204080'-'#f0c040' "$work/large.png"
 scaled="$work/scaled"
 start "$work/large.png" quit
 save_to "$scaled"
-make_choice 6
+make_choice 5
 xdotool key --clearmodifiers ctrl+Return
 # The scaled images are made in a hidden staging folder inside the folder they are for.
 staging() { compgen -G "$work/scaled/.iconsmith-staging-*" >/dev/null; }

@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QJsonArray>
@@ -13,6 +15,7 @@
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -24,6 +27,7 @@
 #include "app/apptestsupport.h"
 #include "catalog/sizetable.h"
 #include "ui/redborderimageview.h"
+#include "ui/resultspanel.h"
 
 namespace iconsmith::test {
 namespace {
@@ -41,7 +45,7 @@ protected:
     void prepare(int choice, QSize imageSize = {256, 256}) const
     {
         ASSERT_TRUE(window().BigIcon()->loadFile(writeImage(QStringLiteral("source.png"), imageSize)));
-        window().platformSelection()->setCurrentIndex(choice);
+        window().selectPlatform(*Platform::fromChoice(choice));
         delegate().platformSelected();
     }
 
@@ -86,7 +90,7 @@ TEST_F(Generate, MissingInputShowsTheAlertAndWritesNothing)
             ASSERT_TRUE(window().BigIcon()->loadFile(writeImage(QStringLiteral("in.png"), {32, 32})));
         else
             window().BigIcon()->clear();
-        window().platformSelection()->setCurrentIndex(c.choice);
+        window().selectPlatform(*Platform::fromChoice(c.choice));
         window().pathFiled()->setText(c.folder);
 
         pressGenerate();
@@ -105,6 +109,33 @@ TEST_F(Generate, MissingInputShowsTheAlertAndWritesNothing)
         delete visibleTopLevel<QMessageBox>();
     }
     QDir::setCurrent(previous);
+}
+
+TEST_F(Generate, AnEmptyCatalogNeedsNoImage)
+{
+    window().BigIcon()->clear();
+    window().selectPlatform(*Platform::fromChoice(Platform::EmptyCatalog));
+    pressGenerate();
+
+    EXPECT_EQ(visibleTopLevel<QMessageBox>(), nullptr);
+    EXPECT_EQ(filesBelow(m_output), QStringList{QStringLiteral("AppIcon.appiconset/Contents.json")});
+}
+
+TEST_F(Generate, ARelativeFolderIsTakenFromTheHomeFolderAndShownWhole)
+{
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(m_temp.path()));
+    prepare(Platform::ScaledImageSet, {12, 12});
+    window().pathFiled()->setText(QStringLiteral("Icons/App"));
+
+    pressGenerate();
+    qputenv("HOME", home);
+
+    const QString absolute = QDir::toNativeSeparators(m_temp.path() + QStringLiteral("/Icons/App"));
+    EXPECT_TRUE(QFileInfo::exists(m_temp.path() + QStringLiteral("/Icons/App/Image@3x.png")));
+    EXPECT_EQ(window().pathFiled()->text(), absolute);
+    EXPECT_TRUE(window().resultsPanel()->summaryLabel()->text().contains(absolute))
+        << qPrintable(window().resultsPanel()->summaryLabel()->text());
 }
 
 TEST_F(Generate, TheAlertTextComesFromTheStringTable)
@@ -156,28 +187,18 @@ TEST_F(Generate, IPhoneAndIPadIconSetHasItsFilesAndItsCatalog)
     EXPECT_FALSE(idioms.contains(QStringLiteral("watch")));
     // Two idiom passes, one folder shown.
     EXPECT_EQ(m_shownFolders, QStringList{m_output});
+    // Said once, in the results: the line under the form stays empty while they are shown.
     const int files = int(filesBelow(iconSet).size());
-    const QString result = window().resultLabel()->text();
+    const QString result = window().resultsPanel()->summaryLabel()->text();
     EXPECT_EQ(QRegularExpression(QStringLiteral("(\\d+)")).match(result).captured(1), QString::number(files))
         << qPrintable(result);
     EXPECT_TRUE(result.contains(QDir::toNativeSeparators(iconSet))) << qPrintable(result);
+    EXPECT_TRUE(window().resultLabel()->text().isEmpty()) << qPrintable(window().resultLabel()->text());
+    EXPECT_FALSE(window().resultsPanel()->isHidden());
 
-    // The line speaks of that Generate only: it clears once the image, the choice or the folder changes.
-    const std::function<void()> changes[] = {
-        [this] { window().pathFiled()->setText(m_output + QStringLiteral("2")); },
-        [this] { window().platformSelection()->setCurrentIndex(1); },
-        [this] {
-            ASSERT_TRUE(window().BigIcon()->loadFile(writeImage(QStringLiteral("other.png"), {64, 64})));
-        },
-    };
-    for (const auto &change : changes) {
-        window().pathFiled()->setText(m_output);
-        window().platformSelection()->setCurrentIndex(2);
-        pressGenerate();
-        ASSERT_FALSE(window().resultLabel()->text().isEmpty());
-        change();
-        EXPECT_TRUE(window().resultLabel()->text().isEmpty());
-    }
+    // The results belong to that image: another one clears them.
+    ASSERT_TRUE(window().BigIcon()->loadFile(writeImage(QStringLiteral("other.png"), {64, 64})));
+    EXPECT_TRUE(window().resultsPanel()->isHidden());
 }
 
 struct LoggedLine
@@ -217,7 +238,7 @@ TEST_F(Generate, ScaledImageSetFollowsTheZoomChoice)
     const QSize source(30, 21);
     const QString path = writeImage(QStringLiteral("dropped.png"), source);
     sendDrop(window().BigIcon(), *fileDrag({path}));
-    window().platformSelection()->setCurrentIndex(6);
+    window().selectPlatform(*Platform::fromChoice(6));
     delegate().platformSelected();
 
     pressGenerate();
@@ -255,7 +276,7 @@ TEST_F(Generate, ASaveFolderThatIsAFileIsRefusedInOneAlertBeforeAnythingIsWritte
 
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_EQ(visibleTopLevelCount<QMessageBox>(), 1);
-        const auto *alert = visibleTopLevel<QMessageBox>();
+        auto *alert = visibleTopLevel<QMessageBox>();
         ASSERT_NE(alert, nullptr);
         EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
         EXPECT_TRUE(alert->text().contains(QStringLiteral("nothing was written"))) << qPrintable(alert->text());
@@ -264,7 +285,14 @@ TEST_F(Generate, ASaveFolderThatIsAFileIsRefusedInOneAlertBeforeAnythingIsWritte
             << qPrintable(alert->informativeText());
         // The desktop would open the file in the way with its default program.
         EXPECT_TRUE(m_shownFolders.isEmpty()) << qPrintable(m_shownFolders.join(u' '));
-        delete alert;
+        // The next step is offered: another folder.
+        EXPECT_TRUE(alert->informativeText().contains(QStringLiteral("choose another save folder")));
+        auto *choose = alert->findChild<QPushButton *>(QStringLiteral("chooseFolderButton"));
+        ASSERT_NE(choose, nullptr);
+        choose->click();
+        EXPECT_TRUE(QTest::qWaitFor([] { return visibleTopLevel<QFileDialog>() != nullptr; }));
+        EXPECT_EQ(visibleTopLevel<QFileDialog>()->objectName(), QStringLiteral("savePathChooser"));
+        visibleTopLevel<QFileDialog>()->reject();
     }
 }
 

@@ -2,8 +2,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <sys/stat.h>
 
@@ -24,6 +26,9 @@ TEST_F(StartUp, WithoutAStoredFolderShowsTheHomeFolder)
 
     EXPECT_EQ(QDir::fromNativeSeparators(window().pathFiled()->text()), QDir::homePath());
     EXPECT_EQ(window().platformSelection()->currentIndex(), 0);
+    EXPECT_TRUE(window().fitRadioButton()->isChecked()) << "icon sets fit a non-square image unless told";
+    EXPECT_TRUE(window().zoomInCheckButton()->isChecked());
+    EXPECT_FALSE(window().roundedCheckButton()->isChecked());
 }
 
 TEST_F(StartUp, ShowsTheStoredFolderAsItIsEvenWhenEmptyOrGone)
@@ -36,29 +41,56 @@ TEST_F(StartUp, ShowsTheStoredFolderAsItIsEvenWhenEmptyOrGone)
     }
 }
 
-TEST_F(StartUp, SelectsTheFirstPlatformWithoutApplyingItsOptionRules)
+TEST_F(StartUp, TheFormComesBackAsTheUserLeftIt)
 {
-    // As mainwindow.ui leaves them: rounded corners shown and off, zoom hidden, zoom in on.
-    EXPECT_FALSE(window().roundedCheckButton()->isHidden());
-    EXPECT_FALSE(window().roundedCheckButton()->isChecked());
-    EXPECT_TRUE(window().zoomInCheckButton()->isHidden());
-    EXPECT_TRUE(window().zoomOutCheckButton()->isHidden());
-    EXPECT_TRUE(window().zoomInCheckButton()->isChecked());
-    EXPECT_FALSE(window().zoomOutCheckButton()->isChecked());
-    // The seven classic choices, a separator and the targets.
-    EXPECT_EQ(window().platformSelection()->count(), Platform::classicChoiceCount + 2);
-    EXPECT_EQ(window().platformSelection()->findData(int(Platform::Targets)), Platform::classicChoiceCount + 1);
-    EXPECT_TRUE(window().targetsPanel()->isHidden());
+    delegate().applicationDidFinishLaunching();
+    // Each choice made with the controls, as a user makes it.
+    window().platformSelection()->setFocus();
+    QTest::keyClick(window().platformSelection(), Qt::Key_End);
+    ASSERT_EQ(delegate().request().platform, Platform::targets());
+    window().selectPlatform(*Platform::fromChoice(Platform::IPhone));
+    window().stretchRadioButton()->click();
+    window().roundedCheckButton()->click();
+    window().selectPlatform(*Platform::fromChoice(Platform::ScaledImageSet));
+    window().zoomOutCheckButton()->click();
+    const QString typed = tempPath(QStringLiteral("typed folder"));
+    window().pathFiled()->setFocus();
+    window().pathFiled()->selectAll();
+    QTest::keyClicks(window().pathFiled(), typed);
+    QTest::keyClick(window().pathFiled(), Qt::Key_Return);
 
-    window().platformSelection()->setCurrentIndex(6);
-    window().roundedCheckButton()->setChecked(true);
+    // The next start: a new window and controller.
+    m_delegate.reset();
+    m_window = std::make_unique<MainWindow>();
+    m_delegate = std::make_unique<AppDelegate>();
+    m_delegate->connectOutlets(*m_window);
     delegate().applicationDidFinishLaunching();
 
-    EXPECT_EQ(window().platformSelection()->currentIndex(), 0);
-    // Choice 0 would hide the rounded-corner box and turn it off; the start-up leaves it.
-    EXPECT_FALSE(window().roundedCheckButton()->isHidden());
+    EXPECT_EQ(delegate().request().platform, Platform::targets()) << "the last choice made with Make";
+    EXPECT_EQ(window().pathFiled()->text(), typed);
+    EXPECT_TRUE(window().stretchRadioButton()->isChecked());
+    EXPECT_TRUE(window().zoomOutCheckButton()->isChecked());
     EXPECT_TRUE(window().roundedCheckButton()->isChecked());
-    EXPECT_TRUE(window().zoomInCheckButton()->isHidden());
+    EXPECT_FALSE(window().targetsPanel()->isHidden());
+    EXPECT_TRUE(window().classicOptions()->isHidden());
+}
+
+TEST_F(StartUp, MakeOffersOneEmptyCatalogAndSaysWhatEachChoiceWrites)
+{
+    QComboBox *make = window().platformSelection();
+    // Six classic choices (the two empty catalogs write the same file), a separator and the targets.
+    EXPECT_EQ(make->count(), Platform::classicChoiceCount + 1);
+    EXPECT_EQ(make->findData(int(Platform::EmptyCatalogRounded)), -1);
+    window().selectPlatform(*Platform::fromChoice(Platform::EmptyCatalogRounded));
+    EXPECT_EQ(delegate().request().platform, Platform::fromChoice(Platform::EmptyCatalog));
+    QStringList tips;
+    for (int index = 0; index < make->count(); ++index) {
+        if (make->itemData(index).isValid())
+            tips << make->itemData(index, Qt::ToolTipRole).toString();
+    }
+    EXPECT_EQ(tips.size(), Platform::classicChoiceCount);
+    EXPECT_FALSE(tips.contains(QString()));
+    EXPECT_EQ(QSet<QString>(tips.cbegin(), tips.cend()).size(), tips.size()) << "each says something of its own";
 }
 
 TEST(Launch, OpensTheLastImageNamedOnTheCommandLine)

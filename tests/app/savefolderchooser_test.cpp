@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
 
 #include "app/apptestsupport.h"
 #include "app/preferences.h"
@@ -47,7 +49,7 @@ TEST_F(SaveFolderChooser, ConfirmingShowsAndRemembersThePlainPath)
     EXPECT_EQ(window().pathFiled()->text(), QDir::toNativeSeparators(folder));
     EXPECT_EQ(Preferences::savePath(), std::optional<QString>(QDir::toNativeSeparators(folder)));
 
-    // The next start shows it; a path typed by hand since then is not remembered.
+    // The next start shows it; text that was never edited into the field is not remembered.
     window().pathFiled()->setText(tempPath(QStringLiteral("typed")));
     MainWindow nextWindow;
     AppDelegate nextStart;
@@ -73,6 +75,31 @@ TEST_F(SaveFolderChooser, CancellingChangesNothing)
     EXPECT_EQ(window().pathFiled()->text(), QStringLiteral("/shown"));
     delegate().savePathChosen(QDialog::Accepted, m_temp.path() + QStringLiteral("/"));
     EXPECT_EQ(window().pathFiled()->text(), QDir::toNativeSeparators(m_temp.path()));
+}
+
+TEST_F(SaveFolderChooser, ADroppedFolderIsTheWholePathAndADroppedFileGivesItsFolder)
+{
+    const QString folder = tempPath(QStringLiteral("Drop here"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString file = writeImage(QStringLiteral("Drop here/logo.png"), {8, 8});
+    QLineEdit *field = window().pathFiled();
+    field->setText(QStringLiteral("/old/path"));
+    field->setCursorPosition(2);
+
+    DragOutcome drop = sendDrop(field, *fileDrag({folder}));
+    EXPECT_TRUE(drop.accepted);
+    EXPECT_EQ(drop.action, Qt::CopyAction);
+    EXPECT_EQ(field->text(), QDir::toNativeSeparators(folder)) << "replaced, never inserted as an address";
+    field->setText(QStringLiteral("/old/path"));
+    sendDrop(field, *fileDrag({file}));
+    EXPECT_EQ(field->text(), QDir::toNativeSeparators(folder));
+    EXPECT_EQ(delegate().request().saveFolder, QDir::toNativeSeparators(folder));
+
+    // An address that is no local file or folder is refused and changes nothing.
+    QMimeData web;
+    web.setUrls({QUrl(QStringLiteral("https://example.com/icons/"))});
+    EXPECT_FALSE(sendDragEnter(field, web).accepted);
+    EXPECT_EQ(field->text(), QDir::toNativeSeparators(folder));
 }
 
 TEST(ImageChooser, OpenImageLoadsTheChosenFileIntoTheWell)

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolButton>
 
 #include "app/apptestsupport.h"
@@ -21,6 +22,7 @@ const QString transparentSource = QStringLiteral("transparent areas");
 const QString roundedCorners = QStringLiteral("Rounded corners");
 const QString enlarged = QStringLiteral("enlarged");
 const QString notSquare = QStringLiteral("not square");
+const QString filled = QStringLiteral("filled with");
 
 class SourceWarnings : public WindowTest
 {
@@ -33,7 +35,7 @@ protected:
 
     void choosePlatform(int choice) const
     {
-        window().platformSelection()->setCurrentIndex(choice);
+        window().selectPlatform(*Platform::fromChoice(choice));
         delegate().platformSelected();
     }
 
@@ -96,18 +98,20 @@ TEST_F(SourceWarnings, ATransparentSourceWarnsForTheAppStoreIconUntilABackground
             EXPECT_TRUE(shown().isEmpty()) << choice;
     }
 
+    // The colour fills the App Store icon; the line says what it does to the transparent areas,
+    // so that a colour kept from an earlier session does not fill a new logo unnoticed.
     choosePlatform(3);
     chooseBackground(Qt::white);
-    EXPECT_TRUE(shown().isEmpty()) << qPrintable(shown().join(u'\n'));
+    expectOnly(filled);
+    EXPECT_TRUE(shown().constFirst().contains(QStringLiteral("#FFFFFF"))) << qPrintable(shown().constFirst());
     window().noBackgroundButton()->click();
     expectOnly(transparentSource);
 }
 
 TEST_F(SourceWarnings, RoundedCornersWarnForTheAppStoreIconUntilABackgroundFillsThem)
 {
-    // At start-up the first platform is chosen and the rounded-corner box is still offered.
     load(writeImage(QStringLiteral("opaque.png"), {1024, 1024}));
-    ASSERT_FALSE(window().roundedCheckButton()->isHidden());
+    ASSERT_TRUE(window().roundedCheckButton()->isEnabled());
     EXPECT_TRUE(shown().isEmpty());
 
     window().roundedCheckButton()->click();
@@ -144,10 +148,16 @@ TEST_F(SourceWarnings, ASmallBitmapWarnsThatItWillBeEnlarged)
     EXPECT_TRUE(shown().isEmpty()) << qPrintable(shown().join(u'\n'));
 }
 
-TEST_F(SourceWarnings, ANonSquareSourceWarnsThatItWillBeStretched)
+TEST_F(SourceWarnings, ANonSquareSourceWarnsOfItsMarginsFittedAndOfItsShapeStretched)
 {
     choosePlatform(2);
     load(writeImage(QStringLiteral("wide.png"), {1280, 1024}));
+    expectOnly(QStringLiteral("margins"));
+    chooseBackground(Qt::white);
+    EXPECT_TRUE(shown().isEmpty()) << qPrintable(shown().join(u'\n'));
+    window().noBackgroundButton()->click();
+
+    window().stretchRadioButton()->click();
     expectOnly(notSquare);
     EXPECT_TRUE(shown().constFirst().contains(QStringLiteral("1280 × 1024")));
 
@@ -158,6 +168,7 @@ TEST_F(SourceWarnings, ANonSquareSourceWarnsThatItWillBeStretched)
 TEST_F(SourceWarnings, FollowTheImageInTheWell)
 {
     choosePlatform(0);
+    window().stretchRadioButton()->click();
     const QString all = writeTransparentImage(QStringLiteral("banner.png"), {600, 400});
     sendDrop(window().BigIcon(), *fileDrag({all}));
     const QStringList warnings = shown();
@@ -166,14 +177,18 @@ TEST_F(SourceWarnings, FollowTheImageInTheWell)
     EXPECT_TRUE(warnings[1].contains(enlarged));
     EXPECT_TRUE(warnings[2].contains(notSquare));
 
-    sendDrop(window().BigIcon(), *fileDrag({writeImage(QStringLiteral("ready.png"), {1024, 1024})}));
+    const QString ready = writeImage(QStringLiteral("ready.png"), {1024, 1024});
+    sendDrop(window().BigIcon(), *fileDrag({ready}));
     EXPECT_TRUE(shown().isEmpty());
 
-    sendDrop(window().BigIcon(), *fileDrag({all}));
-    ASSERT_FALSE(shown().isEmpty());
-    // A file that is no image empties the well, and there is nothing left to warn about.
+    // A file that is no image takes nothing away: the line says it was not opened, and the
+    // image in the well is still what Generate makes.
     sendDrop(window().BigIcon(), *fileDrag({writeFile(QStringLiteral("notes.txt"), "not a picture\n")}));
-    EXPECT_TRUE(shown().isEmpty());
+    EXPECT_EQ(window().BigIcon()->image().origin(), ready);
+    expectOnly(QStringLiteral("notes.txt"));
+    EXPECT_TRUE(shown().constFirst().contains(QStringLiteral("kept"))) << qPrintable(shown().constFirst());
+    sendDrop(window().BigIcon(), *fileDrag({all}));
+    EXPECT_EQ(shown().size(), 3) << "the next good file clears it";
 }
 
 TEST_F(SourceWarnings, NeverStopGenerate)
@@ -181,6 +196,7 @@ TEST_F(SourceWarnings, NeverStopGenerate)
     const QString output = tempPath(QStringLiteral("out"));
     window().pathFiled()->setText(QDir::toNativeSeparators(output));
     choosePlatform(0);
+    window().stretchRadioButton()->click();
     load(writeTransparentImage(QStringLiteral("banner.png"), {600, 400}));
     ASSERT_EQ(shown().size(), 3);
 

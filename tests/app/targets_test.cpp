@@ -6,11 +6,16 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "app/apptestsupport.h"
 #include "app/preferences.h"
+#include "check/iconsetcheck.h"
+#include "ui/platformpreview.h"
 #include "ui/resultspanel.h"
 #include "ui/targetspanel.h"
 
@@ -51,7 +56,7 @@ protected:
 TEST_F(Targets, TheTargetsItemWritesTheTickedTargetsIntoFoldersOfTheirOwn)
 {
     EXPECT_FALSE(panel().isHidden());
-    EXPECT_TRUE(window().roundedCheckButton()->isHidden());
+    EXPECT_TRUE(window().classicOptions()->isHidden());
     EXPECT_EQ(Preferences::targets(), (QStringList{QStringLiteral("ios"), QStringLiteral("android")}));
     // Tab reaches the group's boxes after the classic options and before Generate.
     QWidget *next = window().zoomOutCheckButton();
@@ -74,16 +79,47 @@ TEST_F(Targets, TheTargetsItemWritesTheTickedTargetsIntoFoldersOfTheirOwn)
     EXPECT_TRUE(
         listedFiles().contains(QDir::toNativeSeparators(QStringLiteral("ios/AppIcon.appiconset/Contents.json"))))
         << qPrintable(listedFiles().join(u' '));
-    // An opaque source has no dark appearance of its own; the report says so in the panel.
+    // An opaque source has no dark appearance of its own; the panel says so in the window's
+    // terms, naming the field that gives one rather than an option of the command line.
     const QLabel *notes = window().resultsPanel()->notesLabel();
     EXPECT_FALSE(notes->isHidden());
     EXPECT_TRUE(notes->text().contains(QStringLiteral("no dark icon"))) << qPrintable(notes->text());
+    EXPECT_TRUE(notes->text().contains(TargetsPanel::pictureName(SourceRole::Dark))) << qPrintable(notes->text());
+    EXPECT_FALSE(notes->text().contains(QStringLiteral("--"))) << qPrintable(notes->text());
+    // The systems' view is what the panel opens on, made from the files written.
+    EXPECT_EQ(window().resultsPanel()->previewTabs()->currentIndex(), 0);
+    EXPECT_FALSE(window().resultsPanel()->platformPreview()->isEmpty());
 
     // Back to a classic choice: the panel goes and the classic options come back.
-    window().platformSelection()->setCurrentIndex(4);
+    window().selectPlatform(*Platform::fromChoice(Platform::IPhone));
     delegate().platformSelected();
     EXPECT_TRUE(panel().isHidden());
-    EXPECT_FALSE(window().roundedCheckButton()->isHidden());
+    EXPECT_FALSE(window().classicOptions()->isHidden());
+}
+
+TEST_F(Targets, ASecondRunAsksAboutTheFilesItWouldLeaveAndReplaceLeavesASetThatPassesTheCheck)
+{
+    // A logo on transparency gets a dark iOS icon; the opaque picture after it does not.
+    ASSERT_TRUE(
+        window().BigIcon()->loadFile(writeTransparentImage(QStringLiteral("logo.png"), {256, 256}, Qt::darkBlue)));
+    pressGenerate();
+    const QString dark = m_output + QStringLiteral("/ios/AppIcon.appiconset/AppIcon-dark.png");
+    ASSERT_TRUE(QFileInfo::exists(dark));
+    EXPECT_EQ(visibleTopLevel<QMessageBox>(), nullptr) << "nothing to ask about the first time";
+
+    ASSERT_TRUE(window().BigIcon()->loadFile(writeImage(QStringLiteral("photo.png"), {256, 256})));
+    window().generateButton()->click();
+    QMessageBox *question = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&question] { return (question = visibleTopLevel<QMessageBox>()) != nullptr; }));
+    EXPECT_EQ(question->objectName(), QStringLiteral("existingSetQuestion"));
+    EXPECT_TRUE(question->detailedText().contains(
+        QDir::toNativeSeparators(QStringLiteral("ios/AppIcon.appiconset/AppIcon-dark.png"))))
+        << qPrintable(question->detailedText());
+    QTest::keyClick(question, Qt::Key_Return);
+    waitForGeneration(delegate());
+
+    EXPECT_FALSE(QFileInfo::exists(dark));
+    EXPECT_TRUE(IconSetCheck::check(m_output).passed());
 }
 
 TEST_F(Targets, ThePaddingAroundALogoIsRememberedAndGoesIntoTheRequest)

@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <QRadioButton>
+
 #include "app/apptestsupport.h"
 #include "app/helpdialogs.h"
 #include "app/windowplacement.h"
@@ -80,13 +82,18 @@ TEST_F(WellInput, IconSetsShowThePictureStretchedAsTheIconsWillBe)
         }
         return red.size();
     };
+    // Stretched to squares, the icons are square; fitted, and in the scaled set, they keep the image's shape.
+    window().stretchRadioButton()->click();
     for (const int choice : {0, 6}) {
-        window().platformSelection()->setCurrentIndex(choice);
+        window().selectPlatform(*Platform::fromChoice(choice));
         delegate().platformSelected();
         const QSize size = pictureSize();
         // Within a pixel of rounding.
         EXPECT_NEAR(size.width(), (choice == 0 ? 1 : 2) * size.height(), 1) << choice;
     }
+    window().selectPlatform(*Platform::fromChoice(0));
+    window().fitRadioButton()->click();
+    EXPECT_NEAR(pictureSize().width(), 2 * pictureSize().height(), 1);
 }
 
 TEST(HelpAndPlacement, AboutNamesTheVersionsAndTheWindowStaysOnScreen)

@@ -254,6 +254,42 @@ TEST_F(CliRunnerTest, AnotherSetIntoTheSameFolderWarnsOrReplacesWithReplace)
     EXPECT_EQ(runCli({u"--check"_s, iconSet}).status, 0);
 }
 
+TEST_F(CliRunnerTest, TargetsIntoAFolderThatHoldsThemWarnOrReplaceTheirFoldersWithReplace)
+{
+    // A transparent logo gets a dark iOS icon, the opaque picture that follows does not.
+    const QString logo = m_dir.filePath(u"logo.png"_s);
+    test::writeTestPicture(logo, QSize(1024, 1024), true);
+    ASSERT_EQ(runCli({logo, u"-q"_s, u"-o"_s, m_output, u"--target"_s, u"ios"_s}).status, 0);
+
+    const QStringList opaque{m_source, u"-q"_s, u"-o"_s, m_output, u"--target"_s, u"ios"_s};
+    const CliRun kept = runCli(opaque);
+    EXPECT_EQ(kept.status, 0);
+    EXPECT_TRUE(kept.err.contains(u"ios/AppIcon.appiconset/AppIcon-dark.png"_s)) << kept.err.toStdString();
+    EXPECT_TRUE(kept.err.contains(u"--replace"_s)) << kept.err.toStdString();
+    EXPECT_TRUE(kept.err.contains(u"--dark FILE"_s)) << "the note names the option: " << kept.err.toStdString();
+    EXPECT_EQ(runCli({u"--check"_s, m_output}).status, 1);
+
+    const CliRun replaced = runCli(opaque + QStringList{u"--replace"_s});
+    EXPECT_EQ(replaced.status, 0) << replaced.err.toStdString();
+    EXPECT_FALSE(replaced.err.contains(u"--replace"_s)) << replaced.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(m_output + u"/ios/AppIcon.appiconset/AppIcon-dark.png"_s));
+    EXPECT_EQ(runCli({u"--check"_s, m_output}).status, 0);
+}
+
+TEST_F(CliRunnerTest, FitKeepsTheProportionsOfTheIconSetsAndGoesOnlyWithThem)
+{
+    test::writeTestPicture(m_source, QSize(1024, 512), false);
+    const CliRun fitted = runCli(generateArgs({u"-q"_s, u"-p"_s, u"iphone"_s, u"--fit"_s}));
+    EXPECT_EQ(fitted.status, 0) << fitted.err.toStdString();
+    EXPECT_FALSE(fitted.err.contains(u"stretched"_s)) << fitted.err.toStdString();
+    const test::DecodedImage icon = test::readImage(m_output + u"/AppIcon.appiconset/Icon-60@3x.png"_s);
+    ASSERT_EQ(icon.bands, 4);
+    EXPECT_EQ(icon.alpha(90, 5), 0);
+    EXPECT_EQ(icon.alpha(90, 90), 255);
+
+    EXPECT_EQ(runCli({m_source, u"-o"_s, m_output, u"--target"_s, u"ios"_s, u"--fit"_s}).status, 2);
+}
+
 TEST_F(CliRunnerTest, SizesTooLargeToMakeFailBeforeAnythingIsWritten)
 {
     test::writeTestPicture(m_source, QSize(6000, 40), false);

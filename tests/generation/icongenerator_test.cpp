@@ -19,6 +19,12 @@ using test::RecordingHost;
 
 using Rows = QList<std::pair<QString, QString>>;
 
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 class IconGeneratorTest : public ::testing::Test
 {
 protected:
@@ -250,7 +256,8 @@ TEST_F(IconGeneratorTest, AFileThatCannotBeWrittenKeepsTheWholeSetAsItWas)
     EXPECT_EQ(test::snapshot(m_dir.path()), before);
     EXPECT_TRUE(report.written.isEmpty());
     ASSERT_EQ(report.notes.size(), 1);
-    EXPECT_TRUE(report.notes[0].contains(u"nothing was put in place"_s)) << report.notes[0].toStdString();
+    EXPECT_TRUE(report.notes[0].message.contains(u"nothing was put in place"_s))
+        << report.notes[0].message.toStdString();
 }
 
 TEST_F(IconGeneratorTest, AnUnwritableSaveFolderIsOneFailureAndNothingIsDrawn)
@@ -325,6 +332,41 @@ TEST_F(IconGeneratorTest, ABackgroundColourFillsTransparencyInEveryIcon)
             EXPECT_EQ(image.at(x, y, 2), 0);
         }
     }
+}
+
+TEST_F(IconGeneratorTest, FitKeepsAWidePicturesProportionsWithMarginsOfTheBackground)
+{
+    const QString wide = m_dir.filePath(u"wide.png"_s);
+    test::writeTestPicture(wide, QSize(400, 200), false);
+    m_source = *SourceImage::load(wide);
+    m_request.platform = Platform::fromChoice(0);
+    m_request.fit = true;
+    const QString tablePath = table(workedExample);
+    ASSERT_TRUE(generate(tablePath).succeeded());
+    // The picture fills the middle half; the bands above and below are transparent.
+    test::DecodedImage icon = test::readImage(iconSetFile(u"Icon-60@3x.png"_s));
+    ASSERT_EQ(icon.bands, 4);
+    EXPECT_EQ(icon.alpha(90, 10), 0);
+    EXPECT_EQ(icon.alpha(90, 170), 0);
+    EXPECT_EQ(icon.alpha(90, 90), 255);
+    EXPECT_EQ(icon.alpha(0, 90), 255) << "the picture reaches the sides";
+
+    m_request.background = RgbColor{0, 0, 255};
+    ASSERT_TRUE(generate(tablePath).succeeded());
+    icon = test::readImage(iconSetFile(u"Icon-60@3x.png"_s));
+    ASSERT_EQ(icon.bands, 3);
+    EXPECT_EQ(icon.at(90, 10, 2), 255);
+    EXPECT_EQ(icon.at(90, 10, 0), 0);
+
+    // A square picture comes out byte for byte as stretched.
+    m_request.background.reset();
+    test::writeTestPicture(wide, QSize(256, 256), false);
+    m_source = *SourceImage::load(wide);
+    ASSERT_TRUE(generate(tablePath).succeeded());
+    const QByteArray fitted = bytesOf(iconSetFile(u"Icon-60@3x.png"_s));
+    m_request.fit = false;
+    ASSERT_TRUE(generate(tablePath).succeeded());
+    EXPECT_EQ(bytesOf(iconSetFile(u"Icon-60@3x.png"_s)), fitted);
 }
 
 TEST_F(IconGeneratorTest, ThePlanListsWhatTheChoiceWouldMake)

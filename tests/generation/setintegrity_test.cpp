@@ -160,8 +160,8 @@ TEST_F(SetIntegrityTest, EachTargetIsASetOfItsOwn)
     EXPECT_NE(test::snapshot(m_out + u"/ios"_s).value(u"AppIcon.appiconset/AppIcon.png"_s), iosIcon);
     for (const GenerationReport::WrittenFile &file : report.written)
         EXPECT_TRUE(file.path.startsWith(m_out + u"/ios/"_s)) << file.path.toStdString();
-    ASSERT_EQ(report.notes.filter(u"nothing was put in place"_s).size(), 1);
-    EXPECT_TRUE(report.notes.filter(u"nothing was put in place"_s)[0].startsWith(m_out + u"/android"_s));
+    ASSERT_EQ(report.noteMessages().filter(u"nothing was put in place"_s).size(), 1);
+    EXPECT_TRUE(report.noteMessages().filter(u"nothing was put in place"_s)[0].startsWith(m_out + u"/android"_s));
 }
 
 TEST_F(SetIntegrityTest, ANewSetKeepsWhatTheFolderHeldBesideItAndWhatItCannotSee)

@@ -125,6 +125,48 @@ TEST_F(SetReplacementTest, ReplacingPutsTheOldSetInTheTrashAndTheNewOneInPlaceWh
         EXPECT_EQ(file.mask, file.pixels.isEmpty() ? DisplayMask::None : DisplayMask::RoundedSquare);
 }
 
+TEST_F(SetReplacementTest, ASecondTargetsRunFindsWhatItWouldLeaveAndReplacesEachTargetFolderWhole)
+{
+    // A logo on transparency gets a dark iOS icon; the opaque picture that follows does not.
+    const QString logo = m_dir.filePath(u"logo.png"_s);
+    test::writeTestPicture(logo, QSize(1024, 1024), true);
+    m_request.platform = Platform::targets();
+    m_request.targets = {u"ios"_s, u"web"_s};
+    m_request.source = *SourceImage::load(logo);
+    Result<RunPlan> first = RunPlan::prepare(m_request);
+    ASSERT_TRUE(first) << qPrintable(first.error());
+    EXPECT_FALSE(first->conflict().any()) << "nothing is there yet";
+    ASSERT_TRUE(first->run(m_host).succeeded());
+    const QString dark = m_request.saveFolder + u"/ios/AppIcon.appiconset/AppIcon-dark.png"_s;
+    ASSERT_TRUE(QFileInfo::exists(dark));
+    test::writeBytes(m_request.saveFolder + u"/notes.txt"_s, "the user's own file");
+
+    m_request.source = m_source;
+    Result<RunPlan> merged = RunPlan::prepare(m_request);
+    ASSERT_TRUE(merged);
+    EXPECT_EQ(merged->conflict().leftOvers, QStringList{u"ios/AppIcon.appiconset/AppIcon-dark.png"_s});
+    EXPECT_EQ(merged->conflict().folders, QStringList{m_request.saveFolder + u"/ios"_s});
+    // Merged, the old dark icon stays behind, listed by nothing: the folder fails the check.
+    ASSERT_TRUE(merged->run(m_host).succeeded());
+    EXPECT_TRUE(QFileInfo::exists(dark));
+    EXPECT_FALSE(IconSetCheck::check(m_request.saveFolder).passed());
+
+    Result<RunPlan> replaced = RunPlan::prepare(m_request);
+    ASSERT_TRUE(replaced);
+    replaced->setReplaceExisting(true);
+    const GenerationReport report = replaced->run(m_host);
+    ASSERT_TRUE(report.succeeded()) << qPrintable(report.failures.value(0).reason);
+    EXPECT_FALSE(QFileInfo::exists(dark));
+    EXPECT_TRUE(IconSetCheck::check(m_request.saveFolder).passed());
+    EXPECT_FALSE(RunPlan::prepare(m_request)->conflict().any());
+    EXPECT_TRUE(QFileInfo::exists(m_request.saveFolder + u"/notes.txt"_s)) << "only the targets' folders are replaced";
+    for (const QString &entry : everythingBelow(m_request.saveFolder))
+        EXPECT_FALSE(entry.contains(u"staging"_s)) << qPrintable(entry);
+    const QString trashed = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/Trash/files"_s;
+    QDirIterator inTrash(trashed, {u"AppIcon-dark.png"_s}, QDir::Files, QDirIterator::Subdirectories);
+    EXPECT_TRUE(inTrash.hasNext()) << "the old folder is in the trash";
+}
+
 TEST_F(SetReplacementTest, WithoutATrashTheOldSetIsKeptBesideAndTheRunSaysWhere)
 {
     ASSERT_TRUE(QDir().mkpath(m_request.saveFolder + u"/Old"_s));
@@ -155,10 +197,10 @@ TEST_F(SetReplacementTest, WithoutATrashTheOldSetIsKeptBesideAndTheRunSaysWhere)
     qputenv("XDG_DATA_HOME", dataHome);
     ASSERT_TRUE(report.succeeded()) << qPrintable(report.failures.value(0).reason);
     ASSERT_EQ(report.notes.size(), 1);
-    EXPECT_TRUE(report.notes[0].contains(u"HOME is not set"_s)) << qPrintable(report.notes[0]);
+    EXPECT_TRUE(report.notes[0].message.contains(u"HOME is not set"_s)) << qPrintable(report.notes[0].message);
     const QStringList beside = QDir(m_request.saveFolder).entryList({u"AppIcon.appiconset.replaced-*"_s}, QDir::Dirs);
     ASSERT_EQ(beside.size(), 1);
-    EXPECT_TRUE(report.notes[0].contains(beside[0]));
+    EXPECT_TRUE(report.notes[0].message.contains(beside[0]));
     EXPECT_TRUE(QFileInfo::exists(m_request.saveFolder + u'/' + beside[0] + u"/Icon-60@3x.png"_s));
     EXPECT_TRUE(IconSetCheck::check(iconSet()).passed());
 }

@@ -63,6 +63,23 @@ TEST(SourceCheck, SmallAndNonSquareSourcesAreFlagged)
     EXPECT_TRUE(warnings.first().message.contains(u"1024 × 1024"_s));
 }
 
+TEST(SourceCheck, AFittedSourceKeepsItsProportionsButItsMarginsAreTransparent)
+{
+    OutputPlan fitted = iconSet();
+    fitted.stretched = false;
+    fitted.fitted = true;
+    // Not stretched, but the margins beside a wide picture reach the App Store icon.
+    const QList<SourceWarning> wide = SourceCheck::check({QSize(2048, 1024), false, false}, fitted);
+    ASSERT_EQ(wide.size(), 1);
+    EXPECT_EQ(wide[0].kind, Kind::TransparentMarketingIcon);
+    EXPECT_TRUE(wide[0].message.contains(u"margins"_s)) << wide[0].message.toStdString();
+    fitted.background = true;
+    EXPECT_TRUE(kinds({QSize(2048, 1024), false, false}, fitted).isEmpty()) << "the margins take the colour";
+    // Fitted, a picture grows only when both of its sides are smaller than the icon.
+    EXPECT_TRUE(kinds({QSize(2048, 600), false, false}, fitted).isEmpty());
+    EXPECT_EQ(kinds({QSize(800, 600), false, false}, fitted), QList<Kind>{Kind::Enlarged});
+}
+
 TEST(SourceCheck, TheScaledImageSetKeepsProportionsAndRaisesNothingAboutThem)
 {
     OutputPlan scaled;

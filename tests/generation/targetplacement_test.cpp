@@ -204,7 +204,8 @@ TEST_F(TargetPlacementTest, FullBleedArtworkFillsWhatTheLauncherShowsAndTheMaska
     // A square of colour is no themed icon: the monochrome layer is left out, and said so.
     EXPECT_FALSE(QFile::exists(out(u"android/res/mipmap-xxxhdpi/ic_launcher_monochrome.png"_s)));
     EXPECT_FALSE(readAll(out(u"android/res/mipmap-anydpi-v26/ic_launcher.xml"_s)).contains("monochrome"));
-    EXPECT_TRUE(report.notes.join(u'\n').contains(u"monochrome"_s)) << qPrintable(report.notes.join(u'\n'));
+    EXPECT_TRUE(report.noteMessages().join(u'\n').contains(u"monochrome"_s))
+        << qPrintable(report.noteMessages().join(u'\n'));
 }
 
 TEST_F(TargetPlacementTest, ALogoReachingItsEdgesStaysInsideEveryMaskAndFillsIt)
@@ -306,7 +307,8 @@ TEST_F(TargetPlacementTest, ADarkGlyphsDarkAndTintedIconsShowOnTheirBackdrop)
     const GenerationReport made = generate(source, {u"ios"_s});
     ASSERT_TRUE(made.succeeded());
     EXPECT_TRUE(made.warnings.isEmpty());
-    EXPECT_TRUE(made.notes.join(u'\n').contains(u"dark icon"_s)) << qPrintable(made.notes.join(u'\n'));
+    EXPECT_TRUE(made.noteMessages().join(u'\n').contains(u"dark icon"_s))
+        << qPrintable(made.noteMessages().join(u'\n'));
     const test::DecodedImage dark = image(u"ios/AppIcon.appiconset/AppIcon-dark.png"_s);
     EXPECT_GE(contrastOnBlack(dark), 3.0);
     const test::DecodedImage tinted = image(u"ios/AppIcon.appiconset/AppIcon-tinted.png"_s);

@@ -52,8 +52,9 @@ TargetPlan AndroidTarget::plan(const TargetContext &context)
     const SourceRole monochrome = monochromeGiven ? SourceRole::Monochrome : foreground;
     const bool withMonochrome = monochromeGiven || context.extent(foreground).kind() != ArtworkKind::FullBleed;
     if (!withMonochrome)
-        plan.notes << tr("android: no monochrome (themed icon) layer: the source is full-bleed artwork, whose shape "
-                         "would be a plain square; give one with Monochrome… (--monochrome FILE).");
+        plan.notes.append({tr("android: no monochrome (themed icon) layer: the source is full-bleed artwork, whose "
+                              "shape would be a plain square."),
+                           SourceRole::Monochrome});
     for (const Density &density : densities) {
         const QString folder = u"res/mipmap-%1/"_s.arg(QStringView(density.name));
         plan.images.append(PlannedImage(folder + u"ic_launcher.png"_s, density.legacy, Surface::androidLegacy()));

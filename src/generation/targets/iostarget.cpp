@@ -38,10 +38,10 @@ void checkDark(const TargetContext &context, TargetPlan &plan)
                                             "%1, below 3:1): give one with Dark… (--dark FILE).")
                                   .arg(ratio(made))});
     } else if (!levels.isIdentity()) {
-        plan.notes << IosTarget::tr("ios: the dark icon shows the logo lightened, as it would be hard to see on the "
-                                    "dark backdrop as it is (contrast %1, now %2); give one with --dark FILE to "
-                                    "choose how it looks.")
-                          .arg(ratio(asItIs), ratio(made));
+        plan.notes.append({IosTarget::tr("ios: the dark icon shows the logo lightened, as it would be hard to see on "
+                                         "the dark backdrop as it is (contrast %1, now %2).")
+                               .arg(ratio(asItIs), ratio(made)),
+                           SourceRole::Dark});
     }
 }
 
@@ -83,8 +83,9 @@ TargetPlan IosTarget::plan(const TargetContext &context)
                                .from(context.has(SourceRole::Dark) ? SourceRole::Dark : SourceRole::Main));
         checkDark(context, plan);
     } else {
-        plan.notes << tr("ios: no dark icon: the source has no transparent background to show on the dark "
-                         "backdrop; give one with --dark FILE.");
+        plan.notes.append({tr("ios: no dark icon: the source has no transparent background to show on the dark "
+                              "backdrop."),
+                           SourceRole::Dark});
     }
     appearances.append({QStringLiteral("AppIcon-tinted.png"), QStringLiteral("tinted")});
     plan.images.append(PlannedImage(folder + appearances.last().file, 1024, home)

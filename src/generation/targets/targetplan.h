@@ -95,6 +95,20 @@ struct PlannedCopy
     SourceRole source = SourceRole::Main;
 };
 
+/**
+ * Something the user should know about what a run made, such as an appearance left out. The
+ * message states the fact without naming an option or a control; when a further picture would
+ * change it, missingPicture names that picture, and each front end says in its own terms how to
+ * give one (an option of the command line, a field of the window).
+ */
+struct RunNote
+{
+    QString message;
+    std::optional<SourceRole> missingPicture;
+
+    friend bool operator==(const RunNote &, const RunNote &) = default;
+};
+
 /** Everything one target writes into its folder. */
 struct TargetPlan
 {
@@ -103,7 +117,7 @@ struct TargetPlan
     QList<PlannedDocument> documents;
     QList<PlannedCopy> copies;
     /** What the user should know about the plan (an appearance left out, say). */
-    QStringList notes;
+    QList<RunNote> notes;
     /** What will show badly in what the plan makes (an appearance that would be hard to see). */
     QList<SourceWarning> warnings;
 };
