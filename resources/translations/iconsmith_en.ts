@@ -41,10 +41,6 @@
         </translation>
     </message>
     <message>
-        <source>Replace moves the old folder to the trash and writes a complete new set in its place. Keep the other files leaves them in the folder, where Xcode shows them as unassigned.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Files the new set does not list:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -54,6 +50,37 @@
     </message>
     <message>
         <source>&amp;Keep the Other Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the folder cannot be written to (no permission, a read-only or full disk), choose another save folder and press Generate again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Another Folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The target folders in %1 hold %n file(s) that the new run does not write.</source>
+        <translation>
+            <numerusform>The target folders in %1 hold %n file that the new run does not write.</numerusform>
+            <numerusform>The target folders in %1 hold %n files that the new run does not write.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace moves each target&apos;s old folder to the trash (where there is no trash for it, it is kept beside under a name ending in &quot;.replaced-&quot; and the date) and writes a complete new one in its place. Keep the other files leaves them where they are, listed by nothing, and the set no longer passes a check.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace moves the old folder to the trash (where there is no trash for it, it is kept beside under a name ending in &quot;.replaced-&quot; and the date) and writes a complete new set in its place. Keep the other files leaves them in the folder, where Xcode shows them as unassigned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is at %1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cop&amp;y Path</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -72,11 +99,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No program could be started to show the README.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is at %1.</source>
+        <source>No program could show the README.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -110,10 +133,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The devices to make an icon set for, or a scaled image set</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>iPhone</source>
         <translation type="unfinished"></translation>
     </message>
@@ -138,15 +157,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The folder that receives the files</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C&amp;hoose…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -218,14 +229,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Remove</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Empty catalog (Contents.json only, rounded option)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Empty catalog (Contents.json only)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -265,6 +268,50 @@
         <source>&amp;About Iconsmith</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>What to make: an icon set for the devices named, an empty catalog, a scaled image set, or the targets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder that receives the files; type a path, drop a folder here, or press Choose. A relative path is taken from your home folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clip every image to a rounded rectangle (icon sets and the scaled image set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Icon sets: keep a non-square image&apos;s proportions, fitted into each icon with margins of the background colour (transparent without one)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fi&amp;t a non-square image into each icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Icon sets: stretch the image over each square icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stretch it to s&amp;quare icons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scaled image set: the image&apos;s own size at @1x, twice and three times it at @2x and @3x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scaled image set: the image&apos;s own size at @3x, a third and two thirds of it at @1x and @2x</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>iconsmith::AppDelegate</name>
@@ -277,26 +324,7 @@
         <translation>Drop an image on the well, choose what to make and a save folder, then press Generate.</translation>
     </message>
     <message>
-        <source>Choose a Save Folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open Image</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>Wrote %n file(s) to %1.</source>
-        <translation>
-            <numerusform>Wrote %n file to %1.</numerusform>
-            <numerusform>Wrote %n files to %1.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Background Colour</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -312,7 +340,63 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Generate starts as soon as the image is read…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>iconsmith::Choosers</name>
+    <message>
+        <source>Choose a Save Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>iconsmith::ColorSwatchButton</name>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>iconsmith::DesktopOpener</name>
+    <message>
+        <source>No program to open files with is installed (xdg-open).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 said: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>iconsmith::GenerationFlow</name>
+    <message>
+        <source>Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Cancelling…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the pictures…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -327,12 +411,12 @@
         <source>Nothing was written to %1.</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>iconsmith::ColorSwatchButton</name>
-    <message>
-        <source>None</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>Wrote %n file(s) to %1.</source>
+        <translation>
+            <numerusform>Wrote %n file to %1.</numerusform>
+            <numerusform>Wrote %n files to %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -365,6 +449,104 @@
     <name>iconsmith::MainWindow</name>
     <message>
         <source>Write the files into the save folder (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An AppIcon.appiconset with the iPhone sizes and its Contents.json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An AppIcon.appiconset with the iPad sizes and its Contents.json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An AppIcon.appiconset with the iPhone and iPad sizes and its Contents.json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The iPhone and iPad set, and the Apple Watch sizes in the folder (not listed in Contents.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only AppIcon.appiconset/Contents.json, listing no image; needs no image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image.png, Image@2x.png and Image@3x.png in the save folder itself</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Targets: Apple, Android, Windows, web, Linux…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each ticked target into a folder of its own in the save folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>iconsmith::OptionRules</name>
+    <message>
+        <source>%1 The image already in the well is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its transparent areas are filled with %1, the background colour; Remove keeps them transparent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>iconsmith::PlatformPreview</name>
+    <message>
+        <source>The icons as the systems show them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iOS · light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iOS · dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iOS · tinted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Android · circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Android · squircle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Android · themed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>macOS Dock · light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>macOS Dock · dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>watchOS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browser tab · 16 px favicon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no dark icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your App</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -414,17 +596,13 @@
         <source>Loading…</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1. The last file was not opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>iconsmith::ResultsPanel</name>
-    <message>
-        <source>Show in &amp;Files</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Copy Path</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Hide the results</source>
         <translation type="unfinished"></translation>
@@ -465,11 +643,200 @@
         <source>The path of %1 is on the clipboard.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Sho&amp;w in Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cop&amp;y Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the Systems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At Real Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note: %1 To add one, choose a picture for %2 under Targets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>iconsmith::TargetsController</name>
+    <message>
+        <source>No target is ticked: tick at least one under Targets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the %1 Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>iconsmith::TargetsPanel</name>
+    <message>
+        <source>iOS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>macOS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>watchOS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Icon Composer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linux</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Targets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dark:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture of the dark appearance (iOS, Icon Composer); without it iOS makes one from the source when its background is transparent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tinted:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture of the tinted appearance (iOS, Icon Composer); without it the source is used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mo&amp;nochrome:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A ready themed-icon layer for Android, drawn as a single-colour shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Android foreground:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A ready adaptive-icon foreground layer for Android, used as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Android bac&amp;kground:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A ready adaptive-icon background layer for Android; without it the background colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safe zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The margin between an adaptive icon&apos;s edge and its content, in percent of the layer; Safe zone fits the content into the 66 dp safe zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Android inset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Android &amp;inset:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each platform&apos;s own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The margin between each platform&apos;s mask and a logo, in percent of the mask&apos;s side; full-bleed artwork always fills what the platform shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Padding around a logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Padding aro&amp;und a logo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name of the app&apos;s icon files (Linux) and of the web manifest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fi&amp;le name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kee&amp;p artwork as it is (no macOS shape)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full-bleed artwork is normally fitted into the macOS icon shape with a shadow, and a logo set on its plate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the %1 picture</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>iconsmith::WarningLine</name>
     <message>
         <source>Warnings about the image</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Iconsmith was stopped by an unexpected error: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
