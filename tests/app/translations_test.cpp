@@ -267,6 +267,21 @@ TEST_P(ShippedTranslation, IsBuiltIntoTheProgram)
             << qPrintable(describe(message));
     }
     EXPECT_GT(looked, 100);
+    // The plural forms follow the language's rule: French counts 0 as one, German as many.
+    const qsizetype zeroForm = language() == u"fr" ? 0 : 1;
+    int plurals = 0;
+    for (const Message &message : m_table.messages) {
+        if (!message.numerus || message.translations.size() != 2)
+            continue;
+        ++plurals;
+        const QByteArray context = message.context.toUtf8();
+        const QByteArray source = message.source.toUtf8();
+        EXPECT_EQ(translator.translate(context, source, nullptr, 1), message.translations.at(0)) << source.constData();
+        EXPECT_EQ(translator.translate(context, source, nullptr, 5), message.translations.at(1)) << source.constData();
+        EXPECT_EQ(translator.translate(context, source, nullptr, 0), message.translations.at(zeroForm))
+            << source.constData();
+    }
+    EXPECT_GT(plurals, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ShippedTranslation, ::testing::Values("de", "fr"));
