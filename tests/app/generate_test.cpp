@@ -90,7 +90,10 @@ TEST_F(Generate, MissingInputShowsTheAlertAndWritesNothing)
             ASSERT_TRUE(window().BigIcon()->loadFile(writeImage(QStringLiteral("in.png"), {32, 32})));
         else
             window().BigIcon()->clear();
-        window().selectPlatform(*Platform::fromChoice(c.choice));
+        if (const std::optional<Platform> platform = Platform::fromChoice(c.choice))
+            window().selectPlatform(*platform);
+        else
+            window().platformSelection()->setCurrentIndex(-1);
         window().pathFiled()->setText(c.folder);
 
         pressGenerate();
