@@ -28,7 +28,7 @@ class OutputLock
 
 public:
     /** How long a run waits for another run into the same folder before giving up. */
-    static constexpr std::chrono::seconds patience{120};
+    static constexpr std::chrono::seconds defaultPatience{120};
 
     /**
      * Locks @p folder, making it (and any missing parent) first. While another run holds it,

@@ -166,7 +166,7 @@ GenerationReport RunPlan::run(GenerationHost &host, RunControl *control) const
     // One run at a time into a save folder: two at once would tear each other's sets.
     const QString saveFolder = OutputPaths(m_request.saveFolder, m_request.platform).encodingPathString();
     const Result<OutputLock> lock = OutputLock::acquire(
-        saveFolder, OutputLock::patience, control != nullptr ? control->stopToken() : std::stop_token(),
+        saveFolder, OutputLock::defaultPatience, control != nullptr ? control->stopToken() : std::stop_token(),
         [&host, &saveFolder] { host.logLine(QStringLiteral("Waiting for another run into %1").arg(saveFolder)); });
     GenerationReport report;
     if (!lock) {

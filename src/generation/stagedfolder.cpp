@@ -44,7 +44,7 @@ Result<void> keepPrevious(const QString &path, const QString &keep)
 
 } // namespace
 
-StagedFolder::StagedFolder(QString target, Mode mode, Kind kind)
+StagedFolder::StagedFolder(const QString &target, Mode mode, Kind kind)
     : m_target(QDir::cleanPath(target)), m_mode(mode), m_kind(kind), m_trash(&TrashCan::moveToTrash)
 {}
 

@@ -50,7 +50,7 @@ public:
 
     /** Stages the new contents of @p target (the set's folder, or the folder its files go to); nothing is created
      * before create(). */
-    StagedFolder(QString target, Mode mode, Kind kind = Kind::Folder);
+    StagedFolder(const QString &target, Mode mode, Kind kind = Kind::Folder);
     ~StagedFolder();
     StagedFolder(const StagedFolder &) = delete;
     StagedFolder &operator=(const StagedFolder &) = delete;
