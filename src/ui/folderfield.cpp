@@ -14,15 +14,15 @@ QString FolderField::droppedFolder(const QMimeData *data)
 {
     if (data == nullptr || !data->hasUrls())
         return {};
-    const QList<QUrl> urls = data->urls();
-    for (auto it = urls.crbegin(); it != urls.crend(); ++it) {
-        if (!it->isLocalFile())
+    // The last local one, as a field shows the last of several things dropped on it.
+    QString folder;
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile())
             continue;
-        const QFileInfo dropped(it->toLocalFile());
-        const QString folder = dropped.isDir() ? dropped.absoluteFilePath() : dropped.absolutePath();
-        return QDir::toNativeSeparators(QDir::cleanPath(folder));
+        const QFileInfo dropped(url.toLocalFile());
+        folder = dropped.isDir() ? dropped.absoluteFilePath() : dropped.absolutePath();
     }
-    return {};
+    return folder.isEmpty() ? QString() : QDir::toNativeSeparators(QDir::cleanPath(folder));
 }
 
 void FolderField::dragEnterEvent(QDragEnterEvent *event)
