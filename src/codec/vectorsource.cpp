@@ -30,9 +30,9 @@ double leastOf(const char *parameter)
         if (type == 0)
             continue;
         auto *loaderClass = static_cast<GObjectClass *>(g_type_class_ref(type));
-        const GParamSpec *spec = g_object_class_find_property(loaderClass, parameter);
-        if (spec != nullptr && G_IS_PARAM_SPEC_DOUBLE(spec))
-            least = std::max(least, G_PARAM_SPEC_DOUBLE(spec)->minimum);
+        const GParamSpec *property = g_object_class_find_property(loaderClass, parameter);
+        if (property != nullptr && G_IS_PARAM_SPEC_DOUBLE(property))
+            least = std::max(least, G_PARAM_SPEC_DOUBLE(property)->minimum);
         g_type_class_unref(loaderClass);
     }
     return least;
