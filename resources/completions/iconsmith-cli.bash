@@ -34,7 +34,7 @@ _iconsmith_cli()
     local targets='ios macos watchos icon-composer android windows web linux apple everything'
 
     case $prev in
-        -o | --output | --check)
+        -o | --output | --check | --project)
             _iconsmith_cli_files -d
             return
             ;;
@@ -74,7 +74,7 @@ _iconsmith_cli()
     if [[ $cur == -* ]]; then
         local options='-o --output -p --platform --rounded --fit --zoom --size-table --background --target --dark
             --tinted --no-shape --android-inset --padding --android-foreground --android-background --monochrome --name
-            --strict --replace --check --config --only --json --open -q --quiet -h --help --help-all -v --version'
+            --strict --replace --project --dry-run --check --config --only --json --open -q --quiet -h --help --help-all -v --version'
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
         return
     fi

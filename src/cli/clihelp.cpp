@@ -23,6 +23,11 @@ QList<QCommandLineOption> runOptions()
          CliHelp::tr("Check existing icon files as the systems read them, instead of generating: an .appiconset, "
                      ".icon, Android res, web or hicolor folder, an .icns or .ico file, or a folder holding them."),
          CliHelp::tr("PATH")},
+        {u"project"_s,
+         CliHelp::tr("Replace the icons of the app projects in this folder where their builds read them (Android "
+                     "modules, Tauri apps), keeping their names; replaced files go to the trash."),
+         CliHelp::tr("FOLDER")},
+        {u"dry-run"_s, CliHelp::tr("With --project: print what would change, and change nothing.")},
         {u"config"_s,
          CliHelp::tr("Run the recipes of a project file (default: iconsmith.json in the current folder when no "
                      "source is given). The file says what to make; only --only, --json, --strict, --replace, --quiet "
@@ -136,13 +141,17 @@ QString CliHelp::epilogue()
             tr("icons/ios, icons/macos, icons/watchos, icons/icon-composer and icons/android"));
     example(u"iconsmith-cli --config iconsmith.json --only pro --json"_s,
             tr("the project file's \"pro\" recipe, reported as JSON"));
+    example(u"iconsmith-cli logo.svg --project ~/src/myapp --dry-run"_s,
+            tr("lists what updating the app's Android and Tauri icons would change"));
     example(u"iconsmith-cli --check icons/ios/AppIcon.appiconset"_s, tr("checks a set as Xcode reads it"));
     example(u"iconsmith-cli --check icons"_s, tr("checks every set and icon file a --target run wrote"));
 
     text += u'\n' + tr("Exit status:") + u'\n';
     line(u"0"_s, tr("success"));
     line(u"1"_s, tr("a picture could not be read, a file could not be written, or --check found a problem"));
-    line(u"2"_s, tr("a usage error, such as an unknown option or a project file that cannot be used"));
+    line(u"2"_s,
+         tr("a usage error, such as an unknown option, a project file that cannot be used, or a --project folder "
+            "without an app project"));
     line(u"3"_s, tr("warnings about the source under --strict"));
     return text;
 }

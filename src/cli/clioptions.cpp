@@ -109,6 +109,10 @@ Result<CliOptions> CliOptions::parse(const QStringList &arguments)
         if (parser.isSet(name))
             values.insert(name, parser.value(name));
     }
+    if (parser.isSet(u"project"_s))
+        return intoProject(parser, values, options.helpText);
+    if (parser.isSet(u"dry-run"_s))
+        return usage(tr("--dry-run goes with --project FOLDER."));
     const bool defaultProject = positional.isEmpty() && QFileInfo(projectFileName.toString()).isFile();
     if (parser.isSet(u"config"_s) || defaultProject) {
         options.mode = Mode::Project;
@@ -138,6 +142,40 @@ Result<CliOptions> CliOptions::parse(const QStringList &arguments)
         return parsed;
     parsed->helpText = options.helpText;
     setRunOptions(*parsed);
+    return parsed;
+}
+
+Result<CliOptions> CliOptions::intoProject(const QCommandLineParser &parser, Values values, const QString &helpText)
+{
+    const auto usage = [](const QString &message) -> Result<CliOptions> { return Failure{message}; };
+    if (parser.isSet(u"config"_s))
+        return usage(tr("--project and --config cannot be combined."));
+    // The project says where its icons go and which files they are.
+    for (const QString &name : {u"output"_s, u"target"_s, u"platform"_s, u"rounded"_s, u"fit"_s, u"zoom"_s,
+                                u"size-table"_s, u"replace"_s, u"only"_s}) {
+        if (parser.isSet(name))
+            return usage(tr("--%1 does not go with --project: the project says where its icons go and what they are.")
+                             .arg(name));
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1)
+        return usage(positional.isEmpty() ? tr("--project needs a source image.")
+                                          : tr("Only one source image can be given; got %1.").arg(positional.size()));
+    values.insert(u"source"_s, positional.first());
+    // Every picture and shaping option of the targets applies.
+    values.insert(u"target"_s, u"everything"_s);
+    Result<CliOptions> parsed = fromValues(values);
+    if (!parsed)
+        return parsed;
+    parsed->mode = Mode::IntoProject;
+    parsed->helpText = helpText;
+    parsed->projectFolder = parser.value(u"project"_s);
+    parsed->dryRun = parser.isSet(u"dry-run"_s);
+    parsed->quiet = parser.isSet(u"quiet"_s);
+    parsed->strict = parser.isSet(u"strict"_s);
+    parsed->json = parser.isSet(u"json"_s);
+    if (parsed->projectFolder.isEmpty())
+        return usage(tr("--project needs a folder."));
     return parsed;
 }
 

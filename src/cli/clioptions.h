@@ -14,6 +14,8 @@
 #include "generation/targets/targetplan.h"
 #include "imaging/rgbcolor.h"
 
+class QCommandLineParser;
+
 namespace iconsmith {
 
 /** What the command line asked for. */
@@ -21,7 +23,7 @@ struct CliOptions
 {
     Q_DECLARE_TR_FUNCTIONS(CliOptions)
 public:
-    enum class Mode { Generate, Check, Help, Version, Project };
+    enum class Mode { Generate, Check, Help, Version, Project, IntoProject };
 
     /**
      * The values of the options that describe what to make, by long name ("output", "target", "dark", ...) plus
@@ -64,6 +66,10 @@ public:
     QString projectFile;
     /** --only: the project file's recipes to run; empty for every one. */
     QStringList only;
+    /** --project: the folder whose app projects get the icons. */
+    QString projectFolder;
+    /** --dry-run: with --project, print what would change and change nothing. */
+    bool dryRun = false;
     /** Further files the run was read from (the project file), which it never writes over. */
     QStringList inputs;
 
@@ -75,6 +81,9 @@ public:
      * ("source" for the source image, empty for none).
      */
     static Result<CliOptions> fromValues(const Values &values, QString *failedOption = nullptr);
+
+    /** The options of --project FOLDER, from the parsed command line and the values of its recipe options. */
+    static Result<CliOptions> intoProject(const QCommandLineParser &parser, Values values, const QString &helpText);
 
     /** The option that gives @p role's picture, as typed ("--dark"). */
     static QString pictureOption(SourceRole role);

@@ -10,6 +10,7 @@
 #include "cli/clihost.h"
 #include "cli/clioptions.h"
 #include "cli/jsonreport.h"
+#include "cli/projectcommand.h"
 #include "cli/projectfile.h"
 #include "cli/runoutcome.h"
 #include "codec/sourceimage.h"
@@ -116,6 +117,8 @@ int CliRunner::run(const QStringList &arguments)
         return check(*options);
     case CliOptions::Mode::Project:
         return runProject(*options);
+    case CliOptions::Mode::IntoProject:
+        return ProjectCommand::run(*options, m_out, m_err);
     case CliOptions::Mode::Generate:
         break;
     }

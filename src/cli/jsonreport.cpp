@@ -1,5 +1,6 @@
 #include "cli/jsonreport.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -115,6 +116,49 @@ QByteArray JsonReport::check(const QString &folder, const IconSetCheck::Report &
                     {u"problems"_s, list(report.problems)},
                     {u"notes"_s, list(report.notes)},
                     {u"checked"_s, found}});
+}
+
+QByteArray JsonReport::project(const QString &folder, const ProjectReport &report, bool dryRun, int status)
+{
+    const QJsonValue none(QJsonValue::Null);
+    QJsonArray projects;
+    for (const ProjectPlan &plan : report.projects) {
+        QJsonArray changes;
+        for (const ProjectChange &change : plan.changes) {
+            const bool image = !change.pixels.isEmpty();
+            changes.append(QJsonObject{{u"action"_s, ProjectChange::actionName(change.action)},
+                                       {u"file"_s, change.file},
+                                       {u"path"_s, QDir(folder).filePath(change.file)},
+                                       {u"width"_s, image ? QJsonValue(change.pixels.width()) : none},
+                                       {u"height"_s, image ? QJsonValue(change.pixels.height()) : none}});
+        }
+        projects.append(QJsonObject{
+            {u"kind"_s, plan.kind}, {u"title"_s, plan.title}, {u"folder"_s, plan.folder}, {u"changes"_s, changes}});
+    }
+    QJsonArray warnings;
+    for (const SourceWarning &warning : report.warnings)
+        warnings.append(QJsonObject{{u"kind"_s, warningKind(warning.kind)}, {u"message"_s, warning.message}});
+    QJsonArray notes;
+    for (const RunNote &note : report.notes)
+        notes.append(QJsonObject{{u"message"_s, CliOptions::noteText(note)}});
+    QJsonArray failures;
+    for (const GenerationReport::Failure &failure : report.failures)
+        failures.append(QJsonObject{{u"path"_s, failure.path}, {u"message"_s, failure.reason}});
+    return toBytes({{u"version"_s, schemaVersion},
+                    {u"command"_s, u"project"_s},
+                    {u"status"_s, status},
+                    {u"folder"_s, folder},
+                    {u"dryRun"_s, dryRun},
+                    {u"projects"_s, projects},
+                    {u"warnings"_s, warnings},
+                    {u"notes"_s, notes},
+                    {u"failures"_s, failures}});
+}
+
+QByteArray JsonReport::projectError(const QString &message, int status)
+{
+    return toBytes(
+        {{u"version"_s, schemaVersion}, {u"command"_s, u"project"_s}, {u"status"_s, status}, {u"error"_s, message}});
 }
 
 QByteArray JsonReport::usageError(const QString &message, int status)

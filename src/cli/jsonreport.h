@@ -6,6 +6,7 @@
 
 #include "check/iconsetcheck.h"
 #include "cli/runoutcome.h"
+#include "project/projectupdate.h"
 
 namespace iconsmith {
 
@@ -21,6 +22,10 @@ public:
     static QByteArray generation(const QList<RunOutcome> &runs, int status);
     /** The problems the check of the icon set in @p folder found. */
     static QByteArray check(const QString &folder, const IconSetCheck::Report &report, int status);
+    /** What --project changed, or with @p dryRun would change, in @p folder. */
+    static QByteArray project(const QString &folder, const ProjectReport &report, bool dryRun, int status);
+    /** A --project run that could not start: no project in the folder, a picture that cannot be read. */
+    static QByteArray projectError(const QString &message, int status);
     /** A usage error: the command line or the project file could not be used. */
     static QByteArray usageError(const QString &message, int status);
 };

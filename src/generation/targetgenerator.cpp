@@ -181,9 +181,22 @@ TargetContext contextOf(const TargetSources &sources, const TargetJob &job,
     return context;
 }
 
+// The catalog's targets of @p job, then its further sets, planned in @p context.
+QList<TargetPlan> plansOf(const TargetJob &job, const TargetContext &context)
+{
+    QList<TargetPlan> plans;
+    for (const QString &name : job.targets) {
+        if (const TargetCatalog::Entry *entry = TargetCatalog::find(name))
+            plans.append(entry->plan(context));
+    }
+    for (const auto &plan : job.plans)
+        plans.append(plan(context));
+    return plans;
+}
+
 } // namespace
 
-QMap<QString, QSet<QString>> TargetGenerator::plannedFiles(const TargetSources &sources, const TargetJob &job)
+QList<TargetPlan> TargetGenerator::plans(const TargetSources &sources, const TargetJob &job)
 {
     std::map<SourceRole, std::unique_ptr<RenderPipeline>> owned;
     std::map<SourceRole, RenderPipeline *> pipelines;
@@ -194,16 +207,15 @@ QMap<QString, QSet<QString>> TargetGenerator::plannedFiles(const TargetSources &
         pipelines[role] = pipeline.get();
     const std::map<SourceRole, PictureFacts> facts =
         factsOf(sources, pipelines, [](const QString &, const QString &) {});
-
-    QMap<QString, QSet<QString>> files;
     if (!facts.contains(SourceRole::Main))
-        return files;
-    const TargetContext context = contextOf(sources, job, facts);
-    for (const QString &name : job.targets) {
-        const TargetCatalog::Entry *entry = TargetCatalog::find(name);
-        if (entry == nullptr)
-            continue;
-        const TargetPlan plan = entry->plan(context);
+        return {};
+    return plansOf(job, contextOf(sources, job, facts));
+}
+
+QMap<QString, QSet<QString>> TargetGenerator::plannedFiles(const TargetSources &sources, const TargetJob &job)
+{
+    QMap<QString, QSet<QString>> files;
+    for (const TargetPlan &plan : plans(sources, job)) {
         QSet<QString> &planned = files[plan.name];
         for (const PlannedImage &image : plan.images)
             planned.insert(image.file);
@@ -232,11 +244,7 @@ GenerationReport TargetGenerator::generate(const TargetSources &sources, const T
     // Plan every target, then start every render at once so that the work overlaps.
     QList<std::pair<TargetPlan, QList<Output>>> plans;
     std::map<RenderPipeline *, std::pair<QList<RenderRequest>, QList<RenderRequest>>> prefetch;
-    for (const QString &name : job.targets) {
-        const TargetCatalog::Entry *entry = TargetCatalog::find(name);
-        if (entry == nullptr)
-            continue;
-        TargetPlan plan = entry->plan(context);
+    for (TargetPlan &plan : plansOf(job, context)) {
         QList<Output> outputs;
         for (const PlannedImage &image : plan.images) {
             if (!facts.contains(image.source))

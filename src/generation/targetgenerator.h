@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include "codec/sourceimage.h"
 #include "generation/generationreport.h"
 #include "generation/targets/targetplan.h"
@@ -32,6 +34,11 @@ struct TargetJob
     /** The targets whose folder already there is replaced whole (the old one goes to the trash) rather than merged
      * into. */
     QStringList replaced = {};
+    /**
+     * Further sets to write besides the catalog's targets, each planned from the same pictures (a
+     * project's own files, say); each writes into folder/<its plan's name>/.
+     */
+    QList<std::function<TargetPlan(const TargetContext &)>> plans = {};
 };
 
 /**
@@ -61,6 +68,11 @@ public:
      * picture is read once at icon size; a picture that cannot be read counts as not given.
      */
     static QMap<QString, QSet<QString>> plannedFiles(const TargetSources &sources, const TargetJob &job);
+    /**
+     * The plans of @p job's targets and further sets, in the order they are written, as made from
+     * @p sources (each picture read once at icon size); empty when the source cannot be read.
+     */
+    static QList<TargetPlan> plans(const TargetSources &sources, const TargetJob &job);
 
 private:
     GenerationHost &m_host;

@@ -58,6 +58,13 @@ Result<QString> TrashCan::homeTrash()
 
 Result<void> TrashCan::moveToTrash(const QString &path)
 {
+    if (const Result<QString> moved = moveIntoTrash(path); !moved)
+        return Failure{moved.error()};
+    return {};
+}
+
+Result<QString> TrashCan::moveIntoTrash(const QString &path)
+{
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     const Result<QString> trash = homeTrash();
     if (!trash)
@@ -84,7 +91,7 @@ Result<void> TrashCan::moveToTrash(const QString &path)
         return Failure{tr("there is no trash for this folder")};
     }
 #endif
-    return {};
+    return file.fileName();
 }
 
 Result<QString> TrashCan::keepBeside(const QString &path)

@@ -26,6 +26,8 @@ public:
     static Result<QString> homeTrash();
     /** Moves @p path into the home trash, or answers why it could not (and then @p path is as it was). */
     static Result<void> moveToTrash(const QString &path);
+    /** As moveToTrash(), answering where in the trash @p path went. */
+    static Result<QString> moveIntoTrash(const QString &path);
     /**
      * Renames @p path to a name beside it that keeps its own and says it was replaced
      * ("AppIcon.appiconset.replaced-20250131-142501"); answers the new path.

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "generation/targets/targetplan.h"
+
+namespace iconsmith {
+
+/**
+ * One app project found under the folder a user gave, of one kind (an Android module, a Tauri
+ * app, ...): what its build reads as its icons, and so what an update writes there. Each kind
+ * is a class of its own; ProjectFinder knows how to recognise each one.
+ *
+ * Every path a project answers is relative to the folder searched (the "project folder"), with
+ * "/" between its parts.
+ */
+class ProjectKind
+{
+public:
+    virtual ~ProjectKind() = default;
+
+    /** The kind's short name, as --json reports it: "android", "tauri". */
+    [[nodiscard]] virtual QString kind() const = 0;
+    /** The kind as people read it: "Android module", "Tauri app". */
+    [[nodiscard]] virtual QString title() const = 0;
+    /** The project's own folder ("android/app", "src-tauri"); empty for the project folder itself. */
+    [[nodiscard]] virtual QString folder() const = 0;
+    /**
+     * The files the project's build reads as its icons, planned from the pictures in @p context:
+     * each image's and document's file is the project's own name for it.
+     */
+    [[nodiscard]] virtual TargetPlan plan(const TargetContext &context) const = 0;
+    /**
+     * The files of the project that must go for those of @p plan to be used as they are: a
+     * resource of the same name in another format, a layer that nothing names any longer.
+     */
+    [[nodiscard]] virtual QStringList movedAway(const TargetPlan &plan) const = 0;
+
+protected:
+    ProjectKind() = default;
+    ProjectKind(const ProjectKind &) = default;
+    ProjectKind &operator=(const ProjectKind &) = default;
+};
+
+} // namespace iconsmith
