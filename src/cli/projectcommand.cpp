@@ -81,8 +81,7 @@ int ProjectCommand::run(const CliOptions &options, QTextStream &out, QTextStream
     const QString folder = OutputPaths::expandHome(options.projectFolder);
     const QString root = QFileInfo(folder).canonicalFilePath();
     if (root.isEmpty() || !QFileInfo(root).isDir())
-        return fail(options, out, err, tr("%1 is not a folder.").arg(QDir::toNativeSeparators(folder)),
-                    usageError);
+        return fail(options, out, err, tr("%1 is not a folder.").arg(QDir::toNativeSeparators(folder)), usageError);
     ProjectFinder::Found found = ProjectFinder::find(root);
     if (found.projects.empty()) {
         QString message = tr("%1 holds no app project Iconsmith knows: it looks for an Android module "
@@ -109,9 +108,7 @@ int ProjectCommand::run(const CliOptions &options, QTextStream &out, QTextStream
         report = update->run(host);
     }
     const bool warned = !report.warnings.isEmpty();
-    const int status = !report.succeeded()                ? failed
-                       : options.strict && warned ? strictWarnings
-                                                          : succeeded;
+    const int status = !report.succeeded() ? failed : options.strict && warned ? strictWarnings : succeeded;
     if (options.json) {
         out << JsonReport::project(folder, report, options.dryRun, status) << Qt::flush;
         return status;

@@ -111,7 +111,8 @@ QStringList AndroidProject::adaptiveXmls(const Resource &icon) const
 {
     QStringList files;
     for (const QString &folder : folderOf(absolute(res()), icon.type)) {
-        if (folder.split(u'-').contains(u"anydpi"_s) && QFileInfo(absolute(res() + u'/' + folder + u'/' + icon.name + u".xml"_s)).isFile())
+        if (folder.split(u'-').contains(u"anydpi"_s) &&
+            QFileInfo(absolute(res() + u'/' + folder + u'/' + icon.name + u".xml"_s)).isFile())
             files << res() + u'/' + folder + u'/' + icon.name + u".xml"_s;
     }
     return files;
@@ -123,7 +124,8 @@ QString AndroidProject::colourName() const
     const QString ownFile = u"values/"_s + name + u".xml"_s;
     for (const QString &folder : folderOf(absolute(res()), u"values"_s)) {
         for (const QString &file : QDir(absolute(res() + u'/' + folder)).entryList({u"*.xml"_s}, QDir::Files)) {
-            const AndroidXml::Values values = AndroidXml::readValues(readSmall(absolute(res() + u'/' + folder + u'/' + file)));
+            const AndroidXml::Values values =
+                AndroidXml::readValues(readSmall(absolute(res() + u'/' + folder + u'/' + file)));
             const bool declares = values.declared.contains({u"color"_s, name});
             // The file Iconsmith writes is its own to replace, when it declares nothing else.
             if (declares && !(folder + u'/' + file == ownFile && values.declared.size() == 1))
@@ -169,10 +171,10 @@ TargetPlan AndroidProject::plan(const TargetContext &context) const
     }
 
     const QString colour = colourName();
-    const QByteArray xml = adaptiveXml(
-        backgroundImage ? u"@mipmap/"_s + m_icon.name + u"_background"_s : u"@color/"_s + colour,
-        u"@mipmap/"_s + m_icon.name + u"_foreground"_s,
-        monochrome ? u"@mipmap/"_s + m_icon.name + u"_monochrome"_s : QString());
+    const QByteArray xml =
+        adaptiveXml(backgroundImage ? u"@mipmap/"_s + m_icon.name + u"_background"_s : u"@color/"_s + colour,
+                    u"@mipmap/"_s + m_icon.name + u"_foreground"_s,
+                    monochrome ? u"@mipmap/"_s + m_icon.name + u"_monochrome"_s : QString());
     for (const std::optional<Resource> &icon : {std::optional(m_icon), m_round}) {
         if (!icon)
             continue;
@@ -196,8 +198,8 @@ TargetPlan AndroidProject::plan(const TargetContext &context) const
 
 bool AndroidProject::namedElsewhere(const Resource &resource, const QSet<QString> &except) const
 {
-    const QRegularExpression named(u"@\\+?%1/%2(?![A-Za-z0-9_.])"_s.arg(
-        QRegularExpression::escape(resource.type), QRegularExpression::escape(resource.name)));
+    const QRegularExpression named(u"@\\+?%1/%2(?![A-Za-z0-9_.])"_s.arg(QRegularExpression::escape(resource.type),
+                                                                        QRegularExpression::escape(resource.name)));
     const QString manifest = joined(m_folder, u"src/main/AndroidManifest.xml"_s);
     QStringList files{manifest};
     QDirIterator it(absolute(res()), {u"*.xml"_s}, QDir::Files, QDirIterator::Subdirectories);
@@ -240,7 +242,8 @@ QStringList AndroidProject::movedAway(const TargetPlan &plan) const
             continue;
         bool kept = false;
         for (const PlannedDocument &document : plan.documents)
-            kept = kept || QString::fromUtf8(document.contents({})).contains(u'@' + layer.type + u'/' + layer.name + u'"');
+            kept =
+                kept || QString::fromUtf8(document.contents({})).contains(u'@' + layer.type + u'/' + layer.name + u'"');
         if (kept || namedElsewhere(layer, planned))
             continue;
         for (const QString &folder : folderOf(absolute(res()), layer.type)) {

@@ -110,6 +110,8 @@ Result<ProjectUpdate> ProjectUpdate::prepare(const QString &folder, ProjectFinde
     for (const QString &note : std::as_const(found.notes))
         update.m_notes.append({note, std::nullopt});
 
+    update.m_request = request;
+    update.m_request.platform = Platform::targets();
     update.m_sources.main = request.source;
     QStringList inputs{QFileInfo(request.source.origin()).canonicalFilePath()};
     for (auto it = request.pictures.begin(); it != request.pictures.end(); ++it) {
@@ -206,7 +208,8 @@ ProjectReport ProjectUpdate::runLocked(GenerationHost &host) const
     job.folder = staging;
     StagingHost stagingHost(host);
     GenerationReport made = TargetGenerator(stagingHost).generate(m_sources, job);
-    report.warnings = made.warnings;
+    // The source's warnings first (enlarged, not square), then what the plans found.
+    report.warnings = RunPlan::sourceWarnings(m_request, made.sourceHasTransparency) + made.warnings;
     if (!made.failures.isEmpty()) {
         for (GenerationReport::Failure failure : std::as_const(made.failures)) {
             if (failure.path.startsWith(staging + u'/'))

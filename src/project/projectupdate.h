@@ -105,6 +105,8 @@ private:
     std::vector<std::shared_ptr<const ProjectKind>> m_projects;
     QList<ProjectPlan> m_plans;
     QList<RunNote> m_notes;
+    /** The request, as one for the targets, for the warnings about its source. */
+    GenerationRequest m_request;
     TargetSources m_sources;
     TargetJob m_job;
     ProjectWriter::Trash m_trash;

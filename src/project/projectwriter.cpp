@@ -108,9 +108,8 @@ void ProjectWriter::undo(const QList<Moved> &moved, const QStringList &placed, c
             (void)FolderTree::rename(file.to, path);
     });
     std::for_each(madeFolders.crbegin(), madeFolders.crend(), [](const QString &folder) { QDir().rmdir(folder); });
-    if (!m_keptIn.isEmpty() && QFileInfo(m_keptIn).isDir() && !QDirIterator(m_keptIn, QDir::Files | QDir::Hidden | QDir::System,
-                                             QDirIterator::Subdirectories)
-                                       .hasNext())
+    if (!m_keptIn.isEmpty() && QFileInfo(m_keptIn).isDir() &&
+        !QDirIterator(m_keptIn, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories).hasNext())
         FolderTree::remove(m_keptIn); // only the empty folders made for it
 }
 

@@ -109,7 +109,8 @@ std::unique_ptr<ProjectKind> TauriProject::at(const QString &root, const QString
     }
     // The Windows Store logos Tauri's tooling keeps beside the listed icons.
     for (const QString &where : std::as_const(folders)) {
-        for (const QString &name : QDir(root + u'/' + where).entryList({u"Square*Logo.png"_s, u"StoreLogo.png"_s}, QDir::Files)) {
+        for (const QString &name :
+             QDir(root + u'/' + where).entryList({u"Square*Logo.png"_s, u"StoreLogo.png"_s}, QDir::Files)) {
             const QString logo = where + u'/' + name;
             if (sizeOfName(name) > 0 && !project->m_files.contains(logo))
                 project->m_files << logo;
@@ -137,12 +138,12 @@ TargetPlan TauriProject::plan(const TargetContext &context) const
             if (size > 0 && size <= 1024)
                 plan.images.append(PlannedImage(file, size));
             else
-                plan.notes.append({tr("%1: its name gives no size and it is not a square PNG, so it was left as it is.")
-                                       .arg(file),
-                                   std::nullopt});
+                plan.notes.append(
+                    {tr("%1: its name gives no size and it is not a square PNG, so it was left as it is.").arg(file),
+                     std::nullopt});
         } else {
-            plan.notes.append(
-                {tr("%1: Iconsmith does not write .%2 files, so it was left as it is.").arg(file, suffix), std::nullopt});
+            plan.notes.append({tr("%1: Iconsmith does not write .%2 files, so it was left as it is.").arg(file, suffix),
+                               std::nullopt});
         }
     }
     return plan;

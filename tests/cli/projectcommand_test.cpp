@@ -99,7 +99,8 @@ TEST_F(ProjectCommandTest, JsonReportsEachProjectsChanges)
         kinds << project[u"kind"_s].toString();
         for (const QJsonValue &change : project[u"changes"_s].toArray()) {
             EXPECT_NE(change[u"action"_s].toString(), u"unchanged"_s);
-            EXPECT_TRUE(change[u"path"_s].toString().startsWith(m_project + u'/')) << change[u"path"_s].toString().toStdString();
+            EXPECT_TRUE(change[u"path"_s].toString().startsWith(m_project + u'/'))
+                << change[u"path"_s].toString().toStdString();
         }
     }
     EXPECT_EQ(kinds, (QStringList{u"tauri"_s, u"android"_s}));
@@ -141,6 +142,17 @@ TEST_F(ProjectCommandTest, OptionsThatSayWhereFilesGoDoNotGoWithAProject)
                    u"--android-inset"_s, u"10"_s})
                   .status,
               0);
+}
+
+TEST_F(ProjectCommandTest, WarningsAboutTheSourceFailUnderStrictAfterTheUpdate)
+{
+    const QString small = m_dir.filePath(u"small.png"_s);
+    test::writeTestPicture(small, QSize(256, 256), true);
+    const Outcome result = run({small, u"--project"_s, m_project, u"--strict"_s, u"-q"_s});
+    EXPECT_EQ(result.status, 3) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(u"warning:"_s)) << result.err.toStdString();
+    // The files were written all the same, as with --target.
+    EXPECT_TRUE(QFileInfo::exists(m_project + u"/android/app/src/main/res/mipmap-hdpi/ic_launcher.png"_s));
 }
 
 } // namespace

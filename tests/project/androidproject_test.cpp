@@ -49,7 +49,8 @@ TEST_F(AndroidProjectTest, UpdatedResPassesTheCheckAndHoldsEachResourceInOneForm
     while (folders.hasNext()) {
         std::set<QString> names;
         for (const QString &file : QDir(folders.next()).entryList(QDir::Files))
-            EXPECT_TRUE(names.insert(file.section(u'.', 0, 0)).second) << folders.filePath().toStdString() << ": " << file.toStdString();
+            EXPECT_TRUE(names.insert(file.section(u'.', 0, 0)).second)
+                << folders.filePath().toStdString() << ": " << file.toStdString();
     }
     EXPECT_EQ(test::readImage(path(m_res + u"/mipmap-hdpi/ic_launcher.png"_s)).size(), QSize(72, 72));
     EXPECT_EQ(test::readImage(path(m_res + u"/mipmap-xxxhdpi/ic_launcher_round.png"_s)).size(), QSize(192, 192));
@@ -67,12 +68,14 @@ TEST_F(AndroidProjectTest, AdaptiveXmlNamesTheNewLayersAndTheOldOnesGoToTheTrash
     update();
     for (const QString &xml : {u"ic_launcher.xml"_s, u"ic_launcher_round.xml"_s}) {
         const QString text = QString::fromUtf8(read(m_res + u"/mipmap-anydpi-v26/"_s + xml));
-        EXPECT_TRUE(text.contains(u"<foreground android:drawable=\"@mipmap/ic_launcher_foreground\"/>"_s)) << text.toStdString();
+        EXPECT_TRUE(text.contains(u"<foreground android:drawable=\"@mipmap/ic_launcher_foreground\"/>"_s))
+            << text.toStdString();
         EXPECT_TRUE(text.contains(u"@color/ic_launcher_background"_s)) << text.toStdString();
         EXPECT_TRUE(text.contains(u"@mipmap/ic_launcher_monochrome"_s)) << text.toStdString();
         EXPECT_FALSE(text.contains(u"@drawable/"_s)) << text.toStdString();
     }
-    EXPECT_TRUE(read(m_res + u"/values/ic_launcher_background.xml"_s).contains("<color name=\"ic_launcher_background\">#"));
+    EXPECT_TRUE(
+        read(m_res + u"/values/ic_launcher_background.xml"_s).contains("<color name=\"ic_launcher_background\">#"));
     // The vectors the old XML named are gone from res/, and kept in the trash with the .webp icons.
     EXPECT_FALSE(QFileInfo::exists(path(m_res + u"/drawable/ic_launcher_background.xml"_s)));
     EXPECT_FALSE(QFileInfo::exists(path(m_res + u"/drawable-v24/ic_launcher_foreground.xml"_s)));

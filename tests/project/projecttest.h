@@ -51,7 +51,8 @@ protected:
             return {};
         RecordingHost host;
         ProjectReport report = prepared->run(host);
-        EXPECT_TRUE(report.succeeded()) << (report.failures.isEmpty() ? "" : report.failures.first().reason.toStdString());
+        EXPECT_TRUE(report.succeeded()) << (report.failures.isEmpty() ? ""
+                                                                      : report.failures.first().reason.toStdString());
         return report;
     }
     [[nodiscard]] QString path(const QString &file) const { return m_project + u'/' + file; }

@@ -93,11 +93,10 @@ void tauriApp(const QString &folder)
   }
 }
 )");
-    for (const auto &[name, pixels] : {std::pair(u"32x32.png"_s, 32), std::pair(u"128x128.png"_s, 128),
-                                       std::pair(u"128x128@2x.png"_s, 256), std::pair(u"icon.png"_s, 512),
-                                       std::pair(u"Square30x30Logo.png"_s, 30), std::pair(u"Square310x310Logo.png"_s, 310),
-                                       std::pair(u"StoreLogo.png"_s, 50)})
-    {
+    for (const auto &[name, pixels] :
+         {std::pair(u"32x32.png"_s, 32), std::pair(u"128x128.png"_s, 128), std::pair(u"128x128@2x.png"_s, 256),
+          std::pair(u"icon.png"_s, 512), std::pair(u"Square30x30Logo.png"_s, 30),
+          std::pair(u"Square310x310Logo.png"_s, 310), std::pair(u"StoreLogo.png"_s, 50)}) {
         QDir().mkpath(folder + u"/icons"_s);
         writeTestPicture(folder + u"/icons/"_s + name, QSize(pixels, pixels), true);
     }
