@@ -15,23 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Android's own documents are small; a larger one is not read.
-constexpr qint64 longestXml = 4 * 1024 * 1024;
-
-QByteArray readSmall(const QString &path)
-{
-    QFile file(path);
-    const QFileInfo info(path);
-    if (!info.isFile() || info.isSymLink() || info.size() > longestXml || !file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-QString joined(const QString &folder, const QString &name)
-{
-    return folder.isEmpty() ? name : folder + u'/' + name;
-}
-
 // The folders of res/ (relative names) whose type is @p type: "mipmap", "mipmap-hdpi", ...
 QStringList folderOf(const QString &res, const QString &type)
 {
@@ -69,7 +52,7 @@ std::unique_ptr<ProjectKind> AndroidProject::at(const QString &root, const QStri
     const QString manifestPath = root + u'/' + main + u"/AndroidManifest.xml"_s;
     if (!QFileInfo(manifestPath).isFile() || !QFileInfo(root + u'/' + main + u"/res"_s).isDir())
         return nullptr;
-    const AndroidXml::ManifestIcons icons = AndroidXml::readManifest(readSmall(manifestPath));
+    const AndroidXml::ManifestIcons icons = AndroidXml::readManifest(readSmallFile(manifestPath));
     std::unique_ptr<AndroidProject> project(new AndroidProject(root, folder));
     bool named = false;
     for (const AndroidXml::Reference &reference : icons.icons) {
@@ -94,7 +77,8 @@ std::unique_ptr<ProjectKind> AndroidProject::at(const QString &root, const QStri
         if (!icon)
             continue;
         for (const QString &xml : project->adaptiveXmls(*icon)) {
-            for (const AndroidXml::Reference &layer : AndroidXml::readDrawable(readSmall(root + u'/' + xml)).references)
+            for (const AndroidXml::Reference &layer :
+                 AndroidXml::readDrawable(readSmallFile(root + u'/' + xml)).references)
                 if (!layer.otherPackage)
                     project->m_oldLayers.append({layer.type, layer.name});
         }
@@ -125,7 +109,7 @@ QString AndroidProject::colourName() const
     for (const QString &folder : folderOf(absolute(res()), u"values"_s)) {
         for (const QString &file : QDir(absolute(res() + u'/' + folder)).entryList({u"*.xml"_s}, QDir::Files)) {
             const AndroidXml::Values values =
-                AndroidXml::readValues(readSmall(absolute(res() + u'/' + folder + u'/' + file)));
+                AndroidXml::readValues(readSmallFile(absolute(res() + u'/' + folder + u'/' + file)));
             const bool declares = values.declared.contains({u"color"_s, name});
             // The file Iconsmith writes is its own to replace, when it declares nothing else.
             if (declares && !(folder + u'/' + file == ownFile && values.declared.size() == 1))
@@ -208,7 +192,7 @@ bool AndroidProject::namedElsewhere(const Resource &resource, const QSet<QString
     for (const QString &file : std::as_const(files)) {
         if (except.contains(file))
             continue;
-        if (QString::fromUtf8(readSmall(absolute(file))).contains(named))
+        if (QString::fromUtf8(readSmallFile(absolute(file))).contains(named))
             return true;
     }
     return false;

@@ -3,7 +3,11 @@
 #include <QDir>
 
 #include "project/androidproject.h"
+#include "project/electronproject.h"
+#include "project/flutterwindowsproject.h"
 #include "project/tauriproject.h"
+#include "project/webappproject.h"
+#include "project/xcodeproject.h"
 
 namespace iconsmith {
 
@@ -17,7 +21,8 @@ constexpr int mostFolders = 20000;
 using Recognise = std::unique_ptr<ProjectKind> (*)(const QString &root, const QString &folder, QStringList &notes);
 
 // Every kind of project, each asked of every folder.
-constexpr Recognise kinds[] = {&AndroidProject::at, &TauriProject::at};
+constexpr Recognise kinds[] = {&AndroidProject::at,        &XcodeProject::at,  &TauriProject::at,
+                               &FlutterWindowsProject::at, &WebAppProject::at, &ElectronProject::at};
 
 bool lookedInto(const QString &name)
 {

@@ -37,6 +37,28 @@ public:
      */
     [[nodiscard]] virtual QStringList movedAway(const TargetPlan &plan) const = 0;
 
+    // What the kinds share in reading a project.
+
+    /**
+     * The entries of @p plan's container files whose name ends in @p suffix (".icns", ".ico"),
+     * renamed to the project's @p file.
+     */
+    static QList<PlannedImage> containerEntries(const TargetPlan &plan, const QString &suffix, const QString &file);
+
+    /** @p name inside @p folder, which may be "" for the project folder itself. */
+    static QString joined(const QString &folder, const QString &name)
+    {
+        return folder.isEmpty() ? name : folder + u'/' + name;
+    }
+    /**
+     * The file at @p path when it is a regular file (not a link) of at most @p limit bytes; empty
+     * otherwise. The documents of a project (manifests, configurations) are small: a larger one is
+     * not read.
+     */
+    static QByteArray readSmallFile(const QString &path, qint64 limit = 4 * 1024 * 1024);
+    /** The pixel size of the square PNG at @p path (not a link), or 0. */
+    static int presentSquareSize(const QString &path);
+
 protected:
     ProjectKind() = default;
     ProjectKind(const ProjectKind &) = default;

@@ -168,7 +168,7 @@ ProjectReport ProjectUpdate::run(GenerationHost &host) const
 {
     ProjectReport report;
     try {
-        const Result<OutputLock> lock = OutputLock::acquire(m_root, OutputLock::patience, {}, [&host, this] {
+        const Result<OutputLock> lock = OutputLock::acquire(m_root, OutputLock::defaultPatience, {}, [&host, this] {
             host.logLine(u"Waiting for another run into %1"_s.arg(m_root));
         });
         if (!lock) {

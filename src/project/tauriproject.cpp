@@ -8,7 +8,6 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
-#include "codec/pngheader.h"
 #include "generation/targets/mactarget.h"
 #include "generation/targets/windowstarget.h"
 
@@ -19,34 +18,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr qint64 longestConfiguration = 4 * 1024 * 1024;
-
-QString joined(const QString &folder, const QString &name)
-{
-    return folder.isEmpty() ? name : folder + u'/' + name;
-}
-
-// The entries of @p plan that make container @p suffix, under the name @p file.
-QList<PlannedImage> entriesOf(const TargetPlan &plan, const QString &suffix, const QString &file)
-{
-    QList<PlannedImage> entries;
-    for (PlannedImage image : plan.images) {
-        if (image.entry.isEmpty() || !image.file.endsWith(suffix))
-            continue;
-        image.file = file;
-        entries.append(image);
-    }
-    return entries;
-}
-
-// A PNG's own size, when it is a square one.
-int presentSize(const QString &path)
-{
-    QFile file(path);
-    if (QFileInfo(path).isSymLink() || !file.open(QIODevice::ReadOnly))
-        return 0;
-    const Result<PngHeader> header = PngHeader::parse(file.read(64));
-    return header && header->size.width() == header->size.height() ? header->size.width() : 0;
-}
 
 } // namespace
 
@@ -128,13 +99,13 @@ TargetPlan TauriProject::plan(const TargetContext &context) const
     for (const QString &file : m_files) {
         const QString suffix = QFileInfo(file).suffix().toLower();
         if (suffix == u"icns") {
-            plan.images << entriesOf(mac, u".icns"_s, file);
+            plan.images << containerEntries(mac, u".icns"_s, file);
         } else if (suffix == u"ico") {
-            plan.images << entriesOf(windows, u".ico"_s, file);
+            plan.images << containerEntries(windows, u".ico"_s, file);
         } else if (suffix == u"png") {
             int size = sizeOfName(file);
             if (size == 0)
-                size = presentSize(m_root + u'/' + file);
+                size = presentSquareSize(m_root + u'/' + file);
             if (size > 0 && size <= 1024)
                 plan.images.append(PlannedImage(file, size));
             else

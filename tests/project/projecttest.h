@@ -35,6 +35,7 @@ protected:
     {
         GenerationRequest request;
         request.source = *SourceImage::load(m_source);
+        request.pictures = m_pictures;
         return request;
     }
     [[nodiscard]] Result<ProjectUpdate> prepare() const
@@ -61,6 +62,8 @@ protected:
     QString m_project;
     QString m_source;
     QByteArray m_previousData;
+    /** The further pictures the update is given, by role. */
+    QMap<SourceRole, QString> m_pictures;
 };
 
 } // namespace iconsmith::test
