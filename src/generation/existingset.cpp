@@ -52,7 +52,8 @@ ExistingSet::Conflict ExistingSet::targetsConflict(const QString &saveFolder,
 {
     Conflict conflict;
     for (auto target = plannedFiles.begin(); target != plannedFiles.end(); ++target) {
-        const QDir folder(saveFolder + u'/' + target.key());
+        // Absolute, so that the files found are named relative to it whatever the working folder.
+        const QDir folder(QFileInfo(saveFolder + u'/' + target.key()).absoluteFilePath());
         if (!folder.exists())
             continue;
         // Hidden entries (a staging folder, a desktop's own files) are no part of a target.

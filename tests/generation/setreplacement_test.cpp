@@ -125,6 +125,23 @@ TEST_F(SetReplacementTest, ReplacingPutsTheOldSetInTheTrashAndTheNewOneInPlaceWh
         EXPECT_EQ(file.mask, file.pixels.isEmpty() ? DisplayMask::None : DisplayMask::RoundedSquare);
 }
 
+TEST_F(SetReplacementTest, ASaveFolderGivenRelativelyFindsItsOwnFilesAgain)
+{
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+    m_request.platform = Platform::targets();
+    m_request.targets = {u"web"_s};
+    m_request.saveFolder = u"site"_s;
+    m_request.source = m_source;
+    Result<RunPlan> first = RunPlan::prepare(m_request);
+    const bool written = first && first->run(m_host).succeeded();
+    Result<RunPlan> again = RunPlan::prepare(m_request);
+    QDir::setCurrent(before);
+    ASSERT_TRUE(written);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->conflict().leftOvers, QStringList());
+}
+
 TEST_F(SetReplacementTest, ASecondTargetsRunFindsWhatItWouldLeaveAndReplacesEachTargetFolderWhole)
 {
     // A logo on transparency gets a dark iOS icon; the opaque picture that follows does not.
