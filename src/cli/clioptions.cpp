@@ -111,8 +111,6 @@ Result<CliOptions> CliOptions::parse(const QStringList &arguments)
     }
     if (parser.isSet(u"project"_s))
         return intoProject(parser, values, options.helpText);
-    if (parser.isSet(u"dry-run"_s))
-        return usage(tr("--dry-run goes with --project FOLDER."));
     const bool defaultProject = positional.isEmpty() && QFileInfo(projectFileName.toString()).isFile();
     if (parser.isSet(u"config"_s) || defaultProject) {
         options.mode = Mode::Project;
@@ -123,6 +121,8 @@ Result<CliOptions> CliOptions::parse(const QStringList &arguments)
             return usage(tr("--%1 cannot be given with a project file (%2): the file says what to make, the command "
                             "line only how to run it.")
                              .arg(values.firstKey(), options.projectFile));
+        // For the recipes that update a project.
+        options.dryRun = parser.isSet(u"dry-run"_s);
         for (const QString &names : parser.values(u"only"_s)) {
             for (const QString &name : names.split(u',', Qt::SkipEmptyParts))
                 options.only << name.trimmed();
@@ -131,6 +131,8 @@ Result<CliOptions> CliOptions::parse(const QStringList &arguments)
     }
     if (parser.isSet(u"only"_s))
         return usage(tr("--only goes with a project file (--config FILE)."));
+    if (parser.isSet(u"dry-run"_s))
+        return usage(tr("--dry-run goes with --project FOLDER."));
     if (positional.isEmpty())
         return usage(tr("No source image was given, and the current folder has no %1.").arg(projectFileName));
     if (positional.size() > 1)

@@ -21,6 +21,18 @@ namespace iconsmith {
 
 namespace {
 
+// The status of two runs: a usage error outweighs a failure, which outweighs warnings under --strict.
+int worseOf(int first, int second)
+{
+    const auto weight = [](int status) {
+        return status == CliRunner::UsageError ? 3
+               : status == CliRunner::Failure  ? 2
+               : status == CliRunner::Success  ? 0
+                                               : 1;
+    };
+    return weight(first) >= weight(second) ? first : second;
+}
+
 QString programName()
 {
     return QStringLiteral("iconsmith-cli");
@@ -139,8 +151,27 @@ int CliRunner::runProject(const CliOptions &options)
     const Result<QList<ProjectFile::Recipe>> recipes = ProjectFile::read(options.projectFile, options.only);
     if (!recipes)
         return usageError(recipes.error(), options.json);
+    const auto updatesProject = [](const ProjectFile::Recipe &recipe) {
+        return recipe.options.mode == CliOptions::Mode::IntoProject;
+    };
+    if (options.dryRun && !std::all_of(recipes->begin(), recipes->end(), updatesProject))
+        return usageError(tr("--dry-run goes with the recipes that update a project (\"project\"); choose them with "
+                             "--only NAME."),
+                          options.json);
+    if (options.json && recipes->size() > 1 && std::any_of(recipes->begin(), recipes->end(), updatesProject))
+        return usageError(tr("--json reports one project update at a time; choose its recipe with --only NAME."), true);
     QList<RunOutcome> runs;
+    int projectStatus = Success;
     for (const ProjectFile::Recipe &recipe : *recipes) {
+        if (updatesProject(recipe)) {
+            CliOptions run = recipe.options;
+            run.quiet = options.quiet;
+            run.json = options.json;
+            run.strict = run.strict || options.strict;
+            run.dryRun = options.dryRun;
+            projectStatus = worseOf(projectStatus, ProjectCommand::run(run, m_out, m_err));
+            continue;
+        }
         CliOptions run = recipe.options;
         run.quiet = options.quiet;
         run.json = options.json;
@@ -153,7 +184,9 @@ int CliRunner::runProject(const CliOptions &options)
         if (!options.json)
             print(run, runs.last());
     }
-    return finish(options, runs);
+    if (runs.isEmpty())
+        return projectStatus;
+    return worseOf(projectStatus, finish(options, runs));
 }
 
 RunOutcome CliRunner::generate(const CliOptions &options, const QString &recipe)

@@ -133,14 +133,12 @@ int ProjectCommand::run(const CliOptions &options, QTextStream &out, QTextStream
                 changed += change.action == ProjectChange::Action::Unchanged ? 0 : 1;
         }
         const QString where = printable(QDir::toNativeSeparators(folder));
+        const QString files = changed == 1 ? tr("1 file") : tr("%1 files").arg(changed);
+        const QString of = projects == 1 ? tr("1 project") : tr("%1 projects").arg(projects);
         if (options.dryRun)
-            out << tr("%1 files of %2 projects in %3 would change; nothing was changed (--dry-run).")
-                       .arg(changed)
-                       .arg(projects)
-                       .arg(where)
-                << '\n';
+            out << tr("%1 of %2 in %3 would change; nothing was changed (--dry-run).").arg(files, of, where) << '\n';
         else if (report.succeeded())
-            out << tr("Changed %1 files of %2 projects in %3.").arg(changed).arg(projects).arg(where) << '\n';
+            out << tr("Changed %1 of %2 in %3.").arg(files, of, where) << '\n';
         else
             out << tr("Nothing in %1 was changed; the problems are listed above.").arg(where) << '\n';
     }

@@ -45,6 +45,7 @@ const QList<Key> &keys()
     static const QList<Key> list{
         {u"source"_s, Kind::File, u"source"_s},
         {u"output"_s, Kind::Folder, u"output"_s},
+        {u"project"_s, Kind::Folder, u"project"_s},
         {u"targets"_s, Kind::Targets, u"target"_s},
         {u"platform"_s, Kind::Platform, u"platform"_s},
         {u"background"_s, Kind::Text, u"background"_s},
@@ -175,8 +176,20 @@ public:
                 return Failure{value.error()};
             values.insert(key.option, *value);
         }
-        if (!values.contains(u"output"_s))
+        const bool intoProject = values.contains(u"project"_s);
+        if (intoProject) {
+            // The project says where its icons go and which files they are; every picture applies.
+            for (const QString &name :
+                 {u"output"_s, u"targets"_s, u"platform"_s, u"rounded"_s, u"fit"_s, u"zoom"_s, u"size-table"_s}) {
+                if (settings.contains(name))
+                    return failure(settings[name].where,
+                                   ProjectFile::tr("does not go with \"project\": the project says where its icons go "
+                                                   "and what they are."));
+            }
+            values.insert(u"target"_s, u"everything"_s);
+        } else if (!values.contains(u"output"_s)) {
             values.insert(u"output"_s, defaultOutput);
+        }
 
         QString failedOption;
         Result<CliOptions> options = CliOptions::fromValues(values, &failedOption);
@@ -188,6 +201,10 @@ public:
             return failure(where, options.error());
         }
         options->strict = strict;
+        if (intoProject) {
+            options->mode = CliOptions::Mode::IntoProject;
+            options->projectFolder = values.value(u"project"_s);
+        }
         return *options;
     }
 
@@ -297,6 +314,9 @@ private:
 // The places a recipe writes, to find two recipes that would write the same files.
 QList<OutputSets::Place> placesWritten(const CliOptions &options)
 {
+    // A project's files are the project's; a second update of it finds them already made.
+    if (options.mode == CliOptions::Mode::IntoProject)
+        return {};
     return OutputSets::of(options.output, options.targets.isEmpty() ? options.platform : Platform::targets(),
                           options.targets);
 }

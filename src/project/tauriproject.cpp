@@ -78,10 +78,11 @@ std::unique_ptr<ProjectKind> TauriProject::at(const QString &root, const QString
         if (!folders.contains(where))
             folders << where;
     }
-    // The Windows Store logos Tauri's tooling keeps beside the listed icons.
+    // The Windows Store logos and the large picture Tauri's tooling keeps beside the listed icons.
     for (const QString &where : std::as_const(folders)) {
         for (const QString &name :
-             QDir(root + u'/' + where).entryList({u"Square*Logo.png"_s, u"StoreLogo.png"_s}, QDir::Files)) {
+             QDir(root + u'/' + where)
+                 .entryList({u"Square*Logo.png"_s, u"StoreLogo.png"_s, u"icon.png"_s}, QDir::Files)) {
             const QString logo = where + u'/' + name;
             if (sizeOfName(name) > 0 && !project->m_files.contains(logo))
                 project->m_files << logo;

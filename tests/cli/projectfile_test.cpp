@@ -96,6 +96,25 @@ TEST_F(ProjectFileTest, AFileThatIsOneRecipeWritesBesideItself)
     EXPECT_EQ(recipes->first().options.output, QDir::cleanPath(m_dir.path()));
 }
 
+TEST_F(ProjectFileTest, ARecipeWithAProjectUpdatesItWithTheTargetsPictures)
+{
+    const Result<QList<ProjectFile::Recipe>> recipes = parse(R"({"recipes": {
+        "app": {"source": "art/pro.png", "project": "mobile", "dark": "art/pro-dark.png"},
+        "site": {"source": "art/free.png", "targets": ["web"]}}})");
+    ASSERT_TRUE(recipes) << recipes.error().toStdString();
+    const CliOptions &app = recipes->first().options;
+    EXPECT_EQ(app.mode, CliOptions::Mode::IntoProject);
+    EXPECT_EQ(app.projectFolder, path(u"mobile"_s));
+    EXPECT_EQ(app.otherSources.value(SourceRole::Dark), path(u"art/pro-dark.png"_s));
+    EXPECT_EQ(recipes->last().options.mode, CliOptions::Mode::Generate);
+
+    const Result<QList<ProjectFile::Recipe>> refused =
+        parse(R"({"recipes": {"app": {"source": "art/pro.png", "project": "mobile", "targets": "ios"}}})");
+    ASSERT_FALSE(refused);
+    EXPECT_TRUE(refused.error().startsWith(u"iconsmith.json: recipes.app.targets: does not go with \"project\""_s))
+        << refused.error().toStdString();
+}
+
 TEST_F(ProjectFileTest, EveryMistakeNamesTheFileAndTheKey)
 {
     const QList<std::pair<QByteArray, QString>> mistakes{
