@@ -84,9 +84,11 @@ int ProjectCommand::run(const CliOptions &options, QTextStream &out, QTextStream
         return fail(options, out, err, tr("%1 is not a folder.").arg(QDir::toNativeSeparators(folder)), usageError);
     ProjectFinder::Found found = ProjectFinder::find(root);
     if (found.projects.empty()) {
-        QString message = tr("%1 holds no app project Iconsmith knows: it looks for an Android module "
-                             "(src/main/AndroidManifest.xml with src/main/res) and a Tauri app (tauri.conf.json); "
-                             "nothing was written.")
+        QString message = tr("%1 holds no app project Iconsmith knows: it looks for Android modules "
+                             "(src/main/AndroidManifest.xml with src/main/res), Xcode projects (an .xcodeproj naming "
+                             "an app icon set), Tauri apps (tauri.conf.json), web apps (a manifest an index.html "
+                             "links), Electron apps (package.json for electron-builder) and Flutter's Windows "
+                             "runner; nothing was written.")
                               .arg(QDir::toNativeSeparators(folder));
         for (const QString &note : std::as_const(found.notes))
             message += u' ' + note;
