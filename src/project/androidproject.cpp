@@ -104,7 +104,7 @@ QStringList AndroidProject::adaptiveXmls(const Resource &icon) const
 
 QString AndroidProject::colourName() const
 {
-    const QString name = m_icon.name + u"_background"_s;
+    QString name = m_icon.name + u"_background"_s;
     const QString ownFile = u"values/"_s + name + u".xml"_s;
     for (const QString &folder : folderOf(absolute(res()), u"values"_s)) {
         for (const QString &file : QDir(absolute(res() + u'/' + folder)).entryList({u"*.xml"_s}, QDir::Files)) {
@@ -155,7 +155,7 @@ TargetPlan AndroidProject::plan(const TargetContext &context) const
     }
 
     const QString colour = colourName();
-    const QByteArray xml =
+    QByteArray xml =
         adaptiveXml(backgroundImage ? u"@mipmap/"_s + m_icon.name + u"_background"_s : u"@color/"_s + colour,
                     u"@mipmap/"_s + m_icon.name + u"_foreground"_s,
                     monochrome ? u"@mipmap/"_s + m_icon.name + u"_monochrome"_s : QString());
@@ -189,13 +189,9 @@ bool AndroidProject::namedElsewhere(const Resource &resource, const QSet<QString
     QDirIterator it(absolute(res()), {u"*.xml"_s}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())
         files << res() + u'/' + QDir(absolute(res())).relativeFilePath(it.next());
-    for (const QString &file : std::as_const(files)) {
-        if (except.contains(file))
-            continue;
-        if (QString::fromUtf8(readSmallFile(absolute(file))).contains(named))
-            return true;
-    }
-    return false;
+    return std::any_of(files.begin(), files.end(), [&](const QString &file) {
+        return !except.contains(file) && QString::fromUtf8(readSmallFile(absolute(file))).contains(named);
+    });
 }
 
 QStringList AndroidProject::movedAway(const TargetPlan &plan) const

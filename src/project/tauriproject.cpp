@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr qint64 longestConfiguration = 4 * 1024 * 1024;
+constexpr qint64 longestConfiguration = qint64{4} * 1024 * 1024;
 
 } // namespace
 
@@ -65,7 +65,7 @@ std::unique_ptr<ProjectKind> TauriProject::at(const QString &root, const QString
     }
     std::unique_ptr<TauriProject> project(new TauriProject(root, folder));
     QStringList folders;
-    for (const QJsonValue &entry : icons.toArray()) {
+    for (const QJsonValue entry : icons.toArray()) {
         const QString path = QDir::cleanPath(entry.toString());
         // Only files of the app: nothing above its folder, nothing absolute.
         if (path.isEmpty() || QDir::isAbsolutePath(path) || path.startsWith(u"..") || path.contains(u'\\')) {

@@ -29,7 +29,7 @@ QString resolve(QString reference, const QString &folder, const QString &siteRoo
     if (reference.isEmpty() || reference.contains(u':') || reference.startsWith(u"//") || reference.contains(u'\\'))
         return {};
     const bool fromRoot = reference.startsWith(u'/');
-    const QString path = QDir::cleanPath(
+    QString path = QDir::cleanPath(
         ProjectKind::joined(fromRoot ? siteRoot : folder, QUrl::fromPercentEncoding(reference.toUtf8()).mid(fromRoot)));
     if (path.isEmpty() || path == u"." || path.startsWith(u"..") || QDir::isAbsolutePath(path))
         return {};
@@ -67,12 +67,11 @@ QStringList linkTags(const QString &html)
 // Whether @p html links the manifest @p name.
 bool linksManifest(const QString &html, const QString &name)
 {
-    for (const QString &tag : linkTags(html)) {
-        if (attribute(tag, u"rel"_s).toLower() == u"manifest" &&
-            attribute(tag, u"href"_s).section(u'?', 0, 0).endsWith(name))
-            return true;
-    }
-    return false;
+    const QStringList tags = linkTags(html);
+    return std::any_of(tags.begin(), tags.end(), [&name](const QString &tag) {
+        return attribute(tag, u"rel"_s).toLower() == u"manifest" &&
+               attribute(tag, u"href"_s).section(u'?', 0, 0).endsWith(name);
+    });
 }
 
 } // namespace
@@ -81,7 +80,7 @@ QList<WebAppProject::Icon> WebAppProject::manifestIcons(const QByteArray &manife
                                                         QStringList &refused)
 {
     QList<Icon> icons;
-    for (const QJsonValue &value : QJsonDocument::fromJson(manifest).object().value(u"icons"_s).toArray()) {
+    for (const QJsonValue value : QJsonDocument::fromJson(manifest).object().value(u"icons"_s).toArray()) {
         const QJsonObject icon = value.toObject();
         const QString source = icon.value(u"src"_s).toString();
         const QString file = resolve(source, folder, folder);
@@ -133,7 +132,9 @@ std::unique_ptr<ProjectKind> WebAppProject::at(const QString &root, const QStrin
                 continue;
             std::unique_ptr<WebAppProject> app(new WebAppProject(root, folder));
             app->m_icons = manifestIcons(readSmallFile(joined(root, manifest)), folder, app->m_refused);
-            app->m_icons << pageIcons(html, pageFolder, folder, app->m_refused);
+            // The page's paths from "/" are the site's, whose root is the manifest's folder.
+            const QString &siteRoot = folder;
+            app->m_icons << pageIcons(html, pageFolder, siteRoot, app->m_refused);
             return app;
         }
     }

@@ -17,8 +17,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr qint64 longestPbxproj = 32 * 1024 * 1024;
-constexpr qint64 longestContents = 1024 * 1024;
+constexpr qint64 longestPbxproj = qint64{32} * 1024 * 1024;
+constexpr qint64 longestContents = qint64{1024} * 1024;
 constexpr int deepestCatalog = 4;
 constexpr int largestSlot = 2048;
 
@@ -44,7 +44,7 @@ QStringList catalogsBelow(const QString &folder)
 
 QString appearanceOf(const QJsonObject &image)
 {
-    for (const QJsonValue &appearance : image.value(u"appearances"_s).toArray()) {
+    for (const QJsonValue appearance : image.value(u"appearances"_s).toArray()) {
         const QJsonObject object = appearance.toObject();
         if (object.value(u"appearance"_s).toString() == u"luminosity")
             return object.value(u"value"_s).toString();
