@@ -5,9 +5,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
-#include <QUrl>
 
+#include "check/webmanifest.h"
 #include "generation/targets/webtarget.h"
 
 namespace iconsmith {
@@ -20,22 +19,6 @@ constexpr int largestIcon = 2048;
 
 const QStringList manifestNames{u"manifest.json"_s, u"manifest.webmanifest"_s, u"site.webmanifest"_s};
 
-// The file @p reference names, relative to the project folder, or empty when it names no file of the project.
-QString resolve(QString reference, const QString &folder, const QString &siteRoot)
-{
-    reference = reference.trimmed();
-    reference.remove(u"%PUBLIC_URL%"_s);
-    reference = reference.section(u'#', 0, 0).section(u'?', 0, 0);
-    if (reference.isEmpty() || reference.contains(u':') || reference.startsWith(u"//") || reference.contains(u'\\'))
-        return {};
-    const bool fromRoot = reference.startsWith(u'/');
-    QString path = QDir::cleanPath(
-        ProjectKind::joined(fromRoot ? siteRoot : folder, QUrl::fromPercentEncoding(reference.toUtf8()).mid(fromRoot)));
-    if (path.isEmpty() || path == u"." || path.startsWith(u"..") || QDir::isAbsolutePath(path))
-        return {};
-    return path;
-}
-
 // The first square size of a "sizes" list ("192x192 512x512": 192); 0 for "any" or none.
 int firstSize(const QString &sizes)
 {
@@ -47,30 +30,23 @@ int firstSize(const QString &sizes)
     return 0;
 }
 
-QString attribute(const QString &tag, const QString &name)
+// The file @p url names, relative to the project folder, for a site whose root is @p siteRoot;
+// empty when it names no file of the site (an address, a template, a path above the root).
+QString fileOfSite(const QString &url, const QString &siteRoot)
 {
-    const QRegularExpression value(u"\\b%1\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+))"_s.arg(name),
-                                   QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = value.match(tag);
-    return match.captured(1) + match.captured(2) + match.captured(3);
-}
-
-QStringList linkTags(const QString &html)
-{
-    static const QRegularExpression link(u"<link\\b[^>]*>"_s, QRegularExpression::CaseInsensitiveOption);
-    QStringList tags;
-    for (const QRegularExpressionMatch &match : link.globalMatch(html))
-        tags << match.captured();
-    return tags;
+    // The site-root placeholders of create-react-app and Vue are read; any other template is not.
+    const QString file = WebUrl::fileOf(url);
+    if (file.isEmpty() || file == u"." || file.startsWith(u"..") || WebUrl::isTemplated(file))
+        return {};
+    return ProjectKind::joined(siteRoot, file);
 }
 
 // Whether @p html links the manifest @p name.
 bool linksManifest(const QString &html, const QString &name)
 {
-    const QStringList tags = linkTags(html);
-    return std::any_of(tags.begin(), tags.end(), [&name](const QString &tag) {
-        return attribute(tag, u"rel"_s).toLower() == u"manifest" &&
-               attribute(tag, u"href"_s).section(u'?', 0, 0).endsWith(name);
+    const QList<PageLink> links = PageLink::linksOf(html);
+    return std::any_of(links.begin(), links.end(), [&name](const PageLink &link) {
+        return link.rel.contains(u"manifest"_s) && QFileInfo(WebUrl::fileOf(link.href)).fileName() == name;
     });
 }
 
@@ -80,39 +56,39 @@ QList<WebAppProject::Icon> WebAppProject::manifestIcons(const QByteArray &manife
                                                         QStringList &refused)
 {
     QList<Icon> icons;
-    for (const QJsonValue value : QJsonDocument::fromJson(manifest).object().value(u"icons"_s).toArray()) {
-        const QJsonObject icon = value.toObject();
-        const QString source = icon.value(u"src"_s).toString();
-        const QString file = resolve(source, folder, folder);
+    const Result<WebManifest> parsed = WebManifest::parse(manifest);
+    if (!parsed)
+        return icons;
+    for (const WebManifest::Icon &icon : parsed->icons) {
+        const QString file = fileOfSite(icon.src, folder);
         if (file.isEmpty()) {
-            refused << source;
+            if (!icon.src.isEmpty())
+                refused << icon.src;
             continue;
         }
-        const QStringList purposes = icon.value(u"purpose"_s).toString().split(u' ', Qt::SkipEmptyParts);
+        const QStringList purposes = icon.purpose.toString().split(u' ', Qt::SkipEmptyParts);
         const QString purpose = purposes.contains(u"maskable"_s)     ? u"maskable"_s
                                 : purposes.contains(u"monochrome"_s) ? u"monochrome"_s
                                                                      : QString();
-        icons.append({file, firstSize(icon.value(u"sizes"_s).toString()), purpose});
+        icons.append({file, firstSize(icon.sizes), purpose});
     }
     return icons;
 }
 
-QList<WebAppProject::Icon> WebAppProject::pageIcons(const QString &html, const QString &folder, const QString &siteRoot,
-                                                    QStringList &refused)
+QList<WebAppProject::Icon> WebAppProject::pageIcons(const QString &html, const QString &folder, QStringList &refused)
 {
     QList<Icon> icons;
-    for (const QString &tag : linkTags(html)) {
-        const QStringList rel = attribute(tag, u"rel"_s).toLower().split(u' ', Qt::SkipEmptyParts);
-        const bool touch = rel.contains(u"apple-touch-icon"_s) || rel.contains(u"apple-touch-icon-precomposed"_s);
-        if (!touch && !rel.contains(u"icon"_s))
+    for (const PageLink &link : PageLink::linksOf(html)) {
+        const bool touch =
+            link.rel.contains(u"apple-touch-icon"_s) || link.rel.contains(u"apple-touch-icon-precomposed"_s);
+        if (!touch && !link.rel.contains(u"icon"_s))
             continue;
-        const QString reference = attribute(tag, u"href"_s);
-        const QString file = resolve(reference, folder, siteRoot);
+        const QString file = fileOfSite(link.href, folder);
         if (file.isEmpty()) {
-            refused << reference;
+            refused << link.href;
             continue;
         }
-        icons.append({file, firstSize(attribute(tag, u"sizes"_s)), touch ? u"apple-touch-icon"_s : QString()});
+        icons.append({file, firstSize(link.sizes), touch ? u"apple-touch-icon"_s : QString()});
     }
     return icons;
 }
@@ -121,7 +97,9 @@ std::unique_ptr<ProjectKind> WebAppProject::at(const QString &root, const QStrin
 {
     for (const QString &name : manifestNames) {
         const QString manifest = joined(folder, name);
-        if (!QFileInfo(joined(root, manifest)).isFile())
+        const QByteArray contents = readSmallFile(joined(root, manifest));
+        // Another file called manifest.json (a browser extension's) is no web app's.
+        if (!WebManifest::looksLikeWebManifest(contents))
             continue;
         QStringList pageFolders{folder};
         if (!folder.isEmpty())
@@ -131,10 +109,9 @@ std::unique_ptr<ProjectKind> WebAppProject::at(const QString &root, const QStrin
             if (!linksManifest(html, name))
                 continue;
             std::unique_ptr<WebAppProject> app(new WebAppProject(root, folder));
-            app->m_icons = manifestIcons(readSmallFile(joined(root, manifest)), folder, app->m_refused);
-            // The page's paths from "/" are the site's, whose root is the manifest's folder.
-            const QString &siteRoot = folder;
-            app->m_icons << pageIcons(html, pageFolder, siteRoot, app->m_refused);
+            // The site's root, as the app serves it, is the manifest's folder: the page's paths are its.
+            app->m_icons = manifestIcons(contents, folder, app->m_refused);
+            app->m_icons << pageIcons(html, folder, app->m_refused);
             return app;
         }
     }

@@ -14,14 +14,15 @@ namespace iconsmith {
 /**
  * A web app: a web app manifest (manifest.json, manifest.webmanifest or site.webmanifest) that a
  * page beside it or one folder up (index.html) links with rel="manifest" — Flutter's web/, a
- * React or Vite app's public/. A manifest no page links is not taken for one.
+ * React or Vite app's public/. A manifest no page links, or one that reads as another kind of
+ * manifest (a browser extension's), is not taken for one.
  *
  * The update writes each PNG icon the manifest lists at the size its "sizes" says (else its
  * present size), for its purpose ("maskable": inside the maskable safe zone; "monochrome": the
  * shape in white), and the icons the page links (rel "icon", "apple-touch-icon"): a PNG at its
- * "sizes" or present size, an ICO with the favicon's sizes. Paths are taken relative to the file
- * that names them, a path starting with "/" relative to the manifest's folder (the site's root as
- * such apps serve it); a path leading out of the project, an address and an SVG are left alone.
+ * "sizes" or present size, an ICO with the favicon's sizes. Paths are taken from the manifest's
+ * folder, the site's root as such apps serve it; a path above it, an address, a template and an
+ * SVG are left alone.
  * The manifest and the page are not changed.
  */
 class WebAppProject : public ProjectKind
@@ -51,9 +52,9 @@ public:
 
     /** The icons @p manifest (JSON) lists, each src resolved against @p folder (relative to the project folder). */
     static QList<Icon> manifestIcons(const QByteArray &manifest, const QString &folder, QStringList &refused);
-    /** The icons the page @p html links, resolved against @p folder; @p siteRoot resolves a path from "/". */
-    static QList<Icon> pageIcons(const QString &html, const QString &folder, const QString &siteRoot,
-                                 QStringList &refused);
+    /** The icons the page @p html links, resolved against the site's root @p folder (relative to the project folder).
+     */
+    static QList<Icon> pageIcons(const QString &html, const QString &folder, QStringList &refused);
 
 private:
     WebAppProject(QString root, QString folder) : m_root(std::move(root)), m_folder(std::move(folder)) {}

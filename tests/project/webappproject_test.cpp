@@ -22,24 +22,25 @@ TEST(WebAppIcons, AreTheProjectsOwnFilesOnly)
         {"src": "https://cdn.example.com/icon.png", "sizes": "48x48"},
         {"src": "icons/../../../../secret.png"}]})",
                                                                            u"app/public"_s, refused);
-    ASSERT_EQ(listed.size(), 3);
+    ASSERT_EQ(listed.size(), 2);
     EXPECT_EQ(listed.at(0).file, u"app/public/logo192.png"_s);
     EXPECT_EQ(listed.at(0).pixels, 192);
     EXPECT_EQ(listed.at(0).purpose, u"maskable"_s);
     EXPECT_EQ(listed.at(1).file, u"app/public/icons/mono.png"_s);
     EXPECT_EQ(listed.at(1).pixels, 0);
     EXPECT_EQ(listed.at(1).purpose, u"monochrome"_s);
-    EXPECT_EQ(listed.at(2).file, u"app/shared/badge.png"_s);
-    EXPECT_EQ(refused, (QStringList{u"https://cdn.example.com/icon.png"_s, u"icons/../../../../secret.png"_s}));
+    // Nothing above the site's root, nothing of another site.
+    EXPECT_EQ(refused, (QStringList{u"../shared/badge.png"_s, u"https://cdn.example.com/icon.png"_s,
+                                    u"icons/../../../../secret.png"_s}));
 
     refused.clear();
     const QList<WebAppProject::Icon> linked =
         WebAppProject::pageIcons(uR"(<link rel="stylesheet" href="app.css"><LINK REL='shortcut icon' HREF=/favicon.ico>
             <link href="touch.png" rel="apple-touch-icon" sizes="180x180"><link rel="icon" href="data:,">)"_s,
-                                 u"app"_s, u"app/public"_s, refused);
+                                 u"app/public"_s, refused);
     ASSERT_EQ(linked.size(), 2);
     EXPECT_EQ(linked.at(0).file, u"app/public/favicon.ico"_s);
-    EXPECT_EQ(linked.at(1).file, u"app/touch.png"_s);
+    EXPECT_EQ(linked.at(1).file, u"app/public/touch.png"_s);
     EXPECT_EQ(linked.at(1).pixels, 180);
     EXPECT_EQ(linked.at(1).purpose, u"apple-touch-icon"_s);
     EXPECT_EQ(refused, QStringList{u"data:,"_s});
