@@ -3,13 +3,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMutex>
-#include <QMutexLocker>
 
 #include "check/iconsetcheck.h"
 #include "cli/clihost.h"
 #include "cli/clioptions.h"
 #include "cli/jsonreport.h"
+#include "cli/messagecapture.h"
 #include "cli/projectcommand.h"
 #include "cli/projectfile.h"
 #include "cli/runoutcome.h"
@@ -60,54 +59,6 @@ QString printable(const QString &text)
     }
     return out;
 }
-
-// Under --json standard error stays quiet: what Qt would print there (a warning of the trash,
-// say) is kept for the run's notes instead. Messages can come from any thread.
-class MessageCapture
-{
-public:
-    explicit MessageCapture(bool active)
-    {
-        if (active)
-            m_previous = qInstallMessageHandler(&MessageCapture::keep);
-        m_active = active;
-    }
-    ~MessageCapture()
-    {
-        if (m_active)
-            qInstallMessageHandler(m_previous);
-    }
-    MessageCapture(const MessageCapture &) = delete;
-    MessageCapture &operator=(const MessageCapture &) = delete;
-
-    static QStringList take()
-    {
-        const QMutexLocker locker(&mutex());
-        return std::exchange(kept(), {});
-    }
-
-private:
-    static QMutex &mutex()
-    {
-        static QMutex instance;
-        return instance;
-    }
-    static QStringList &kept()
-    {
-        static QStringList messages;
-        return messages;
-    }
-    static void keep(QtMsgType type, const QMessageLogContext & /*context*/, const QString &message)
-    {
-        if (type == QtDebugMsg || type == QtInfoMsg)
-            return;
-        const QMutexLocker locker(&mutex());
-        kept().append(message);
-    }
-
-    QtMessageHandler m_previous = nullptr;
-    bool m_active = false;
-};
 
 } // namespace
 

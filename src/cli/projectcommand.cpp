@@ -6,6 +6,7 @@
 #include "cli/clihost.h"
 #include "cli/clioptions.h"
 #include "cli/jsonreport.h"
+#include "cli/messagecapture.h"
 #include "codec/sourceimage.h"
 #include "generation/outputpaths.h"
 #include "project/projectfinder.h"
@@ -107,8 +108,11 @@ int ProjectCommand::run(const CliOptions &options, QTextStream &out, QTextStream
         report.notes = update->notes();
     } else {
         CliHost host(false);
+        const MessageCapture capture(options.json);
         report = update->run(host);
     }
+    for (QString &message : MessageCapture::take())
+        report.notes.append({std::move(message), std::nullopt});
     const bool warned = !report.warnings.isEmpty();
     const int status = !report.succeeded() ? failed : options.strict && warned ? strictWarnings : succeeded;
     if (options.json) {
