@@ -1,12 +1,16 @@
 #include "generation/targets/targetcatalog.h"
 
+#include "generation/targets/androidnotificationtarget.h"
 #include "generation/targets/androidtarget.h"
+#include "generation/targets/extensiontarget.h"
 #include "generation/targets/iconcomposertarget.h"
 #include "generation/targets/iostarget.h"
 #include "generation/targets/linuxtarget.h"
 #include "generation/targets/mactarget.h"
+#include "generation/targets/visiontarget.h"
 #include "generation/targets/watchtarget.h"
 #include "generation/targets/webtarget.h"
+#include "generation/targets/windowsstoretarget.h"
 #include "generation/targets/windowstarget.h"
 
 namespace iconsmith {
@@ -20,9 +24,15 @@ const QList<TargetCatalog::Entry> &TargetCatalog::all()
         {u"macos"_s, tr("macOS AppIcon.appiconset and AppIcon.icns"), &MacTarget::plan},
         {u"watchos"_s, tr("single-size watchOS icon"), &WatchTarget::plan},
         {u"icon-composer"_s, tr("Xcode 26 Icon Composer document AppIcon.icon"), &IconComposerTarget::plan},
+        {u"visionos"_s, tr("visionOS AppIcon.solidimagestack with back, middle and front layers"), &VisionTarget::plan},
         {u"android"_s, tr("Android res/ with adaptive, round, monochrome and Play Store icons"), &AndroidTarget::plan},
+        {u"android-notification"_s, tr("Android res/drawable-*/ic_stat_NAME.png, white on transparency"),
+         &AndroidNotificationTarget::plan},
         {u"windows"_s, tr("Windows app.ico"), &WindowsTarget::plan},
+        {u"windows-store"_s, tr("MSIX/AppX Assets/ tiles and logos at every scale, VisualElements.xml"),
+         &WindowsStoreTarget::plan},
         {u"web"_s, tr("favicon.ico, touch, manifest and maskable icons, head.html"), &WebTarget::plan},
+        {u"extension"_s, tr("browser extension icons 16 to 128 and manifest-icons.json"), &ExtensionTarget::plan},
         {u"linux"_s, tr("freedesktop hicolor icon theme folders"), &LinuxTarget::plan},
     };
     return entries;
@@ -86,6 +96,8 @@ QString TargetCatalog::pictureName(SourceRole role)
         return tr("Android foreground");
     case SourceRole::AndroidBackground:
         return tr("Android background");
+    case SourceRole::LayerMiddle:
+        return tr("Middle layer");
     case SourceRole::Main:
         break;
     }

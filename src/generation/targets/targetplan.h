@@ -26,6 +26,7 @@ enum class SourceRole {
     AndroidForeground, ///< --android-foreground: a ready adaptive-icon foreground layer
     AndroidBackground, ///< --android-background: a ready adaptive-icon background layer
     Monochrome,        ///< --monochrome: a ready themed-icon layer
+    LayerMiddle,       ///< --layer-middle: the middle layer of a layered icon (visionOS, tvOS)
 };
 
 /** Which appearance of its picture an image shows; where it lands is its surface's. */

@@ -33,6 +33,11 @@ TargetPlan WebTarget::plan(const TargetContext &context)
     plan.images.append(PlannedImage(u"icon-192.png"_s, 192));
     plan.images.append(PlannedImage(u"icon-512.png"_s, 512));
     plan.images.append(PlannedImage(u"icon-maskable-512.png"_s, 512, Surface::maskable()));
+    // The dark picture as the favicon of pages shown in a dark browser theme.
+    if (context.has(SourceRole::Dark)) {
+        for (const int size : darkFaviconSizes)
+            plan.images.append(PlannedImage(darkFavicon(size), size).from(SourceRole::Dark));
+    }
     if (context.mainIsSvg)
         plan.copies.append({u"icon.svg"_s, SourceRole::Main});
     const QString name = context.options.name;
@@ -42,6 +47,11 @@ TargetPlan WebTarget::plan(const TargetContext &context)
                            }});
     plan.documents.append({u"head.html"_s, [](const QSet<QString> &written) { return headTags(written); }});
     return plan;
+}
+
+QString WebTarget::darkFavicon(int size)
+{
+    return u"favicon-dark-%1.png"_s.arg(size);
 }
 
 QByteArray WebTarget::manifest(const QString &name, const QSet<QString> &written, RgbColor background)
@@ -81,6 +91,13 @@ QByteArray WebTarget::headTags(const QSet<QString> &written)
         html += "<link rel=\"icon\" href=\"favicon.ico\" sizes=\"32x32\">\n";
     if (written.contains(u"icon.svg"_s))
         html += "<link rel=\"icon\" href=\"icon.svg\" type=\"image/svg+xml\">\n";
+    // After the others: of the icons that fit, a browser takes the last one whose media matches.
+    for (const int size : darkFaviconSizes) {
+        if (written.contains(darkFavicon(size)))
+            html += "<link rel=\"icon\" href=\"" + darkFavicon(size).toUtf8() + "\" type=\"image/png\" sizes=\"" +
+                    QByteArray::number(size) + 'x' + QByteArray::number(size) +
+                    "\" media=\"(prefers-color-scheme: dark)\">\n";
+    }
     if (written.contains(u"apple-touch-icon.png"_s))
         html += "<link rel=\"apple-touch-icon\" href=\"apple-touch-icon.png\">\n";
     if (written.contains(u"manifest.webmanifest"_s))

@@ -1,0 +1,64 @@
+#include "generation/targets/androidnotificationtarget.h"
+
+namespace iconsmith {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Density
+{
+    const char16_t *name;
+    int pixels; // 24 dp
+};
+
+constexpr Density densities[] = {{u"mdpi", 24}, {u"hdpi", 36}, {u"xhdpi", 48}, {u"xxhdpi", 72}, {u"xxxhdpi", 96}};
+
+// Whether the shape the icon would show is one solid blob: a logo without holes or gaps.
+bool isBlob(const ContentExtent &extent)
+{
+    switch (extent.kind()) {
+    case ArtworkKind::Logo:
+        return extent.solidity >= AndroidNotificationTarget::blobSolidity;
+    case ArtworkKind::PlatedLogo:
+        return false; // the logo shows as a cut-out of its plate
+    case ArtworkKind::FullBleed:
+        return false; // its shape is what differs from its own background
+    }
+    return false;
+}
+
+} // namespace
+
+QString AndroidNotificationTarget::resourceName(const QString &name)
+{
+    // Android resource names are lower-case letters, digits and underscores.
+    QString resource;
+    for (const QChar c : name.toLower()) {
+        const bool allowed = (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'_';
+        resource += allowed ? c : u'_';
+    }
+    return u"ic_stat_"_s + (resource.isEmpty() ? u"icon"_s : resource);
+}
+
+TargetPlan AndroidNotificationTarget::plan(const TargetContext &context)
+{
+    TargetPlan plan;
+    plan.name = u"android-notification"_s;
+    const bool given = context.has(SourceRole::Monochrome);
+    const SourceRole source = given ? SourceRole::Monochrome : SourceRole::Main;
+    const QString file = resourceName(context.options.name) + u".png"_s;
+    for (const Density &density : densities)
+        plan.images.append(PlannedImage(u"res/drawable-%1/"_s.arg(QStringView(density.name)) + file, density.pixels,
+                                        Surface::statusBar())
+                               .as(Look::Shape)
+                               .from(source));
+    if (!given && isBlob(context.mainExtent))
+        plan.warnings.append(
+            {SourceWarning::Kind::HardToSee,
+             tr("android-notification: the source's silhouette is one solid shape, which shows in the "
+                "status bar as a plain white blob: give a glyph with Monochrome… (--monochrome FILE).")});
+    return plan;
+}
+
+} // namespace iconsmith
