@@ -32,6 +32,8 @@ constexpr double webStoreArt = 96.0 / 128.0;
 // Windows: a logo spans about two thirds of a tile; a small icon fills its square but for a pixel in 16.
 constexpr double windowsTileMargin = 1.0 / 6.0;
 constexpr double windowsIconMargin = 1.0 / 16.0;
+// A banner's logo keeps an eighth of the height clear above and below.
+constexpr double bannerMargin = 0.125;
 // How close a plate must come to a body's place and size to count as that body already.
 constexpr double bodyCentreTolerance = 0.03;
 constexpr double bodySizeTolerance = 0.05;
@@ -176,6 +178,18 @@ const Surface &Surface::windowsIcon()
 const Surface &Surface::plate()
 {
     static const Surface made = surface(whole, BodyShape::Square, whole, 0.0, SurfaceFinish::Plate);
+    return made;
+}
+
+const Surface &Surface::banner()
+{
+    static const Surface made = surface(whole, BodyShape::Square, whole, bannerMargin, SurfaceFinish::Opaque);
+    return made;
+}
+
+const Surface &Surface::tvLayer()
+{
+    static const Surface made = surface(whole, BodyShape::Square, whole, homeScreenMargin, SurfaceFinish::Layer);
     return made;
 }
 

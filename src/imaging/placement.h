@@ -81,6 +81,10 @@ struct Surface
     static const Surface &windowsIcon();
     /** A layered icon's back layer: the background colour alone, opaque. */
     static const Surface &plate();
+    /** A TV banner or shelf image: the logo on the background colour, opaque, nothing cut. */
+    static const Surface &banner();
+    /** A tvOS icon layer: the whole square shown, moved in parallax, on transparency over the layers behind. */
+    static const Surface &tvLayer();
 };
 
 /** The choices that shape a placement besides the surface and the picture. */

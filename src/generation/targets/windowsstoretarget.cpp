@@ -1,5 +1,6 @@
 #include "generation/targets/windowsstoretarget.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace iconsmith {
@@ -39,7 +40,8 @@ const QList<WindowsStoreTarget::Logo> &WindowsStoreTarget::logos()
 {
     static const QList<Logo> list{
         {u"Square44x44Logo"_s, {44, 44}},     {u"Square71x71Logo"_s, {71, 71}}, {u"Square150x150Logo"_s, {150, 150}},
-        {u"Square310x310Logo"_s, {310, 310}}, {u"StoreLogo"_s, {50, 50}},
+        {u"Square310x310Logo"_s, {310, 310}}, {u"StoreLogo"_s, {50, 50}},       {u"Wide310x150Logo"_s, {310, 150}},
+        {u"SplashScreen"_s, {620, 300}},
     };
     return list;
 }
@@ -55,9 +57,13 @@ TargetPlan WindowsStoreTarget::plan(const TargetContext &context)
     plan.name = u"windows-store"_s;
     for (const Logo &logo : logos()) {
         // The app icon is drawn as an icon, the others as tiles with room around the logo.
+        // A wide logo is the logo's square in the middle of its width: never the square stretched.
         const Surface &surface = logo.name == u"Square44x44Logo" ? Surface::windowsIcon() : Surface::windowsTile();
-        for (const int scale : scales)
-            plan.images.append(PlannedImage(scaleFile(logo.name, scale), scaled(logo.base, scale).width(), surface));
+        for (const int scale : scales) {
+            const QSize size = scaled(logo.base, scale);
+            plan.images.append(PlannedImage(scaleFile(logo.name, scale), std::min(size.width(), size.height()), surface)
+                                   .onCanvas(size));
+        }
     }
     for (const int size : targetSizes) {
         plan.images.append(PlannedImage(targetSizeFile(size), size, Surface::windowsIcon()));
