@@ -16,6 +16,8 @@ namespace {
 constexpr int legacyDp = 48;
 constexpr int layerDp = 108;
 constexpr int notificationDp = 24;
+// The TV launcher's banner: 160 × 90 dp.
+constexpr QSize bannerDp(160, 90);
 
 QString joined(const QString &parent, const QString &child)
 {
@@ -169,6 +171,12 @@ void ResCheck::checkBitmaps(const QString &folder)
             checkNotificationIcon(path, density, scale);
             continue;
         }
+        if (scale > 0 && name == u"banner") {
+            m_scope.measure(path, (QSizeF(bannerDp) * scale).toSize(),
+                            AndroidResCheck::tr("a TV banner at %1 (160 × 90 dp)").arg(density),
+                            CheckScope::Formats::PngOrWebp);
+            continue;
+        }
         if (scale <= 0 || (!layer && !launcher) || file.endsWith(u".9.png", Qt::CaseInsensitive)) {
             // Not an icon of the launcher's: it must only be whole (aapt fails on a damaged one).
             if (mipmap) {
@@ -248,6 +256,14 @@ void ResCheck::run()
     const QString play = u"play-store-512.png"_s;
     if (!m_res.isEmpty() && m_scope.exists(play))
         m_scope.measure(play, QSize(512, 512), AndroidResCheck::tr("the Play Store icon"));
+    const QString tvBanner = u"play-tv-banner-1280x720.png"_s;
+    if (m_res.isEmpty() || !m_scope.exists(tvBanner))
+        return;
+    const std::optional<CheckedImage> banner =
+        m_scope.measure(tvBanner, QSize(1280, 720), AndroidResCheck::tr("the Play Store TV banner"));
+    if (banner && banner->alpha)
+        m_scope.problem(tvBanner, AndroidResCheck::tr("has an alpha channel; Google Play takes the TV banner only "
+                                                      "without one"));
 }
 
 } // namespace

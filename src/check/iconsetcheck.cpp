@@ -111,6 +111,9 @@ void checkFound(const IconSetFinder::Found &found, const IconSetFinder::Findings
         scope.found(u"solidimagestack"_s);
         ImageStackCheck::check(scope, {}, ImageStackCheck::vision());
         break;
+    case IconSetFinder::Kind::BrandAssets:
+        ImageStackCheck::checkBrandAssets(scope);
+        break;
     case IconSetFinder::Kind::Extension:
         ExtensionCheck::check(scope);
         break;
@@ -193,7 +196,7 @@ IconSetCheck::Report IconSetCheck::check(const QString &path, const Options &opt
     for (const IconSetFinder::Found &item : findings.found)
         checkFound(item, findings, canonical, report, watch);
     if (findings.found.isEmpty() && report.problems.isEmpty())
-        report.problems.append({shownPath, tr("holds nothing to check: no .appiconset, .icon, .solidimagestack, "
+        report.problems.append({shownPath, tr("holds nothing to check: no .appiconset, .icon, .solidimagestack, .brandassets, "
                                               ".icns, .ico, Android res, web manifest, extension, Windows assets, "
                                               "hicolor tree or scaled image set")});
     report.finish();

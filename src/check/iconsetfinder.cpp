@@ -152,6 +152,8 @@ IconSetFinder::Kind IconSetFinder::kindOf(const QString &path, bool given)
         return Kind::IconComposer;
     if (name.endsWith(u".solidimagestack"))
         return Kind::SolidImageStack;
+    if (name.endsWith(u".brandassets"))
+        return Kind::BrandAssets;
     const Listing listing = listingOf(path);
     if (given && listing.files.contains(ContentsDocument::fileName.toString()))
         return Kind::AppIconSet;

@@ -29,6 +29,7 @@ public:
         AppIconSet,
         IconComposer,
         SolidImageStack,
+        BrandAssets,
         AndroidTarget,
         AndroidRes,
         Web,

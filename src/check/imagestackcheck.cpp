@@ -64,12 +64,9 @@ void checkOpaque(CheckScope &scope, const QString &file)
                                           "it through the icon"));
 }
 
-// The images of one layer's image set; the back layer's must be opaque.
-void checkLayer(CheckScope &scope, const QString &layer, bool back, const ImageStackCheck::Kind &kind)
+// The images of an image set, each of the size @p kind gives its scale; those of a back layer opaque.
+void checkImageSet(CheckScope &scope, const QString &imageSet, bool back, const ImageStackCheck::Kind &kind)
 {
-    const QString imageSet = joined(layer, u"Content.imageset"_s);
-    if (!scope.exists(joined(layer, u"Contents.json"_s)))
-        scope.problem(layer, ImageStackCheck::tr("has no Contents.json"));
     const std::optional<QJsonObject> contents = readDocument(scope, joined(imageSet, u"Contents.json"_s));
     if (!contents)
         return;
@@ -94,7 +91,24 @@ void checkLayer(CheckScope &scope, const QString &layer, bool back, const ImageS
             checkOpaque(scope, file);
     }
     if (images == 0)
-        scope.problem(imageSet, ImageStackCheck::tr("holds no image: the layer is empty"));
+        scope.problem(imageSet, ImageStackCheck::tr("holds no image"));
+}
+
+void checkLayer(CheckScope &scope, const QString &layer, bool back, const ImageStackCheck::Kind &kind)
+{
+    if (!scope.exists(joined(layer, u"Contents.json"_s)))
+        scope.problem(layer, ImageStackCheck::tr("has no Contents.json"));
+    checkImageSet(scope, joined(layer, u"Content.imageset"_s), back, kind);
+}
+
+// A size "1280x768" as read; an empty size when it does not read.
+QSize sizeOf(const QString &text)
+{
+    const QStringList parts = text.split(u'x');
+    bool wide = false;
+    bool high = false;
+    const QSize size = parts.size() == 2 ? QSize(parts[0].toInt(&wide), parts[1].toInt(&high)) : QSize();
+    return wide && high && !size.isEmpty() ? size : QSize();
 }
 
 } // namespace
@@ -102,6 +116,40 @@ void checkLayer(CheckScope &scope, const QString &layer, bool back, const ImageS
 ImageStackCheck::Kind ImageStackCheck::vision()
 {
     return {u".solidimagestacklayer"_s, 3, [](int scale) { return QSize(512 * scale, 512 * scale); }};
+}
+
+ImageStackCheck::Kind ImageStackCheck::tv(QSize size)
+{
+    return {u".imagestacklayer"_s, 5, [size](int scale) { return size * scale; }};
+}
+
+void ImageStackCheck::checkBrandAssets(CheckScope &scope)
+{
+    scope.found(u"brandassets"_s);
+    const QString document = u"Contents.json"_s;
+    const std::optional<QJsonObject> contents = readDocument(scope, document);
+    if (!contents)
+        return;
+    const QJsonArray assets = contents->value(u"assets").toArray();
+    if (assets.isEmpty())
+        scope.problem(document, tr("lists no assets"));
+    for (const QJsonValue &value : assets) {
+        const QJsonObject asset = value.toObject();
+        const QString name = asset.value(u"filename").toString();
+        const QSize size = sizeOf(asset.value(u"size").toString());
+        const bool stack = name.endsWith(u".imagestack");
+        if (!CheckScope::isPlainName(name) || (!stack && !name.endsWith(u".imageset")) || size.isEmpty()) {
+            scope.problem(document, tr("lists \"%1\" of the size \"%2\", which is not a stack or image set of a size")
+                                        .arg(name, asset.value(u"size").toString()));
+            continue;
+        }
+        if (!scope.exists(name))
+            scope.problem(name, tr("is missing"));
+        else if (stack)
+            check(scope, name, tv(size));
+        else
+            checkImageSet(scope, name, false, tv(size));
+    }
 }
 
 void ImageStackCheck::check(CheckScope &scope, const QString &stack, const Kind &kind)

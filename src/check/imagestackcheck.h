@@ -35,8 +35,16 @@ public:
     /** A visionOS solid image stack: 1024 × 1024 layers at 2x, two or three of them. */
     static Kind vision();
 
+    /** A tvOS image stack of @p size points: its layers at 1x and 2x, two to five of them. */
+    static Kind tv(QSize size);
+
     /** Checks the stack @p stack (a folder of @p scope, "" for the scope's own). */
     static void check(CheckScope &scope, const QString &stack, const Kind &kind);
+    /**
+     * Checks tvOS brand assets (the folder of @p scope, `.brandassets`): every asset its Contents.json
+     * lists is a stack or image set of the folder whose images measure the asset's size at their scale.
+     */
+    static void checkBrandAssets(CheckScope &scope);
 };
 
 } // namespace iconsmith
