@@ -1,5 +1,8 @@
 #include "generation/targets/androidnotificationtarget.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace iconsmith {
 
 using namespace Qt::StringLiterals;
@@ -14,14 +17,31 @@ struct Density
 
 constexpr Density densities[] = {{u"mdpi", 24}, {u"hdpi", 36}, {u"xhdpi", 48}, {u"xxhdpi", 72}, {u"xxxhdpi", 96}};
 
-// Whether the shape the icon would show is one solid blob: a logo without holes or gaps.
+// The summed channel difference from a plate's colour that shows as a logo on it.
+constexpr int differs = 48;
+
+// Whether a plate holds nothing that differs from its own colour: no logo to cut out of it.
+bool isBarePlate(const ContentExtent &extent)
+{
+    const std::size_t logo =
+        std::size_t(std::count_if(extent.samples.cbegin(), extent.samples.cend(), [&extent](const auto &sample) {
+            const RgbColor &plate = extent.outlineColour;
+            return std::abs(sample[0] - plate.red) + std::abs(sample[1] - plate.green) +
+                       std::abs(sample[2] - plate.blue) >
+                   differs;
+        }));
+    return double(logo) < (1.0 - AndroidNotificationTarget::blobSolidity) * double(extent.samples.size());
+}
+
+// Whether the shape the icon would show is one solid blob: a logo without holes or gaps, or a
+// plate without a logo on it to cut out.
 bool isBlob(const ContentExtent &extent)
 {
     switch (extent.kind()) {
     case ArtworkKind::Logo:
         return extent.solidity >= AndroidNotificationTarget::blobSolidity;
     case ArtworkKind::PlatedLogo:
-        return false; // the logo shows as a cut-out of its plate
+        return isBarePlate(extent);
     case ArtworkKind::FullBleed:
         return false; // its shape is what differs from its own background
     }
