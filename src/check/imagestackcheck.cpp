@@ -71,7 +71,7 @@ void checkImageSet(CheckScope &scope, const QString &imageSet, bool back, const 
     if (!contents)
         return;
     int images = 0;
-    for (const QJsonValue &value : contents->value(u"images").toArray()) {
+    for (const auto &value : contents->value(u"images").toArray()) {
         const QJsonObject entry = value.toObject();
         const QString name = entry.value(u"filename").toString();
         if (name.isEmpty())
@@ -133,7 +133,7 @@ void ImageStackCheck::checkBrandAssets(CheckScope &scope)
     const QJsonArray assets = contents->value(u"assets").toArray();
     if (assets.isEmpty())
         scope.problem(document, tr("lists no assets"));
-    for (const QJsonValue &value : assets) {
+    for (const auto &value : assets) {
         const QJsonObject asset = value.toObject();
         const QString name = asset.value(u"filename").toString();
         const QSize size = sizeOf(asset.value(u"size").toString());

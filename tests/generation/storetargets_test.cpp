@@ -289,5 +289,27 @@ TEST_F(StoreTargetsTest, VisualElementsAndDarkFaviconLinksNameOnlyWhatWasWritten
     EXPECT_LT(head.indexOf(u"favicon.ico"_s), head.indexOf(u"favicon-dark"_s));
 }
 
+TEST_F(StoreTargetsTest, AVectorSourceWithAVectorDarkPictureGetsAnIconSvgThatSwitchesWithTheTheme)
+{
+    const auto svg = [this](const QString &name, const char *fill) {
+        const QString path = m_dir.filePath(name);
+        test::writeBytes(path, QByteArray(R"(<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64">)"
+                                          R"(<circle cx="32" cy="32" r="30" fill=")") +
+                                   fill + "\"/></svg>");
+        return path;
+    };
+    const QString light = svg(u"light.svg"_s, "#222222");
+    const QString dark = svg(u"dark.svg"_s, "#eeeeee");
+    ASSERT_TRUE(generate(light, u"web"_s, {{SourceRole::Dark, dark}}).succeeded());
+    const QByteArray icon = readAll(out(u"web/icon.svg"_s));
+    EXPECT_TRUE(icon.contains("@media (prefers-color-scheme: dark)")) << icon.toStdString();
+    EXPECT_TRUE(icon.contains(readAll(light).toBase64()));
+    EXPECT_TRUE(icon.contains(readAll(dark).toBase64()));
+
+    // With a dark picture that is not a vector, icon.svg is the source as it is.
+    ASSERT_TRUE(generate(light, u"web"_s, {{SourceRole::Dark, ring()}}).succeeded());
+    EXPECT_EQ(readAll(out(u"web/icon.svg"_s)), readAll(light));
+}
+
 } // namespace
 } // namespace iconsmith

@@ -115,11 +115,17 @@ struct PlannedDocument
     std::function<QByteArray(const QSet<QString> &writtenFiles)> contents;
 };
 
-/** A source file copied as it is (the SVG of a vector source). */
+/**
+ * A source file copied as it is (the SVG of a vector source), or, with a second picture and a way
+ * to join them, one file made of both (an SVG that switches to the dark picture in a dark theme).
+ */
 struct PlannedCopy
 {
     QString file;
     SourceRole source = SourceRole::Main;
+    /** The second picture joined to the first; none for a plain copy. */
+    std::optional<SourceRole> with = std::nullopt;
+    std::function<QByteArray(const QByteArray &first, const QByteArray &second)> join = {};
 };
 
 /**
@@ -182,6 +188,8 @@ struct TargetContext
     std::map<SourceRole, ContentExtent> otherExtents;
     /** Whether the main source is an SVG, which some targets ship as it is. */
     bool mainIsSvg = false;
+    /** The other pictures given that are SVGs. */
+    std::set<SourceRole> svgPictures;
     /** The optional pictures the user gave. */
     std::set<SourceRole> given;
 

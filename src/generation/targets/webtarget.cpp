@@ -38,7 +38,9 @@ TargetPlan WebTarget::plan(const TargetContext &context)
         for (const int size : darkFaviconSizes)
             plan.images.append(PlannedImage(darkFavicon(size), size).from(SourceRole::Dark));
     }
-    if (context.mainIsSvg)
+    if (context.mainIsSvg && context.svgPictures.count(SourceRole::Dark) > 0)
+        plan.copies.append({u"icon.svg"_s, SourceRole::Main, SourceRole::Dark, &switchingSvg});
+    else if (context.mainIsSvg)
         plan.copies.append({u"icon.svg"_s, SourceRole::Main});
     const QString name = context.options.name;
     const RgbColor background = context.background();
@@ -47,6 +49,20 @@ TargetPlan WebTarget::plan(const TargetContext &context)
                            }});
     plan.documents.append({u"head.html"_s, [](const QSet<QString> &written) { return headTags(written); }});
     return plan;
+}
+
+QByteArray WebTarget::switchingSvg(const QByteArray &light, const QByteArray &dark)
+{
+    // Each drawing as an image of its own (a data URL, which an SVG shown as an icon may load),
+    // so that their ids and styles cannot clash; the style shows one by the colour scheme.
+    const auto layer = [](const char *name, const QByteArray &svg) {
+        return QByteArray("  <image class=\"") + name +
+               "\" width=\"100\" height=\"100\" href=\"data:image/svg+xml;base64," + svg.toBase64() + "\"/>\n";
+    };
+    return "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 100 100\">\n"
+           "  <style>.dark{display:none}@media (prefers-color-scheme: dark){.light{display:none}.dark{display:inline}}"
+           "</style>\n" +
+           layer("light", light) + layer("dark", dark) + "</svg>\n";
 }
 
 QString WebTarget::darkFavicon(int size)
