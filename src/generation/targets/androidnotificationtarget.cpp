@@ -23,7 +23,7 @@ constexpr int differs = 48;
 // Whether a plate holds nothing that differs from its own colour: no logo to cut out of it.
 bool isBarePlate(const ContentExtent &extent)
 {
-    const std::size_t logo =
+    const auto logo =
         std::size_t(std::count_if(extent.samples.cbegin(), extent.samples.cend(), [&extent](const auto &sample) {
             const RgbColor &plate = extent.outlineColour;
             return std::abs(sample[0] - plate.red) + std::abs(sample[1] - plate.green) +

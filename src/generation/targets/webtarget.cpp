@@ -38,7 +38,7 @@ TargetPlan WebTarget::plan(const TargetContext &context)
         for (const int size : darkFaviconSizes)
             plan.images.append(PlannedImage(darkFavicon(size), size).from(SourceRole::Dark));
     }
-    if (context.mainIsSvg && context.svgPictures.count(SourceRole::Dark) > 0)
+    if (context.mainIsSvg && context.svgPictures.contains(SourceRole::Dark))
         plan.copies.append({u"icon.svg"_s, SourceRole::Main, SourceRole::Dark, &switchingSvg});
     else if (context.mainIsSvg)
         plan.copies.append({u"icon.svg"_s, SourceRole::Main});
