@@ -196,9 +196,10 @@ IconSetCheck::Report IconSetCheck::check(const QString &path, const Options &opt
     for (const IconSetFinder::Found &item : findings.found)
         checkFound(item, findings, canonical, report, watch);
     if (findings.found.isEmpty() && report.problems.isEmpty())
-        report.problems.append({shownPath, tr("holds nothing to check: no .appiconset, .icon, .solidimagestack, .brandassets, "
-                                              ".icns, .ico, Android res, web manifest, extension, Windows assets, "
-                                              "hicolor tree or scaled image set")});
+        report.problems.append(
+            {shownPath, tr("holds nothing to check: no .appiconset, .icon, .solidimagestack, .brandassets, "
+                           ".icns, .ico, Android res, web manifest, extension, Windows assets, "
+                           "hicolor tree or scaled image set")});
     report.finish();
     return report;
 }
