@@ -4,6 +4,7 @@
 
 #include "check/androidxml.h"
 #include "check/checkscope.h"
+#include "check/pixelfacts.h"
 #include "codec/inputlimits.h"
 
 namespace iconsmith {
@@ -14,6 +15,9 @@ namespace {
 
 constexpr int legacyDp = 48;
 constexpr int layerDp = 108;
+constexpr int notificationDp = 24;
+// The TV launcher's banner: 160 × 90 dp.
+constexpr QSize bannerDp(160, 90);
 
 QString joined(const QString &parent, const QString &child)
 {
@@ -29,6 +33,12 @@ QString resourceName(const QString &file)
 bool isBitmap(const QString &file)
 {
     return file.endsWith(u".png", Qt::CaseInsensitive) || file.endsWith(u".webp", Qt::CaseInsensitive);
+}
+
+// Android Studio's name for a notification icon, and Iconsmith's.
+bool isNotificationIcon(const QString &name)
+{
+    return name.startsWith(u"ic_stat_");
 }
 
 bool isAnyDensity(const QString &folder)
@@ -51,6 +61,7 @@ private:
     void checkXml(const QString &folder, const QString &file);
     void resolve(const QString &file, const AndroidXml::Reference &reference);
     void checkBitmaps(const QString &folder);
+    void checkNotificationIcon(const QString &path, const QString &density, double scale);
 
     CheckScope &m_scope;
     QString m_res;
@@ -156,6 +167,16 @@ void ResCheck::checkBitmaps(const QString &folder)
         const QString name = resourceName(file);
         const bool layer = m_layers.contains(name);
         const bool launcher = m_launchers.contains(name);
+        if (!mipmap && scale > 0 && isNotificationIcon(name) && !layer && !launcher) {
+            checkNotificationIcon(path, density, scale);
+            continue;
+        }
+        if (scale > 0 && name == u"banner") {
+            m_scope.measure(path, (QSizeF(bannerDp) * scale).toSize(),
+                            AndroidResCheck::tr("a TV banner at %1 (160 × 90 dp)").arg(density),
+                            CheckScope::Formats::PngOrWebp);
+            continue;
+        }
         if (scale <= 0 || (!layer && !launcher) || file.endsWith(u".9.png", Qt::CaseInsensitive)) {
             // Not an icon of the launcher's: it must only be whole (aapt fails on a damaged one).
             if (mipmap) {
@@ -191,6 +212,30 @@ void ResCheck::checkBitmaps(const QString &folder)
     }
 }
 
+// The status bar draws only a notification icon's alpha: it must be white on transparency, or it
+// shows as a white square (an opaque icon) or not as drawn (a coloured one).
+void ResCheck::checkNotificationIcon(const QString &path, const QString &density, double scale)
+{
+    const int pixels = int(std::lround(notificationDp * scale));
+    const std::optional<CheckedImage> image =
+        m_scope.measure(path, QSize(pixels, pixels),
+                        AndroidResCheck::tr("a notification icon at %1 (%2 dp)").arg(density).arg(notificationDp),
+                        CheckScope::Formats::PngOrWebp);
+    if (!image)
+        return;
+    const Result<QByteArray> bytes = m_scope.read(path, InputLimits::maxCheckedImageBytes);
+    const Result<PixelFacts> facts = bytes ? PixelFacts::read(*bytes) : Result<PixelFacts>(Failure{bytes.error()});
+    if (!facts)
+        return; // the measure filed what keeps it from being read
+    if (!facts->transparent)
+        m_scope.problem(path,
+                        AndroidResCheck::tr("has no transparent pixel; the status bar draws only its alpha, so it "
+                                            "shows as a white square"));
+    else if (facts->coloured)
+        m_scope.problem(path, AndroidResCheck::tr("is not white on transparency; the status bar draws only its alpha, "
+                                                  "so its colours are lost"));
+}
+
 void ResCheck::run()
 {
     m_folders = m_scope.entries(m_res, CheckScope::Entries::Folders);
@@ -211,6 +256,14 @@ void ResCheck::run()
     const QString play = u"play-store-512.png"_s;
     if (!m_res.isEmpty() && m_scope.exists(play))
         m_scope.measure(play, QSize(512, 512), AndroidResCheck::tr("the Play Store icon"));
+    const QString tvBanner = u"play-tv-banner-1280x720.png"_s;
+    if (m_res.isEmpty() || !m_scope.exists(tvBanner))
+        return;
+    const std::optional<CheckedImage> banner =
+        m_scope.measure(tvBanner, QSize(1280, 720), AndroidResCheck::tr("the Play Store TV banner"));
+    if (banner && banner->alpha)
+        m_scope.problem(tvBanner, AndroidResCheck::tr("has an alpha channel; Google Play takes the TV banner only "
+                                                      "without one"));
 }
 
 } // namespace

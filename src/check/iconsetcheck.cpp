@@ -11,11 +11,14 @@
 #include "check/appiconsetcheck.h"
 #include "check/checkscope.h"
 #include "check/containercheck.h"
+#include "check/extensioncheck.h"
 #include "check/hicolorcheck.h"
 #include "check/iconcomposercheck.h"
 #include "check/iconsetfinder.h"
+#include "check/imagestackcheck.h"
 #include "check/scaledsetcheck.h"
 #include "check/webfoldercheck.h"
+#include "check/windowsassetscheck.h"
 
 namespace iconsmith {
 
@@ -104,6 +107,19 @@ void checkFound(const IconSetFinder::Found &found, const IconSetFinder::Findings
     case IconSetFinder::Kind::IconComposer:
         IconComposerCheck::check(scope);
         break;
+    case IconSetFinder::Kind::SolidImageStack:
+        scope.found(u"solidimagestack"_s);
+        ImageStackCheck::check(scope, {}, ImageStackCheck::vision());
+        break;
+    case IconSetFinder::Kind::BrandAssets:
+        ImageStackCheck::checkBrandAssets(scope);
+        break;
+    case IconSetFinder::Kind::Extension:
+        ExtensionCheck::check(scope);
+        break;
+    case IconSetFinder::Kind::WindowsAssets:
+        WindowsAssetsCheck::check(scope);
+        break;
     case IconSetFinder::Kind::AndroidTarget: {
         const QString res = shownAs.isEmpty() ? u"res"_s : shownAs + u"/res"_s;
         AndroidResCheck::check(scope, u"res"_s, projectOf(found.path, res, findings, root));
@@ -180,8 +196,10 @@ IconSetCheck::Report IconSetCheck::check(const QString &path, const Options &opt
     for (const IconSetFinder::Found &item : findings.found)
         checkFound(item, findings, canonical, report, watch);
     if (findings.found.isEmpty() && report.problems.isEmpty())
-        report.problems.append({shownPath, tr("holds nothing to check: no .appiconset, .icon, .icns, .ico, Android "
-                                              "res, web manifest, hicolor tree or scaled image set")});
+        report.problems.append(
+            {shownPath, tr("holds nothing to check: no .appiconset, .icon, .solidimagestack, .brandassets, "
+                           ".icns, .ico, Android res, web manifest, extension, Windows assets, "
+                           "hicolor tree or scaled image set")});
     report.finish();
     return report;
 }

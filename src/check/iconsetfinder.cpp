@@ -5,11 +5,14 @@
 #include <QFileInfo>
 
 #include "catalog/contentsdocument.h"
+#include "check/androidrescheck.h"
 #include "check/checkscope.h"
 #include "check/containercheck.h"
+#include "check/extensioncheck.h"
 #include "check/hicolorcheck.h"
 #include "check/scaledsetcheck.h"
 #include "check/webfoldercheck.h"
+#include "check/windowsassetscheck.h"
 
 namespace iconsmith {
 
@@ -40,10 +43,13 @@ Listing listingOf(const QString &path)
     return listing;
 }
 
+// Launcher icons live in mipmap folders; notification icons in drawable folders of a density.
 bool holdsMipmapFolders(const QStringList &folders)
 {
-    return std::any_of(folders.cbegin(), folders.cend(),
-                       [](const QString &name) { return name.startsWith(u"mipmap-"); });
+    return std::any_of(folders.cbegin(), folders.cend(), [](const QString &name) {
+        return name.startsWith(u"mipmap-") ||
+               (name.startsWith(u"drawable-") && AndroidResCheck::densityScale(name) > 0);
+    });
 }
 
 bool isHicolorTree(const QString &name, const QStringList &folders)
@@ -144,11 +150,19 @@ IconSetFinder::Kind IconSetFinder::kindOf(const QString &path, bool given)
         return Kind::AppIconSet;
     if (name.endsWith(u".icon"))
         return Kind::IconComposer;
+    if (name.endsWith(u".solidimagestack"))
+        return Kind::SolidImageStack;
+    if (name.endsWith(u".brandassets"))
+        return Kind::BrandAssets;
     const Listing listing = listingOf(path);
     if (given && listing.files.contains(ContentsDocument::fileName.toString()))
         return Kind::AppIconSet;
     if (listing.files.contains(u"icon.json"_s))
         return Kind::IconComposer;
+    if (ExtensionCheck::isExtensionFolder(path, listing.files))
+        return Kind::Extension;
+    if (WindowsAssetsCheck::isAssetsFolder(name, listing.files, listing.folders))
+        return Kind::WindowsAssets;
     if (WebFolderCheck::isWebFolder(path, listing.files))
         return Kind::Web;
     if (holdsMipmapFolders(listing.folders))

@@ -24,7 +24,22 @@ class IconSetFinder
     Q_DECLARE_TR_FUNCTIONS(IconSetFinder)
 
 public:
-    enum class Kind { None, AppIconSet, IconComposer, AndroidTarget, AndroidRes, Web, Hicolor, Icns, Ico, Scaled };
+    enum class Kind {
+        None,
+        AppIconSet,
+        IconComposer,
+        SolidImageStack,
+        BrandAssets,
+        AndroidTarget,
+        AndroidRes,
+        Web,
+        Extension,
+        WindowsAssets,
+        Hicolor,
+        Icns,
+        Ico,
+        Scaled
+    };
     struct Found
     {
         Kind kind = Kind::None;

@@ -85,7 +85,12 @@ QList<QCommandLineOption> recipeOptionList()
          CliHelp::tr("FILE")},
         {u"android-background"_s, CliHelp::tr("Android: a background layer picture instead of the background colour."),
          CliHelp::tr("FILE")},
-        {u"monochrome"_s, CliHelp::tr("Android: a ready monochrome (themed icon) layer; its shape is used."),
+        {u"monochrome"_s,
+         CliHelp::tr("Android: a ready monochrome (themed icon) layer; its shape is used, also for the notification "
+                     "icon."),
+         CliHelp::tr("FILE")},
+        {u"layer-middle"_s,
+         CliHelp::tr("visionOS and tvOS: the middle layer of the layered icon, between the background and the source."),
          CliHelp::tr("FILE")},
         {u"name"_s,
          CliHelp::tr("The app's name for icon files and the web manifest (default: the source's base name)."),

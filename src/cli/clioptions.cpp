@@ -42,7 +42,8 @@ const QList<std::pair<QString, SourceRole>> &pictureOptions()
                                                                {u"tinted"_s, SourceRole::Tinted},
                                                                {u"android-foreground"_s, SourceRole::AndroidForeground},
                                                                {u"android-background"_s, SourceRole::AndroidBackground},
-                                                               {u"monochrome"_s, SourceRole::Monochrome}};
+                                                               {u"monochrome"_s, SourceRole::Monochrome},
+                                                               {u"layer-middle"_s, SourceRole::LayerMiddle}};
     return options;
 }
 
@@ -219,8 +220,9 @@ Result<CliOptions> CliOptions::fromValues(const Values &values, QString *failedO
     }
 
     if (!isSet(u"target"_s)) {
-        for (const QString &name : {u"dark"_s, u"tinted"_s, u"no-shape"_s, u"android-inset"_s, u"padding"_s,
-                                    u"android-foreground"_s, u"android-background"_s, u"monochrome"_s, u"name"_s}) {
+        for (const QString &name :
+             {u"dark"_s, u"tinted"_s, u"no-shape"_s, u"android-inset"_s, u"padding"_s, u"android-foreground"_s,
+              u"android-background"_s, u"monochrome"_s, u"layer-middle"_s, u"name"_s}) {
             if (isSet(name))
                 return fail(name, tr("--%1 goes with --target.").arg(name));
         }

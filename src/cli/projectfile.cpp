@@ -52,6 +52,7 @@ const QList<Key> &keys()
         {u"dark"_s, Kind::File, u"dark"_s},
         {u"tinted"_s, Kind::File, u"tinted"_s},
         {u"monochrome"_s, Kind::File, u"monochrome"_s},
+        {u"layer-middle"_s, Kind::File, u"layer-middle"_s},
         {u"android-foreground"_s, Kind::File, u"android-foreground"_s},
         {u"android-background"_s, Kind::File, u"android-background"_s},
         {u"android-inset"_s, Kind::Number, u"android-inset"_s},

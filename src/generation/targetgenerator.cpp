@@ -177,6 +177,8 @@ TargetContext contextOf(const TargetSources &sources, const TargetJob &job,
             continue;
         context.given.insert(role);
         context.otherExtents[role] = fact.extent;
+        if (sources.others.value(role).isSvg())
+            context.svgPictures.insert(role);
     }
     return context;
 }
@@ -270,10 +272,12 @@ GenerationReport TargetGenerator::generate(const TargetSources &sources, const T
         TargetWriter writer(run, job.folder + u'/' + plan.name);
         writePngs(writer, outputs);
         writeContainers(writer, outputs);
+        const auto bytesOf = [&sources](SourceRole role) {
+            return role == SourceRole::Main ? sources.main.bytes() : sources.others.value(role).bytes();
+        };
         for (const PlannedCopy &copy : plan.copies) {
-            const SourceImage &picture =
-                copy.source == SourceRole::Main ? sources.main : sources.others.value(copy.source);
-            writer.write(copy.file, picture.bytes(), QSize());
+            const QByteArray bytes = bytesOf(copy.source);
+            writer.write(copy.file, copy.with && copy.join ? copy.join(bytes, bytesOf(*copy.with)) : bytes, QSize());
         }
         for (const PlannedDocument &document : plan.documents)
             writer.write(document.file, document.contents(writer.written()), QSize());

@@ -24,6 +24,16 @@ constexpr double adaptiveVisible = 72.0 / 108.0;
 // The maskable icon's smallest mask: the circle of radius 40 % of the width.
 constexpr double maskableInset = 0.1;
 constexpr double maskableSafe = 0.8;
+// Android's notification glyph: 20 dp live area of the 24 dp icon.
+constexpr double statusBarMargin = 2.0 / 24.0;
+// The Chrome Web Store's extension icon: 96 pixels of art, 16 of transparency on every side of 128.
+constexpr double webStoreInset = 16.0 / 128.0;
+constexpr double webStoreArt = 96.0 / 128.0;
+// Windows: a logo spans about two thirds of a tile; a small icon fills its square but for a pixel in 16.
+constexpr double windowsTileMargin = 1.0 / 6.0;
+constexpr double windowsIconMargin = 1.0 / 16.0;
+// A banner's logo keeps an eighth of the height clear above and below.
+constexpr double bannerMargin = 0.125;
 // How close a plate must come to a body's place and size to count as that body already.
 constexpr double bodyCentreTolerance = 0.03;
 constexpr double bodySizeTolerance = 0.05;
@@ -134,6 +144,55 @@ const Surface &Surface::maskable()
     return made;
 }
 
+const Surface &Surface::statusBar()
+{
+    static const Surface made = surface(whole, BodyShape::Square, whole, statusBarMargin, SurfaceFinish::Layer);
+    return made;
+}
+
+const Surface &Surface::webStoreExtension()
+{
+    static const QRectF art(webStoreInset, webStoreInset, webStoreArt, webStoreArt);
+    static const Surface made = surface(art, BodyShape::Square, art, 0.0, SurfaceFinish::Layer);
+    return made;
+}
+
+const Surface &Surface::visionLayer()
+{
+    static const Surface made = surface(whole, BodyShape::Circle, whole, homeScreenMargin, SurfaceFinish::Layer);
+    return made;
+}
+
+const Surface &Surface::windowsTile()
+{
+    static const Surface made = surface(whole, BodyShape::Square, whole, windowsTileMargin, SurfaceFinish::Layer);
+    return made;
+}
+
+const Surface &Surface::windowsIcon()
+{
+    static const Surface made = surface(whole, BodyShape::Square, whole, windowsIconMargin, SurfaceFinish::Layer);
+    return made;
+}
+
+const Surface &Surface::plate()
+{
+    static const Surface made = surface(whole, BodyShape::Square, whole, 0.0, SurfaceFinish::Plate);
+    return made;
+}
+
+const Surface &Surface::banner()
+{
+    static const Surface made = surface(whole, BodyShape::Square, whole, bannerMargin, SurfaceFinish::Opaque);
+    return made;
+}
+
+const Surface &Surface::tvLayer()
+{
+    static const Surface made = surface(whole, BodyShape::Square, whole, homeScreenMargin, SurfaceFinish::Layer);
+    return made;
+}
+
 QRect Placement::fitted(QSize picture, const QRect &frame)
 {
     if (picture.isEmpty())
@@ -193,6 +252,20 @@ bool Placement::hasBodyShape(const Surface &surface, const ContentExtent &extent
            std::abs(extent.box.height() - body.height()) <= bodySizeTolerance && extent.boxFill >= bodyFill;
 }
 
+RenderRequest Placement::onCanvas(RenderRequest placed, QSize canvas)
+{
+    if (canvas == placed.pixels)
+        return placed;
+    // Rounded corners would round the canvas, not the square: only a frame's cut moves with it.
+    const QPoint offset((canvas.width() - placed.pixels.width()) / 2, (canvas.height() - placed.pixels.height()) / 2);
+    const QRect square(QPoint(0, 0), placed.pixels);
+    placed.body = (placed.body.isEmpty() ? square : placed.body).translated(offset);
+    if (!placed.frame.isEmpty())
+        placed.frame.translate(offset);
+    placed.pixels = canvas;
+    return placed;
+}
+
 RenderRequest Placement::place(const Surface &surface, int pixels, QSize picture, const ContentExtent &extent,
                                const PlacementChoices &choices)
 {
@@ -245,6 +318,13 @@ RenderRequest Placement::place(const Surface &surface, int pixels, QSize picture
             request.frameFill = choices.plate;
         request.shape = surface.mask;
         request.shadow = true;
+        break;
+    case SurfaceFinish::Plate:
+        // The picture lands beside the canvas, so that only the plate shows.
+        request.body = QRect(pixels, pixels, 1, 1);
+        request.frame = canvas;
+        request.frameFill = choices.plate;
+        request.background = choices.plate;
         break;
     }
     return request;

@@ -20,6 +20,7 @@ enum class SurfaceFinish : std::uint8_t {
     Layer,     ///< the file stays transparent: the system draws what lies behind (a backdrop, a background layer)
     CutToMask, ///< the file itself is cut to the mask and transparent outside it
     Body,      ///< the file draws the icon's body: a plate cut to the mask, with a soft shadow under it
+    Plate,     ///< nothing of the picture: the square filled with the plate colour (a layered icon's back layer)
 };
 
 /**
@@ -68,6 +69,22 @@ struct Surface
     static const Surface &playStore();
     /** A web app's maskable icon: any mask, down to the centred circle of 40 % radius. */
     static const Surface &maskable();
+    /** Android's status bar: a 24 dp square whose central 20 dp hold the glyph, on transparency. */
+    static const Surface &statusBar();
+    /** The Chrome Web Store's 128-pixel extension icon: the art in the central 96 pixels, transparent around. */
+    static const Surface &webStoreExtension();
+    /** A visionOS icon layer: the circle inscribed in the square, on transparency over the layers behind. */
+    static const Surface &visionLayer();
+    /** A Windows Start tile: the logo in the middle of the tile, the tile's colour drawn by Windows. */
+    static const Surface &windowsTile();
+    /** A Windows app list and taskbar icon (Square44x44Logo): the art fills the square but for a thin margin. */
+    static const Surface &windowsIcon();
+    /** A layered icon's back layer: the background colour alone, opaque. */
+    static const Surface &plate();
+    /** A TV banner or shelf image: the logo on the background colour, opaque, nothing cut. */
+    static const Surface &banner();
+    /** A tvOS icon layer: the whole square shown, moved in parallax, on transparency over the layers behind. */
+    static const Surface &tvLayer();
 };
 
 /** The choices that shape a placement besides the surface and the picture. */
@@ -95,6 +112,13 @@ class Placement
 public:
     static RenderRequest place(const Surface &surface, int pixels, QSize picture, const ContentExtent &extent,
                                const PlacementChoices &choices = {});
+    /**
+     * @p placed, a square's request, moved to the centre of a canvas of @p canvas pixels: what it
+     * placed, framed and cut keeps its size, and the canvas around it is filled with its background
+     * (or left transparent when it has none; continued, mirrored, where it extends its picture's
+     * edges). A canvas of the square's own size changes nothing.
+     */
+    static RenderRequest onCanvas(RenderRequest placed, QSize canvas);
 
     /** The rectangle of @p picture's proportions fitted into and centred in @p frame. */
     static QRect fitted(QSize picture, const QRect &frame);

@@ -86,7 +86,10 @@ TargetsPanel::TargetsPanel(QWidget *parent)
     addPictureRow(*form, SourceRole::AndroidForeground, tr("&Android foreground:"),
                   tr("A ready adaptive-icon foreground layer for Android, used as it is"));
     addPictureRow(*form, SourceRole::AndroidBackground, tr("Android bac&kground:"),
-                  tr("A ready adaptive-icon background layer for Android; without it the background colour"));
+                  tr("A ready adaptive-icon background layer for Android, also the back layer of visionOS and tvOS "
+                     "icons; without it the background colour"));
+    addPictureRow(*form, SourceRole::LayerMiddle, tr("Middle layer:"),
+                  tr("The middle layer of the visionOS and tvOS layered icons, between the background and the source"));
 
     m_inset->setObjectName(QStringLiteral("androidInsetBox"));
     m_inset->setRange(safeZoneValue, maxInset);
@@ -177,8 +180,12 @@ void TargetsPanel::addPictureRow(QFormLayout &form, SourceRole role, const QStri
 
 const QList<SourceRole> &TargetsPanel::pictureRoles()
 {
-    static const QList<SourceRole> roles{SourceRole::Dark, SourceRole::Tinted, SourceRole::Monochrome,
-                                         SourceRole::AndroidForeground, SourceRole::AndroidBackground};
+    static const QList<SourceRole> roles{SourceRole::Dark,
+                                         SourceRole::Tinted,
+                                         SourceRole::Monochrome,
+                                         SourceRole::AndroidForeground,
+                                         SourceRole::AndroidBackground,
+                                         SourceRole::LayerMiddle};
     return roles;
 }
 

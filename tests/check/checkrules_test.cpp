@@ -283,9 +283,12 @@ TEST_F(CheckRulesTest, WebManifestsAreFoundAsPagesLinkThem)
     EXPECT_TRUE(problems(IconSetCheck::check(path(u"pwa"_s)))
                     .contains(u"favicon.ico is declared 64x64, but it is 32x32, 16x16"_s));
 
-    // A browser extension's manifest.json is no web app manifest.
+    // A browser extension's manifest.json is no web app manifest: it is read as an extension's.
     write(u"extension/manifest.json"_s, R"({"manifest_version": 3, "name": "x", "icons": {"16": "i.png"}})");
-    EXPECT_TRUE(problems(IconSetCheck::check(path(u"extension"_s))).contains(u"holds nothing to check"_s));
+    const IconSetCheck::Report extension = IconSetCheck::check(path(u"extension"_s));
+    ASSERT_EQ(extension.found.size(), 1);
+    EXPECT_EQ(extension.found.first().kind, u"extension"_s);
+    EXPECT_TRUE(problems(extension).contains(u"i.png: is missing"_s)) << problems(extension).toStdString();
 }
 
 TEST_F(CheckRulesTest, LinksOutOfTheCheckedFolderAndOddLayerNamesAreProblems)

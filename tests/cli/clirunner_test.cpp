@@ -128,6 +128,7 @@ TEST_F(CliRunnerTest, UsageErrorsExitWithTwo)
         {m_source, u"--target"_s, u"ios,amiga"_s},
         {m_source, u"--target"_s, u"ios"_s, u"-p"_s, u"iphone"_s},
         {m_source, u"--dark"_s, m_source},
+        {m_source, u"--layer-middle"_s, m_source},
         {m_source, u"--target"_s, u"android"_s, u"--android-inset"_s, u"60"_s},
         {m_source, u"--target"_s, u"ios"_s, u"--padding"_s, u"41"_s},
         {m_source, u"--padding"_s, u"10"_s},
@@ -152,6 +153,12 @@ TEST_F(CliRunnerTest, TargetsWriteIntoFoldersOfTheirOwnAndAMissingPictureFailsCl
     EXPECT_TRUE(result.out.contains(u"watchos/AppIcon.appiconset/AppIcon.png  1024x1024"_s))
         << result.out.toStdString();
     EXPECT_TRUE(QFileInfo::exists(m_output + u"/windows/app.ico"_s));
+
+    // The middle layer's picture goes to the layered icons.
+    ASSERT_EQ(runCli({m_source, u"-o"_s, m_output, u"--target"_s, u"visionos"_s, u"--layer-middle"_s, m_source}).status,
+              0);
+    EXPECT_TRUE(QFileInfo::exists(
+        m_output + u"/visionos/AppIcon.solidimagestack/Middle.solidimagestacklayer/Content.imageset/Middle.png"_s));
 
     const CliRun missing =
         runCli({m_source, u"-o"_s, m_output, u"--target"_s, u"ios"_s, u"--dark"_s, m_dir.filePath(u"none.png"_s)});

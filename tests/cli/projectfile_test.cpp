@@ -47,7 +47,7 @@ TEST_F(ProjectFileTest, RecipesTakeTheSharedDefaultsAndPathsFromTheFilesFolder)
                     "strict": false},
             "free": {"source": "art/free.png", "android-inset": 10, "padding": 12},
             "night": {"source": "art/pro.png", "targets": "apple", "dark": "art/pro-dark.png", "no-shape": true,
-                      "name": "Night App"}
+                      "name": "Night App", "layer-middle": "art/pro.png"}
         }
     })";
     const Result<QList<ProjectFile::Recipe>> recipes = parse(json);
@@ -69,6 +69,7 @@ TEST_F(ProjectFileTest, RecipesTakeTheSharedDefaultsAndPathsFromTheFilesFolder)
     const CliOptions &night = (*recipes)[1].options;
     EXPECT_EQ(night.targets, (QStringList{u"ios"_s, u"macos"_s, u"watchos"_s, u"icon-composer"_s}));
     EXPECT_EQ(night.otherSources.value(SourceRole::Dark), path(u"art/pro-dark.png"_s));
+    EXPECT_EQ(night.otherSources.value(SourceRole::LayerMiddle), path(u"art/pro.png"_s));
     EXPECT_FALSE(night.targetOptions.macShape);
     EXPECT_EQ(night.targetOptions.name, u"Night App"_s);
 

@@ -1,12 +1,18 @@
 #include "generation/targets/targetcatalog.h"
 
+#include "generation/targets/androidnotificationtarget.h"
 #include "generation/targets/androidtarget.h"
+#include "generation/targets/androidtvtarget.h"
+#include "generation/targets/extensiontarget.h"
 #include "generation/targets/iconcomposertarget.h"
 #include "generation/targets/iostarget.h"
 #include "generation/targets/linuxtarget.h"
 #include "generation/targets/mactarget.h"
+#include "generation/targets/tvtarget.h"
+#include "generation/targets/visiontarget.h"
 #include "generation/targets/watchtarget.h"
 #include "generation/targets/webtarget.h"
+#include "generation/targets/windowsstoretarget.h"
 #include "generation/targets/windowstarget.h"
 
 namespace iconsmith {
@@ -20,9 +26,17 @@ const QList<TargetCatalog::Entry> &TargetCatalog::all()
         {u"macos"_s, tr("macOS AppIcon.appiconset and AppIcon.icns"), &MacTarget::plan},
         {u"watchos"_s, tr("single-size watchOS icon"), &WatchTarget::plan},
         {u"icon-composer"_s, tr("Xcode 26 Icon Composer document AppIcon.icon"), &IconComposerTarget::plan},
+        {u"tvos"_s, tr("tvOS brand assets: layered app icons and Top Shelf images"), &TvTarget::plan},
+        {u"visionos"_s, tr("visionOS AppIcon.solidimagestack with back, middle and front layers"), &VisionTarget::plan},
         {u"android"_s, tr("Android res/ with adaptive, round, monochrome and Play Store icons"), &AndroidTarget::plan},
+        {u"android-notification"_s, tr("Android res/drawable-*/ic_stat_NAME.png, white on transparency"),
+         &AndroidNotificationTarget::plan},
+        {u"android-tv"_s, tr("Android TV banners and the 1280 x 720 Play Store TV banner"), &AndroidTvTarget::plan},
         {u"windows"_s, tr("Windows app.ico"), &WindowsTarget::plan},
+        {u"windows-store"_s, tr("MSIX/AppX Assets/ tiles and logos at every scale, VisualElements.xml"),
+         &WindowsStoreTarget::plan},
         {u"web"_s, tr("favicon.ico, touch, manifest and maskable icons, head.html"), &WebTarget::plan},
+        {u"extension"_s, tr("browser extension icons 16 to 128 and manifest-icons.json"), &ExtensionTarget::plan},
         {u"linux"_s, tr("freedesktop hicolor icon theme folders"), &LinuxTarget::plan},
     };
     return entries;
@@ -86,6 +100,8 @@ QString TargetCatalog::pictureName(SourceRole role)
         return tr("Android foreground");
     case SourceRole::AndroidBackground:
         return tr("Android background");
+    case SourceRole::LayerMiddle:
+        return tr("Middle layer");
     case SourceRole::Main:
         break;
     }

@@ -33,7 +33,14 @@ TargetPlan WebTarget::plan(const TargetContext &context)
     plan.images.append(PlannedImage(u"icon-192.png"_s, 192));
     plan.images.append(PlannedImage(u"icon-512.png"_s, 512));
     plan.images.append(PlannedImage(u"icon-maskable-512.png"_s, 512, Surface::maskable()));
-    if (context.mainIsSvg)
+    // The dark picture as the favicon of pages shown in a dark browser theme.
+    if (context.has(SourceRole::Dark)) {
+        for (const int size : darkFaviconSizes)
+            plan.images.append(PlannedImage(darkFavicon(size), size).from(SourceRole::Dark));
+    }
+    if (context.mainIsSvg && context.svgPictures.contains(SourceRole::Dark))
+        plan.copies.append({u"icon.svg"_s, SourceRole::Main, SourceRole::Dark, &switchingSvg});
+    else if (context.mainIsSvg)
         plan.copies.append({u"icon.svg"_s, SourceRole::Main});
     const QString name = context.options.name;
     const RgbColor background = context.background();
@@ -42,6 +49,25 @@ TargetPlan WebTarget::plan(const TargetContext &context)
                            }});
     plan.documents.append({u"head.html"_s, [](const QSet<QString> &written) { return headTags(written); }});
     return plan;
+}
+
+QByteArray WebTarget::switchingSvg(const QByteArray &light, const QByteArray &dark)
+{
+    // Each drawing as an image of its own (a data URL, which an SVG shown as an icon may load),
+    // so that their ids and styles cannot clash; the style shows one by the colour scheme.
+    const auto layer = [](const char *name, const QByteArray &svg) {
+        return QByteArray("  <image class=\"") + name +
+               "\" width=\"100\" height=\"100\" href=\"data:image/svg+xml;base64," + svg.toBase64() + "\"/>\n";
+    };
+    return "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 100 100\">\n"
+           "  <style>.dark{display:none}@media (prefers-color-scheme: dark){.light{display:none}.dark{display:inline}}"
+           "</style>\n" +
+           layer("light", light) + layer("dark", dark) + "</svg>\n";
+}
+
+QString WebTarget::darkFavicon(int size)
+{
+    return u"favicon-dark-%1.png"_s.arg(size);
 }
 
 QByteArray WebTarget::manifest(const QString &name, const QSet<QString> &written, RgbColor background)
@@ -81,6 +107,13 @@ QByteArray WebTarget::headTags(const QSet<QString> &written)
         html += "<link rel=\"icon\" href=\"favicon.ico\" sizes=\"32x32\">\n";
     if (written.contains(u"icon.svg"_s))
         html += "<link rel=\"icon\" href=\"icon.svg\" type=\"image/svg+xml\">\n";
+    // After the others: of the icons that fit, a browser takes the last one whose media matches.
+    for (const int size : darkFaviconSizes) {
+        if (written.contains(darkFavicon(size)))
+            html += "<link rel=\"icon\" href=\"" + darkFavicon(size).toUtf8() + "\" type=\"image/png\" sizes=\"" +
+                    QByteArray::number(size) + 'x' + QByteArray::number(size) +
+                    "\" media=\"(prefers-color-scheme: dark)\">\n";
+    }
     if (written.contains(u"apple-touch-icon.png"_s))
         html += "<link rel=\"apple-touch-icon\" href=\"apple-touch-icon.png\">\n";
     if (written.contains(u"manifest.webmanifest"_s))
