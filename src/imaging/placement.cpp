@@ -193,6 +193,20 @@ bool Placement::hasBodyShape(const Surface &surface, const ContentExtent &extent
            std::abs(extent.box.height() - body.height()) <= bodySizeTolerance && extent.boxFill >= bodyFill;
 }
 
+RenderRequest Placement::onCanvas(RenderRequest placed, QSize canvas)
+{
+    if (canvas == placed.pixels)
+        return placed;
+    // Rounded corners would round the canvas, not the square: only a frame's cut moves with it.
+    const QPoint offset((canvas.width() - placed.pixels.width()) / 2, (canvas.height() - placed.pixels.height()) / 2);
+    const QRect square(QPoint(0, 0), placed.pixels);
+    placed.body = (placed.body.isEmpty() ? square : placed.body).translated(offset);
+    if (!placed.frame.isEmpty())
+        placed.frame.translate(offset);
+    placed.pixels = canvas;
+    return placed;
+}
+
 RenderRequest Placement::place(const Surface &surface, int pixels, QSize picture, const ContentExtent &extent,
                                const PlacementChoices &choices)
 {

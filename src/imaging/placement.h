@@ -95,6 +95,13 @@ class Placement
 public:
     static RenderRequest place(const Surface &surface, int pixels, QSize picture, const ContentExtent &extent,
                                const PlacementChoices &choices = {});
+    /**
+     * @p placed, a square's request, moved to the centre of a canvas of @p canvas pixels: what it
+     * placed, framed and cut keeps its size, and the canvas around it is filled with its background
+     * (or left transparent when it has none; continued, mirrored, where it extends its picture's
+     * edges). A canvas of the square's own size changes nothing.
+     */
+    static RenderRequest onCanvas(RenderRequest placed, QSize canvas);
 
     /** The rectangle of @p picture's proportions fitted into and centred in @p frame. */
     static QRect fitted(QSize picture, const QRect &frame);

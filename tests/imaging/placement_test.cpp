@@ -203,6 +203,54 @@ TEST(Placement, AMacLogoSitsOnTheBodysPlateUnlessItIsABodyAlready)
         Placement::place(Surface::macBody(), 1024, body.size(), ContentExtent::measure(body), choices).isStretchOnly());
 }
 
+TEST(Placement, ASquaresPlacementLaidOnAWiderOrTallerCanvasKeepsItsSizeAndIsCentred)
+{
+    const Bitmap glyph = ring(200, {200, 30, 30, 255});
+    const ContentExtent extent = ContentExtent::measure(glyph);
+    PlacementChoices choices;
+    choices.plate = RgbColor{10, 20, 30};
+    const RenderRequest square = Placement::place(Surface::androidLegacy(), 120, glyph.size(), extent, choices);
+    EXPECT_EQ(Placement::onCanvas(square, square.pixels), square);
+
+    for (const QSize canvas : {QSize(310, 150), QSize(150, 310)}) {
+        const RenderRequest wide = Placement::onCanvas(square, canvas);
+        const Bitmap out = IconRenderer::render(glyph, wide);
+        ASSERT_EQ(out.size(), canvas);
+        ASSERT_EQ(out.channels(), 3); // opaque: the plate fills the whole canvas
+        const auto pixel = [&out](int x, int y) {
+            const std::uint8_t *p = out.row(y) + std::size_t(x) * 3;
+            return RgbColor{p[0], p[1], p[2]};
+        };
+        EXPECT_EQ(pixel(0, 0), choices.plate);
+        EXPECT_EQ(pixel(canvas.width() - 1, canvas.height() - 1), choices.plate);
+        // The ring's red reaches as far left as right, as far up as down, and spans what it spans in the square.
+        int left = canvas.width();
+        int right = -1;
+        int top = canvas.height();
+        int bottom = -1;
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = 0; x < canvas.width(); ++x)
+                if (pixel(x, y).red > 128 && pixel(x, y).green < 100) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+        EXPECT_NEAR(left, canvas.width() - 1 - right, 1) << canvas.width();
+        EXPECT_NEAR(top, canvas.height() - 1 - bottom, 1) << canvas.width();
+        EXPECT_NEAR(right - left + 1, square.body.width() * 0.99, 3);
+    }
+
+    // A layer stays transparent around its square, and a frame's cut moves with the square.
+    const RenderRequest round = Placement::place(Surface::androidRound(), 100, glyph.size(), extent, choices);
+    const RenderRequest tall = Placement::onCanvas(round, {100, 240});
+    EXPECT_EQ(tall.frame, round.frame.translated(0, 70));
+    const Bitmap out = IconRenderer::render(glyph, tall);
+    ASSERT_EQ(out.channels(), 4);
+    EXPECT_EQ(out.row(10)[50 * 4 + 3], 0);
+    EXPECT_EQ(out.row(120)[50 * 4 + 3], 255); // the plate at the centre of the circle
+}
+
 TEST(IconComposer, TheBleedMirrorsThePicturesEdges)
 {
     // Every column and row of the picture different, so that a mirror shows.

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QSet>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -40,6 +41,12 @@ enum class Look {
  * One image a target writes: a PNG file of its own, or an entry of a container file.
  *
  *     PlannedImage(u"AppIcon-dark.png"_s, 1024, Surface::iosHome()).as(Look::Dark).from(SourceRole::Dark)
+ *
+ * An image is the square its surface describes, unless it is given a canvas of its own: then the
+ * square is centred on that canvas, and the canvas beyond it is what the surface's finish leaves
+ * around its picture (the plate for an opaque surface, transparency for a layer).
+ *
+ *     PlannedImage(u"tile-wide.png"_s, 120, Surface::asIs()).onCanvas({310, 150}).onPlate(brandColour)
  */
 struct PlannedImage
 {
@@ -67,10 +74,27 @@ struct PlannedImage
         margin = share;
         return *this;
     }
+    /** Lays the image's square in the centre of a canvas of @p size, which may be of any proportions. */
+    PlannedImage &onCanvas(QSize size)
+    {
+        canvas = size;
+        return *this;
+    }
+    /** Fills what an opaque surface shows behind the picture with @p colour, not the target's background. */
+    PlannedImage &onPlate(RgbColor colour)
+    {
+        plate = colour;
+        return *this;
+    }
+    /** The size of the file's picture: its canvas, or the square of its surface. */
+    [[nodiscard]] QSize canvasSize() const { return canvas.value_or(QSize(pixels, pixels)); }
 
     /** Relative to the target's folder. */
     QString file;
+    /** The side of the square the surface describes: the whole image, unless it has a canvas. */
     int pixels = 0;
+    /** The image's own size, when it is not the square of pixels: the square is centred on it. */
+    std::optional<QSize> canvas;
     /** Where the system shows it, which decides where the picture lands (Placement). */
     Surface surface = Surface::asIs();
     Look look = Look::Colour;
@@ -79,6 +103,8 @@ struct PlannedImage
     QString entry;
     /** A logo's margin that the target fixes (Android's inset), over the padding and the surface's own. */
     std::optional<double> margin;
+    /** The colour behind the picture on an opaque surface; none: the target's background (TargetContext::plateFor). */
+    std::optional<RgbColor> plate;
 };
 
 /** A document a target writes, made once the images are written, from the files that were. */

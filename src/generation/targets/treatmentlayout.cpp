@@ -14,6 +14,13 @@ double TreatmentLayout::adaptiveMarginForInset(double inset)
 RenderRequest TreatmentLayout::request(const PlannedImage &image, const PictureFacts &picture,
                                        const TargetContext &context)
 {
+    RenderRequest request = squareRequest(image, picture, context);
+    return image.canvas ? Placement::onCanvas(request, *image.canvas) : request;
+}
+
+RenderRequest TreatmentLayout::squareRequest(const PlannedImage &image, const PictureFacts &picture,
+                                             const TargetContext &context)
+{
     const ContentExtent &extent = picture.extent;
     const ArtworkKind kind = extent.kind();
     PlacementChoices choices;
@@ -21,7 +28,7 @@ RenderRequest TreatmentLayout::request(const PlannedImage &image, const PictureF
         choices.margin = image.margin;
     else if (context.options.padding)
         choices.margin = *context.options.padding / 100.0;
-    choices.plate = context.plateFor(extent);
+    choices.plate = image.plate.value_or(context.plateFor(extent));
     choices.drawBody = context.options.macShape;
     // A picture given for the appearance is the user's own: it is placed, never re-toned.
     const bool derived = image.source == SourceRole::Main;

@@ -21,6 +21,7 @@ struct PictureFacts
  *
  * Pictures keep their proportions: a picture that is not square is centred in its place with
  * transparency (or the background, or its own mirrored edges where a surface bleeds) beside it.
+ * An image with a canvas of its own has its square laid in the canvas's centre (Placement::onCanvas).
  */
 class TreatmentLayout
 {
@@ -30,6 +31,11 @@ public:
     /** The margin of a logo on an adaptive layer that puts its content inside the circle @p inset percent from the
      * layer's edge. */
     static double adaptiveMarginForInset(double inset);
+
+private:
+    // The request for the image's square, before it is laid on its canvas.
+    static RenderRequest squareRequest(const PlannedImage &image, const PictureFacts &picture,
+                                       const TargetContext &context);
 };
 
 } // namespace iconsmith
