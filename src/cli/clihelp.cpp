@@ -82,6 +82,16 @@ QList<QCommandLineOption> recipeOptionList()
          CliHelp::tr("FILE")},
         {u"monochrome"_s, CliHelp::tr("Android: a ready monochrome (themed icon) layer; its shape is used."),
          CliHelp::tr("FILE")},
+        {u"splash-logo"_s, CliHelp::tr("Launch screens: the logo to show instead of the source."), CliHelp::tr("FILE")},
+        {u"splash-background"_s,
+         CliHelp::tr("Launch screens: the background colour (default: --background, else white); also the web "
+                     "manifest's background_color."),
+         CliHelp::tr("COLOR")},
+        {u"splash-dark-logo"_s, CliHelp::tr("Launch screens: the logo of the dark ones."), CliHelp::tr("FILE")},
+        {u"splash-dark-background"_s,
+         CliHelp::tr("Launch screens: the background of the dark ones (default with --splash-dark-logo: black); "
+                     "without either there are no dark launch screens."),
+         CliHelp::tr("COLOR")},
         {u"name"_s,
          CliHelp::tr("The app's name for icon files and the web manifest (default: the source's base name)."),
          CliHelp::tr("NAME")},

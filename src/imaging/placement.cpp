@@ -24,6 +24,9 @@ constexpr double adaptiveVisible = 72.0 / 108.0;
 // The maskable icon's smallest mask: the circle of radius 40 % of the width.
 constexpr double maskableInset = 0.1;
 constexpr double maskableSafe = 0.8;
+// Android's splash icon: a circle of 192 dp shows of the 288 dp square.
+constexpr double splashInset = 48.0 / 288.0;
+constexpr double splashCircle = 192.0 / 288.0;
 // How close a plate must come to a body's place and size to count as that body already.
 constexpr double bodyCentreTolerance = 0.03;
 constexpr double bodySizeTolerance = 0.05;
@@ -131,6 +134,13 @@ const Surface &Surface::maskable()
     static const Surface made =
         surface(whole, BodyShape::Circle, QRectF(maskableInset, maskableInset, maskableSafe, maskableSafe), 0.0,
                 SurfaceFinish::Opaque);
+    return made;
+}
+
+const Surface &Surface::androidSplash()
+{
+    static const QRectF shown(splashInset, splashInset, splashCircle, splashCircle);
+    static const Surface made = surface(shown, BodyShape::Circle, shown, homeScreenMargin, SurfaceFinish::Layer);
     return made;
 }
 

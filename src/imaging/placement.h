@@ -68,6 +68,11 @@ struct Surface
     static const Surface &playStore();
     /** A web app's maskable icon: any mask, down to the centred circle of 40 % radius. */
     static const Surface &maskable();
+    /**
+     * Android 12's splash screen icon without an icon background: 288 dp, of which the system
+     * shows the centred circle of 192 dp; what lies outside it is cut away.
+     */
+    static const Surface &androidSplash();
 };
 
 /** The choices that shape a placement besides the surface and the picture. */

@@ -5,6 +5,7 @@
 #include "generation/targets/iostarget.h"
 #include "generation/targets/linuxtarget.h"
 #include "generation/targets/mactarget.h"
+#include "generation/targets/splashtarget.h"
 #include "generation/targets/watchtarget.h"
 #include "generation/targets/webtarget.h"
 #include "generation/targets/windowstarget.h"
@@ -24,6 +25,8 @@ const QList<TargetCatalog::Entry> &TargetCatalog::all()
         {u"windows"_s, tr("Windows app.ico"), &WindowsTarget::plan},
         {u"web"_s, tr("favicon.ico, touch, manifest and maskable icons, head.html"), &WebTarget::plan},
         {u"linux"_s, tr("freedesktop hicolor icon theme folders"), &LinuxTarget::plan},
+        {u"splash"_s, tr("launch screens for iOS, Android 12+ and older, and the web, light and dark"),
+         &SplashTarget::plan},
     };
     return entries;
 }
@@ -86,6 +89,10 @@ QString TargetCatalog::pictureName(SourceRole role)
         return tr("Android foreground");
     case SourceRole::AndroidBackground:
         return tr("Android background");
+    case SourceRole::SplashLogo:
+        return tr("Splash logo");
+    case SourceRole::SplashDarkLogo:
+        return tr("Splash dark logo");
     case SourceRole::Main:
         break;
     }
