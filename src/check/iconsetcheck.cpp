@@ -15,6 +15,7 @@
 #include "check/iconcomposercheck.h"
 #include "check/iconsetfinder.h"
 #include "check/scaledsetcheck.h"
+#include "check/splashfoldercheck.h"
 #include "check/webfoldercheck.h"
 
 namespace iconsmith {
@@ -114,6 +115,9 @@ void checkFound(const IconSetFinder::Found &found, const IconSetFinder::Findings
         break;
     case IconSetFinder::Kind::Web:
         WebFolderCheck::check(scope);
+        break;
+    case IconSetFinder::Kind::Splash:
+        SplashFolderCheck::check(scope);
         break;
     case IconSetFinder::Kind::Hicolor:
         HicolorCheck::check(scope);

@@ -9,6 +9,7 @@
 #include "check/containercheck.h"
 #include "check/hicolorcheck.h"
 #include "check/scaledsetcheck.h"
+#include "check/splashfoldercheck.h"
 #include "check/webfoldercheck.h"
 
 namespace iconsmith {
@@ -149,6 +150,8 @@ IconSetFinder::Kind IconSetFinder::kindOf(const QString &path, bool given)
         return Kind::AppIconSet;
     if (listing.files.contains(u"icon.json"_s))
         return Kind::IconComposer;
+    if (SplashFolderCheck::isSplashFolder(path))
+        return Kind::Splash;
     if (WebFolderCheck::isWebFolder(path, listing.files))
         return Kind::Web;
     if (holdsMipmapFolders(listing.folders))

@@ -12,7 +12,8 @@ class CheckScope;
 /**
  * Finds what a folder holds that the check understands: the folder itself when it is a set
  * (an `.appiconset`, an `.icon` document, an Android `res/` or module folder, a web folder, a
- * `hicolor/` tree), or else the sets, `.icns` and `.ico` files and scaled image sets below it.
+ * `hicolor/` tree, a folder of launch screens), or else the sets, `.icns` and `.ico` files and scaled image sets below
+ * it.
  *
  * The walk is bounded (maxDepth folders deep, maxEntries entries in all, and no folder listed
  * past that bound) and follows no link: a linked folder is left alone, with a problem when it
@@ -24,7 +25,19 @@ class IconSetFinder
     Q_DECLARE_TR_FUNCTIONS(IconSetFinder)
 
 public:
-    enum class Kind { None, AppIconSet, IconComposer, AndroidTarget, AndroidRes, Web, Hicolor, Icns, Ico, Scaled };
+    enum class Kind {
+        None,
+        AppIconSet,
+        IconComposer,
+        AndroidTarget,
+        AndroidRes,
+        Web,
+        Hicolor,
+        Icns,
+        Ico,
+        Scaled,
+        Splash
+    };
     struct Found
     {
         Kind kind = Kind::None;
