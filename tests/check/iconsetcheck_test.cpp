@@ -237,10 +237,10 @@ TEST_F(EveryOutputTest, EverythingIconsmithWritesPassesTheCheck)
         kinds << found.kind;
     kinds.removeDuplicates();
     kinds.sort();
-    EXPECT_EQ(kinds.join(u' '), u"android appiconset hicolor icns ico icon scaled web"_s);
-    // Nine sets and files from each target run (the favicon is the web folder's), a set each
+    EXPECT_EQ(kinds.join(u' '), u"android appiconset hicolor icns ico icon scaled splash web"_s);
+    // Ten sets and files from each target run (the favicon is the web folder's), a set each
     // from p0 to p5, one scaled set from p6.
-    EXPECT_EQ(report.found.size(), 2 * 9 + 6 + 1);
+    EXPECT_EQ(report.found.size(), 2 * 10 + 6 + 1);
 
     // The watch images of choice 3 are the set's own: notes, named relative to the folder checked.
     EXPECT_EQ(report.notes.size(), 14);
