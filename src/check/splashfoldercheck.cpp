@@ -6,6 +6,8 @@
 #include <QJsonObject>
 #include <QMap>
 
+#include <algorithm>
+
 #include "catalog/contentsdocument.h"
 #include "catalog/propertylistreader.h"
 #include "check/androidsplashcheck.h"
@@ -24,7 +26,7 @@ namespace {
 std::optional<QString> appearanceOf(const QJsonObject &entry)
 {
     QString value;
-    for (const QJsonValue &appearance : entry.value(u"appearances").toArray()) {
+    for (const auto &appearance : entry.value(u"appearances").toArray()) {
         const QJsonObject object = appearance.toObject();
         if (object.value(u"appearance").toString() != u"luminosity")
             return std::nullopt;
@@ -102,11 +104,9 @@ void checkIos(CheckScope &scope)
 
 bool SplashFolderCheck::isSplashFolder(const QString &path)
 {
-    for (const QStringView mark : {iosMark, androidMark, webMark}) {
-        if (QFileInfo(path + u'/' + mark.toString()).isFile())
-            return true;
-    }
-    return false;
+    const QStringView marks[] = {iosMark, androidMark, webMark};
+    return std::ranges::any_of(marks,
+                               [&path](QStringView mark) { return QFileInfo(path + u'/' + mark.toString()).isFile(); });
 }
 
 void SplashFolderCheck::check(CheckScope &scope)
@@ -133,7 +133,7 @@ void SplashFolderCheck::checkImageSet(CheckScope &scope, const QString &imageSet
     // The @1x size of each appearance, from the first entry that gives one.
     QMap<QString, QSize> pointSize;
     bool hasDefault = false;
-    for (const QJsonValue &value : document->value(u"images").toArray()) {
+    for (const auto &value : document->value(u"images").toArray()) {
         const QJsonObject entry = value.toObject();
         const QString file = entry.value(u"filename").toString();
         const std::optional<QString> appearance = appearanceOf(entry);
@@ -184,7 +184,7 @@ void SplashFolderCheck::checkColourSet(CheckScope &scope, const QString &colourS
     if (!document)
         return;
     bool hasDefault = false;
-    for (const QJsonValue &value : document->value(u"colors").toArray()) {
+    for (const auto &value : document->value(u"colors").toArray()) {
         const QJsonObject entry = value.toObject();
         const std::optional<QString> appearance = appearanceOf(entry);
         const QJsonObject components = entry.value(u"color").toObject().value(u"components").toObject();
