@@ -34,14 +34,14 @@ SplashPanel::SplashPanel(QWidget *parent) : QGroupBox(tr("Launch screens"), pare
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setHorizontalSpacing(8);
     form->setVerticalSpacing(4);
-    addPictureRow(*form, SourceRole::SplashLogo, tr("L&ogo:"),
+    addPictureRow(*form, SourceRole::SplashLogo, tr("Splash l&ogo:"),
                   tr("The logo of the launch screens; without it the source"));
-    m_background = addColourRow(*form, QStringLiteral("splashBackgroundField"), tr("Back&ground:"),
+    m_background = addColourRow(*form, QStringLiteral("splashBackgroundField"), tr("Background:"),
                                 tr("The background colour, else white"));
-    addPictureRow(*form, SourceRole::SplashDarkLogo, tr("Dark lo&go:"),
+    addPictureRow(*form, SourceRole::SplashDarkLogo, tr("Da&rk logo:"),
                   tr("The logo of the dark launch screens; with it they are made, on black unless a dark "
                      "background is given"));
-    m_darkBackground = addColourRow(*form, QStringLiteral("splashDarkBackgroundField"), tr("Dark backg&round:"),
+    m_darkBackground = addColourRow(*form, QStringLiteral("splashDarkBackgroundField"), tr("Dark background:"),
                                     tr("None: no dark launch screens"));
 }
 
