@@ -680,7 +680,74 @@
     </message>
 </context>
 <context>
+    <name>iconsmith::SplashPanel</name>
+    <message>
+        <source>&quot;%1&quot; is not a colour for the launch screens; use #rrggbb, #rgb or a name such as white.</source>
+        <translation>„%1“ ist keine Farbe für die Startbildschirme; verwenden Sie #rrggbb, #rgb oder einen Namen wie white.</translation>
+    </message>
+    <message>
+        <source>A colour: #rrggbb, #rgb or a name such as white</source>
+        <translation>Eine Farbe: #rrggbb, #rgb oder ein Name wie white</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Hintergrund:</translation>
+    </message>
+    <message>
+        <source>Choose the %1 picture</source>
+        <translation>Bild „%1“ wählen</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Wählen…</translation>
+    </message>
+    <message>
+        <source>Da&amp;rk logo:</source>
+        <translation>Logo fü&amp;r dunkel:</translation>
+    </message>
+    <message>
+        <source>Dark background:</source>
+        <translation>Dunkler Hintergrund:</translation>
+    </message>
+    <message>
+        <source>Launch screens</source>
+        <translation>Startbildschirme</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>None: no dark launch screens</source>
+        <translation>Keiner: keine dunklen Startbildschirme</translation>
+    </message>
+    <message>
+        <source>Splash l&amp;ogo:</source>
+        <translation>Start-L&amp;ogo:</translation>
+    </message>
+    <message>
+        <source>The background colour, else white</source>
+        <translation>Die Hintergrundfarbe, sonst Weiß</translation>
+    </message>
+    <message>
+        <source>The launch screens of the Splash target: the logo on a colour, light and dark</source>
+        <translation>Die Startbildschirme des Ziels Splash: das Logo auf einer Farbe, hell und dunkel</translation>
+    </message>
+    <message>
+        <source>The logo of the dark launch screens; with it they are made, on black unless a dark background is given</source>
+        <translation>Das Logo der dunklen Startbildschirme; mit ihm werden sie erstellt, auf Schwarz, wenn kein dunkler Hintergrund angegeben ist</translation>
+    </message>
+    <message>
+        <source>The logo of the launch screens; without it the source</source>
+        <translation>Das Logo der Startbildschirme; ohne es das Quellbild</translation>
+    </message>
+</context>
+<context>
     <name>iconsmith::TargetsPanel</name>
+    <message>
+        <source>Launch screens</source>
+        <translation>Startbildschirme</translation>
+    </message>
     <message>
         <source>iOS</source>
         <translation>iOS</translation>

@@ -680,7 +680,74 @@
     </message>
 </context>
 <context>
+    <name>iconsmith::SplashPanel</name>
+    <message>
+        <source>&quot;%1&quot; is not a colour for the launch screens; use #rrggbb, #rgb or a name such as white.</source>
+        <translation>« %1 » n’est pas une couleur pour les écrans de lancement ; utilisez #rrggbb, #rgb ou un nom comme white.</translation>
+    </message>
+    <message>
+        <source>A colour: #rrggbb, #rgb or a name such as white</source>
+        <translation>Une couleur : #rrggbb, #rgb ou un nom comme white</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Fond :</translation>
+    </message>
+    <message>
+        <source>Choose the %1 picture</source>
+        <translation>Choisir l’image « %1 »</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Da&amp;rk logo:</source>
+        <translation>Logo somb&amp;re :</translation>
+    </message>
+    <message>
+        <source>Dark background:</source>
+        <translation>Fond sombre :</translation>
+    </message>
+    <message>
+        <source>Launch screens</source>
+        <translation>Écrans de lancement</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>None: no dark launch screens</source>
+        <translation>Aucun : pas d’écrans de lancement sombres</translation>
+    </message>
+    <message>
+        <source>Splash l&amp;ogo:</source>
+        <translation>L&amp;ogo de lancement :</translation>
+    </message>
+    <message>
+        <source>The background colour, else white</source>
+        <translation>La couleur de fond, sinon blanc</translation>
+    </message>
+    <message>
+        <source>The launch screens of the Splash target: the logo on a colour, light and dark</source>
+        <translation>Les écrans de lancement de la cible Splash : le logo sur une couleur, clair et sombre</translation>
+    </message>
+    <message>
+        <source>The logo of the dark launch screens; with it they are made, on black unless a dark background is given</source>
+        <translation>Le logo des écrans de lancement sombres ; avec lui, ils sont créés, sur noir sans fond sombre donné</translation>
+    </message>
+    <message>
+        <source>The logo of the launch screens; without it the source</source>
+        <translation>Le logo des écrans de lancement ; sans lui, l’image source</translation>
+    </message>
+</context>
+<context>
     <name>iconsmith::TargetsPanel</name>
+    <message>
+        <source>Launch screens</source>
+        <translation>Écrans de lancement</translation>
+    </message>
     <message>
         <source>iOS</source>
         <translation>iOS</translation>

@@ -8,6 +8,7 @@
 
 #include "app/preferences.h"
 #include "generation/runplan.h"
+#include "ui/splashpanel.h"
 #include "ui/targetspanel.h"
 
 namespace iconsmith {
@@ -50,6 +51,10 @@ QStringList TargetsController::missingInput() const
 {
     if (m_panel && m_panel->targets().isEmpty())
         return {tr("No target is ticked: tick at least one under Targets.")};
+    if (m_panel && m_panel->targets().contains(QStringLiteral("splash"))) {
+        if (const QString problem = m_panel->splashPanel()->colourProblem(); !problem.isEmpty())
+            return {problem};
+    }
     return {};
 }
 
@@ -63,6 +68,8 @@ void TargetsController::fillRequest(GenerationRequest &request) const
     request.androidInset = m_panel->androidInset();
     request.padding = m_panel->padding();
     request.name = m_panel->nameText();
+    request.splashBackground = m_panel->splashPanel()->background();
+    request.splashDarkBackground = m_panel->splashPanel()->darkBackground();
 }
 
 void TargetsController::choosePicture(SourceRole role)

@@ -17,6 +17,7 @@
 #include "check/iconsetfinder.h"
 #include "check/imagestackcheck.h"
 #include "check/scaledsetcheck.h"
+#include "check/splashfoldercheck.h"
 #include "check/webfoldercheck.h"
 #include "check/windowsassetscheck.h"
 
@@ -130,6 +131,9 @@ void checkFound(const IconSetFinder::Found &found, const IconSetFinder::Findings
         break;
     case IconSetFinder::Kind::Web:
         WebFolderCheck::check(scope);
+        break;
+    case IconSetFinder::Kind::Splash:
+        SplashFolderCheck::check(scope);
         break;
     case IconSetFinder::Kind::Hicolor:
         HicolorCheck::check(scope);

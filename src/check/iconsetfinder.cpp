@@ -11,6 +11,7 @@
 #include "check/extensioncheck.h"
 #include "check/hicolorcheck.h"
 #include "check/scaledsetcheck.h"
+#include "check/splashfoldercheck.h"
 #include "check/webfoldercheck.h"
 #include "check/windowsassetscheck.h"
 
@@ -163,6 +164,8 @@ IconSetFinder::Kind IconSetFinder::kindOf(const QString &path, bool given)
         return Kind::Extension;
     if (WindowsAssetsCheck::isAssetsFolder(name, listing.files, listing.folders))
         return Kind::WindowsAssets;
+    if (SplashFolderCheck::isSplashFolder(path))
+        return Kind::Splash;
     if (WebFolderCheck::isWebFolder(path, listing.files))
         return Kind::Web;
     if (holdsMipmapFolders(listing.folders))

@@ -12,7 +12,8 @@ class CheckScope;
 /**
  * Finds what a folder holds that the check understands: the folder itself when it is a set
  * (an `.appiconset`, an `.icon` document, an Android `res/` or module folder, a web folder, a
- * `hicolor/` tree), or else the sets, `.icns` and `.ico` files and scaled image sets below it.
+ * `hicolor/` tree, a folder of launch screens), or else the sets, `.icns` and `.ico` files and scaled image sets below
+ * it.
  *
  * The walk is bounded (maxDepth folders deep, maxEntries entries in all, and no folder listed
  * past that bound) and follows no link: a linked folder is left alone, with a problem when it
@@ -38,7 +39,8 @@ public:
         Hicolor,
         Icns,
         Ico,
-        Scaled
+        Scaled,
+        Splash
     };
     struct Found
     {

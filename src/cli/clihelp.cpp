@@ -92,6 +92,16 @@ QList<QCommandLineOption> recipeOptionList()
         {u"layer-middle"_s,
          CliHelp::tr("visionOS and tvOS: the middle layer of the layered icon, between the background and the source."),
          CliHelp::tr("FILE")},
+        {u"splash-logo"_s, CliHelp::tr("Launch screens: the logo to show instead of the source."), CliHelp::tr("FILE")},
+        {u"splash-background"_s,
+         CliHelp::tr("Launch screens: the background colour (default: --background, else white); also the web "
+                     "manifest's background_color."),
+         CliHelp::tr("COLOR")},
+        {u"splash-dark-logo"_s, CliHelp::tr("Launch screens: the logo of the dark ones."), CliHelp::tr("FILE")},
+        {u"splash-dark-background"_s,
+         CliHelp::tr("Launch screens: the background of the dark ones (default with --splash-dark-logo: black); "
+                     "without either there are no dark launch screens."),
+         CliHelp::tr("COLOR")},
         {u"name"_s,
          CliHelp::tr("The app's name for icon files and the web manifest (default: the source's base name)."),
          CliHelp::tr("NAME")},

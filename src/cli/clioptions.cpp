@@ -28,6 +28,8 @@ GenerationRequest CliOptions::request(const SourceImage &image) const
     request.name = targetOptions.name;
     request.macShape = targetOptions.macShape;
     request.androidInset = targetOptions.androidInset;
+    request.splashBackground = targetOptions.splashBackground;
+    request.splashDarkBackground = targetOptions.splashDarkBackground;
     request.inputs = inputs;
     request.padding = targetOptions.padding;
     return request;
@@ -43,7 +45,9 @@ const QList<std::pair<QString, SourceRole>> &pictureOptions()
                                                                {u"android-foreground"_s, SourceRole::AndroidForeground},
                                                                {u"android-background"_s, SourceRole::AndroidBackground},
                                                                {u"monochrome"_s, SourceRole::Monochrome},
-                                                               {u"layer-middle"_s, SourceRole::LayerMiddle}};
+                                                               {u"layer-middle"_s, SourceRole::LayerMiddle},
+                                                               {u"splash-logo"_s, SourceRole::SplashLogo},
+                                                               {u"splash-dark-logo"_s, SourceRole::SplashDarkLogo}};
     return options;
 }
 
@@ -212,17 +216,28 @@ Result<CliOptions> CliOptions::fromValues(const Values &values, QString *failedO
     options.rounded = isSet(u"rounded"_s);
     options.fit = isSet(u"fit"_s);
     options.sizeTable = values.value(u"size-table"_s);
-    if (isSet(u"background"_s)) {
-        options.background = RgbColor::fromText(values.value(u"background"_s));
-        if (!options.background)
-            return fail(u"background"_s, tr("\"%1\" is not a colour; use #rrggbb, #rgb or a name such as white.")
-                                             .arg(values.value(u"background"_s)));
-    }
+    std::optional<QString> badColour;
+    const auto colour = [&values, &badColour](const QString &name) -> std::optional<RgbColor> {
+        if (!values.contains(name))
+            return std::nullopt;
+        std::optional<RgbColor> read = RgbColor::fromText(values.value(name));
+        if (!read)
+            badColour = name;
+        return read;
+    };
+    const auto colourFailure = [&fail, &values](const QString &name) {
+        return fail(name,
+                    tr("\"%1\" is not a colour; use #rrggbb, #rgb or a name such as white.").arg(values.value(name)));
+    };
+    options.background = colour(u"background"_s);
+    if (badColour)
+        return colourFailure(*badColour);
 
     if (!isSet(u"target"_s)) {
         for (const QString &name :
              {u"dark"_s, u"tinted"_s, u"no-shape"_s, u"android-inset"_s, u"padding"_s, u"android-foreground"_s,
-              u"android-background"_s, u"monochrome"_s, u"layer-middle"_s, u"name"_s}) {
+              u"android-background"_s, u"monochrome"_s, u"layer-middle"_s, u"name"_s, u"splash-logo"_s,
+              u"splash-background"_s, u"splash-dark-logo"_s, u"splash-dark-background"_s}) {
             if (isSet(name))
                 return fail(name, tr("--%1 goes with --target.").arg(name));
         }
@@ -245,6 +260,10 @@ Result<CliOptions> CliOptions::fromValues(const Values &values, QString *failedO
     }
     TargetOptions &shaping = options.targetOptions;
     shaping.macShape = !isSet(u"no-shape"_s);
+    shaping.splashBackground = colour(u"splash-background"_s);
+    shaping.splashDarkBackground = colour(u"splash-dark-background"_s);
+    if (badColour)
+        return colourFailure(*badColour);
     if (isSet(u"android-inset"_s)) {
         const QString text = values.value(u"android-inset"_s);
         bool ok = false;

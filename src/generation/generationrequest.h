@@ -53,6 +53,9 @@ struct GenerationRequest
     QString name;
     /** Whether macOS artwork is given the body shape (full-bleed fitted into it, a logo on its plate). */
     bool macShape = true;
+    /** The launch screens' background and their dark one; none: see TargetOptions. */
+    std::optional<RgbColor> splashBackground;
+    std::optional<RgbColor> splashDarkBackground;
     /** The margin between an adaptive icon's edge and its content's circle, in percent; none for the safe zone. */
     std::optional<double> androidInset;
 

@@ -9,6 +9,18 @@
 
 namespace iconsmith {
 
+namespace {
+
+// The detail of the source a request of a canvas that is not square needs: its picture's alone,
+// however large the canvas around it (a startup screen), so that it does not enlarge the master
+// every other render of the run is made from.
+bool isWideOrTall(const RenderRequest &request)
+{
+    return request.pixels.width() != request.pixels.height();
+}
+
+} // namespace
+
 RenderPipeline::RenderPipeline(SourceImage source, TaskPool &pool, std::stop_token stop)
     : m_source(std::move(source)), m_pool(pool), m_stop(std::move(stop)), m_drawings(m_source.vectorDrawings()),
       m_renders(pool)
@@ -19,7 +31,7 @@ void RenderPipeline::prefetch(const QList<RenderRequest> &requests, const QList<
     if (!m_source.isVector()) {
         QSize largest(1, 1);
         for (const RenderRequest &request : requests + bitmaps)
-            largest = largest.expandedTo(request.pixels);
+            largest = largest.expandedTo(isWideOrTall(request) ? IconRenderer::pictureSize(request) : request.pixels);
         try {
             masterCovering(largest);
         } catch (...) {
@@ -110,7 +122,8 @@ std::shared_future<RenderPipeline::BitmapPtr> RenderPipeline::startBitmap(const 
     } else {
         std::shared_ptr<const Bitmap> master;
         try {
-            master = masterCovering(request.pixels.expandedTo(IconRenderer::pictureSize(request)));
+            const QSize picture = IconRenderer::pictureSize(request);
+            master = masterCovering(isWideOrTall(request) ? picture : request.pixels.expandedTo(picture));
         } catch (...) {
             std::promise<BitmapPtr> failed;
             failed.set_exception(std::current_exception());

@@ -114,6 +114,8 @@ Result<RunPlan> RunPlan::prepare(GenerationRequest request)
         plan.m_job.options.background = asked.background;
         plan.m_job.options.macShape = asked.macShape;
         plan.m_job.options.androidInset = asked.androidInset;
+        plan.m_job.options.splashBackground = asked.splashBackground;
+        plan.m_job.options.splashDarkBackground = asked.splashDarkBackground;
         plan.m_job.options.padding = asked.padding;
         plan.m_job.options.name = name;
     }

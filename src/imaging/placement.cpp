@@ -34,6 +34,9 @@ constexpr double windowsTileMargin = 1.0 / 6.0;
 constexpr double windowsIconMargin = 1.0 / 16.0;
 // A banner's logo keeps an eighth of the height clear above and below.
 constexpr double bannerMargin = 0.125;
+// Android's splash icon: a circle of 192 dp shows of the 288 dp square.
+constexpr double splashInset = 48.0 / 288.0;
+constexpr double splashCircle = 192.0 / 288.0;
 // How close a plate must come to a body's place and size to count as that body already.
 constexpr double bodyCentreTolerance = 0.03;
 constexpr double bodySizeTolerance = 0.05;
@@ -190,6 +193,13 @@ const Surface &Surface::banner()
 const Surface &Surface::tvLayer()
 {
     static const Surface made = surface(whole, BodyShape::Square, whole, homeScreenMargin, SurfaceFinish::Layer);
+    return made;
+}
+
+const Surface &Surface::androidSplash()
+{
+    static const QRectF shown(splashInset, splashInset, splashCircle, splashCircle);
+    static const Surface made = surface(shown, BodyShape::Circle, shown, homeScreenMargin, SurfaceFinish::Layer);
     return made;
 }
 

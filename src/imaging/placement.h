@@ -85,6 +85,11 @@ struct Surface
     static const Surface &banner();
     /** A tvOS icon layer: the whole square shown, moved in parallax, on transparency over the layers behind. */
     static const Surface &tvLayer();
+    /**
+     * Android 12's splash screen icon without an icon background: 288 dp, of which the system
+     * shows the centred circle of 192 dp; what lies outside it is cut away.
+     */
+    static const Surface &androidSplash();
 };
 
 /** The choices that shape a placement besides the surface and the picture. */

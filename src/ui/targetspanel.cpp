@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "generation/targets/targetcatalog.h"
+#include "ui/splashpanel.h"
 
 namespace iconsmith {
 
@@ -36,6 +37,7 @@ QString targetLabel(const QString &name)
         {QStringLiteral("windows"), QT_TRANSLATE_NOOP("iconsmith::TargetsPanel", "Windows")},
         {QStringLiteral("web"), QT_TRANSLATE_NOOP("iconsmith::TargetsPanel", "Web")},
         {QStringLiteral("linux"), QT_TRANSLATE_NOOP("iconsmith::TargetsPanel", "Linux")},
+        {QStringLiteral("splash"), QT_TRANSLATE_NOOP("iconsmith::TargetsPanel", "Launch screens")},
     };
     const char *label = labels.value(name);
     // A target added to the catalog without a label here still gets a box, under its name.
@@ -55,7 +57,7 @@ QLabel *buddyLabel(const QString &text, QWidget *field)
 
 TargetsPanel::TargetsPanel(QWidget *parent)
     : QGroupBox(tr("Targets"), parent), m_inset(new QSpinBox(this)), m_padding(new QSpinBox(this)),
-      m_keepShape(new QCheckBox(this)), m_name(new QLineEdit(this))
+      m_keepShape(new QCheckBox(this)), m_name(new QLineEdit(this)), m_splash(new SplashPanel(this))
 {
     setObjectName(QStringLiteral("targetsPanel"));
     auto *layout = new QVBoxLayout(this);
@@ -122,7 +124,12 @@ TargetsPanel::TargetsPanel(QWidget *parent)
     m_name->setToolTip(tr("The name of the app's icon files (Linux) and of the web manifest"));
     m_name->setAccessibleName(tr("File name"));
     form->addRow(buddyLabel(tr("Fi&le name:"), m_name), m_name);
-    layout->addLayout(form);
+    // The launch screens' box beside the targets' own choices.
+    auto *choices = new QHBoxLayout;
+    choices->setSpacing(12);
+    choices->addLayout(form, 3);
+    choices->addWidget(m_splash, 2, Qt::AlignTop);
+    layout->addLayout(choices);
 
     m_keepShape->setObjectName(QStringLiteral("keepShapeBox"));
     m_keepShape->setText(tr("Kee&p artwork as it is (no macOS shape)"));
@@ -136,10 +143,14 @@ TargetsPanel::TargetsPanel(QWidget *parent)
         order << m_targets.value(entry.name);
     for (const SourceRole role : pictureRoles())
         order << m_pictures.value(role) << m_choose.value(role);
-    order << m_inset << m_padding << m_name << m_keepShape;
+    order << m_inset << m_padding << m_name;
+    for (const SourceRole role : SplashPanel::pictureRoles())
+        order << m_splash->pictureField(role) << m_splash->chooseButton(role);
+    order << m_splash->backgroundField() << m_splash->darkBackgroundField() << m_keepShape;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 
+    connect(m_splash, &SplashPanel::chooseRequested, this, &TargetsPanel::chooseRequested);
     connect(m_inset, &QSpinBox::valueChanged, this, &TargetsPanel::choicesEdited);
     connect(m_padding, &QSpinBox::valueChanged, this, &TargetsPanel::choicesEdited);
     connect(m_keepShape, &QCheckBox::clicked, this, &TargetsPanel::choicesEdited);
@@ -223,17 +234,22 @@ QMap<SourceRole, QString> TargetsPanel::pictures() const
         if (!path.isEmpty())
             given.insert(it.key(), path);
     }
+    for (const SourceRole role : SplashPanel::pictureRoles()) {
+        const QString path = m_splash->pictureField(role)->text().trimmed();
+        if (!path.isEmpty())
+            given.insert(role, path);
+    }
     return given;
 }
 
 QLineEdit *TargetsPanel::pictureField(SourceRole role) const
 {
-    return m_pictures.value(role);
+    return m_pictures.contains(role) ? m_pictures.value(role) : m_splash->pictureField(role);
 }
 
 QPushButton *TargetsPanel::chooseButton(SourceRole role) const
 {
-    return m_choose.value(role);
+    return m_choose.contains(role) ? m_choose.value(role) : m_splash->chooseButton(role);
 }
 
 std::optional<double> TargetsPanel::androidInset() const

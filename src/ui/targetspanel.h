@@ -17,6 +17,8 @@ class QSpinBox;
 
 namespace iconsmith {
 
+class SplashPanel;
+
 /**
  * The choices of a run over several targets, shown under Make when its last item is chosen:
  * a box per target, the optional pictures (dark, tinted, monochrome, Android layers), the
@@ -42,7 +44,10 @@ public:
     /** The box of the target @p name, or null. */
     [[nodiscard]] QCheckBox *targetBox(const QString &name) const;
 
-    /** The picture files given, by role; empty fields are left out. Paths are trimmed. */
+    /** The box of the launch screens' choices, beside the form. */
+    [[nodiscard]] SplashPanel *splashPanel() const { return m_splash; }
+
+    /** The picture files given, by role (the launch screens' too); empty fields are left out. Paths are trimmed. */
     [[nodiscard]] QMap<SourceRole, QString> pictures() const;
     [[nodiscard]] QLineEdit *pictureField(SourceRole role) const;
     [[nodiscard]] QPushButton *chooseButton(SourceRole role) const;
@@ -87,6 +92,7 @@ private:
     QSpinBox *m_padding;
     QCheckBox *m_keepShape;
     QLineEdit *m_name;
+    SplashPanel *m_splash;
 };
 
 } // namespace iconsmith

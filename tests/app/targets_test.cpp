@@ -17,6 +17,7 @@
 #include "check/iconsetcheck.h"
 #include "ui/platformpreview.h"
 #include "ui/resultspanel.h"
+#include "ui/splashpanel.h"
 #include "ui/targetspanel.h"
 
 namespace iconsmith::test {
@@ -143,6 +144,28 @@ TEST_F(Targets, ThePaddingAroundALogoIsRememberedAndGoesIntoTheRequest)
             order << next->objectName();
     }
     EXPECT_EQ(order.indexOf(QStringLiteral("paddingBox")), 0) << qPrintable(order.join(u' '));
+}
+
+TEST_F(Targets, TheLaunchScreensBoxGoesIntoTheRequestAndAColourItCannotReadIsMissingInput)
+{
+    SplashPanel *splash = panel().splashPanel();
+    ASSERT_NE(splash, nullptr);
+    panel().targetBox(QStringLiteral("splash"))->click();
+    const QString logo = writeImage(QStringLiteral("logo.png"), {64, 64});
+    panel().pictureField(SourceRole::SplashLogo)->setText(logo);
+    splash->backgroundField()->setText(QStringLiteral("#102030"));
+    const GenerationRequest request = delegate().request();
+    EXPECT_EQ(request.pictures.value(SourceRole::SplashLogo), logo);
+    EXPECT_EQ(request.splashBackground, (RgbColor{16, 32, 48}));
+    EXPECT_EQ(request.splashDarkBackground, std::nullopt);
+
+    splash->darkBackgroundField()->setText(QStringLiteral("nearly black"));
+    pressGenerate();
+    const auto *missing = visibleTopLevel<QMessageBox>();
+    ASSERT_NE(missing, nullptr);
+    EXPECT_TRUE(missing->informativeText().contains(QStringLiteral("nearly black")))
+        << qPrintable(missing->informativeText());
+    EXPECT_FALSE(QFileInfo::exists(m_output));
 }
 
 TEST_F(Targets, APictureThatCannotBeReadIsNamedAndNothingIsWritten)

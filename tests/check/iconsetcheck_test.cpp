@@ -238,10 +238,10 @@ TEST_F(EveryOutputTest, EverythingIconsmithWritesPassesTheCheck)
     kinds.removeDuplicates();
     kinds.sort();
     EXPECT_EQ(kinds.join(u' '), u"android appiconset brandassets extension hicolor icns ico icon scaled "
-                                "solidimagestack web windows-assets"_s);
-    // Fifteen sets and files from each target run (the favicon is the web folder's; three
+                                "solidimagestack splash web windows-assets"_s);
+    // Sixteen sets and files from each target run (the favicon is the web folder's; three
     // Android folders), a set each from p0 to p5, one scaled set from p6.
-    EXPECT_EQ(report.found.size(), 2 * 15 + 6 + 1);
+    EXPECT_EQ(report.found.size(), 2 * 16 + 6 + 1);
 
     // The watch images of choice 3 are the set's own: notes, named relative to the folder checked.
     EXPECT_EQ(report.notes.size(), 14);

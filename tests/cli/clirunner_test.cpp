@@ -129,6 +129,8 @@ TEST_F(CliRunnerTest, UsageErrorsExitWithTwo)
         {m_source, u"--target"_s, u"ios"_s, u"-p"_s, u"iphone"_s},
         {m_source, u"--dark"_s, m_source},
         {m_source, u"--layer-middle"_s, m_source},
+        {m_source, u"--splash-logo"_s, m_source},
+        {m_source, u"--target"_s, u"splash"_s, u"--splash-dark-background"_s, u"#12"_s},
         {m_source, u"--target"_s, u"android"_s, u"--android-inset"_s, u"60"_s},
         {m_source, u"--target"_s, u"ios"_s, u"--padding"_s, u"41"_s},
         {m_source, u"--padding"_s, u"10"_s},

@@ -46,8 +46,9 @@ TEST_F(ProjectFileTest, RecipesTakeTheSharedDefaultsAndPathsFromTheFilesFolder)
             "pro": {"source": "art/pro.png", "output": "out/pro", "platform": "iphone", "background": "white",
                     "strict": false},
             "free": {"source": "art/free.png", "android-inset": 10, "padding": 12},
-            "night": {"source": "art/pro.png", "targets": "apple", "dark": "art/pro-dark.png", "no-shape": true,
-                      "name": "Night App", "layer-middle": "art/pro.png"}
+            "night": {"source": "art/pro.png", "targets": "apple,splash", "dark": "art/pro-dark.png", "no-shape": true,
+                      "name": "Night App", "layer-middle": "art/pro.png", "splash-dark-logo": "art/pro-dark.png",
+                      "splash-background": "#102030", "splash-dark-background": "black"}
         }
     })";
     const Result<QList<ProjectFile::Recipe>> recipes = parse(json);
@@ -67,9 +68,13 @@ TEST_F(ProjectFileTest, RecipesTakeTheSharedDefaultsAndPathsFromTheFilesFolder)
     EXPECT_TRUE(free.strict);
 
     const CliOptions &night = (*recipes)[1].options;
-    EXPECT_EQ(night.targets, (QStringList{u"ios"_s, u"macos"_s, u"watchos"_s, u"icon-composer"_s}));
+    EXPECT_EQ(night.targets, (QStringList{u"ios"_s, u"macos"_s, u"watchos"_s, u"icon-composer"_s, u"splash"_s}));
     EXPECT_EQ(night.otherSources.value(SourceRole::Dark), path(u"art/pro-dark.png"_s));
     EXPECT_EQ(night.otherSources.value(SourceRole::LayerMiddle), path(u"art/pro.png"_s));
+    EXPECT_EQ(night.otherSources.value(SourceRole::SplashDarkLogo), path(u"art/pro-dark.png"_s));
+    const GenerationRequest request = night.request({});
+    EXPECT_EQ(request.splashBackground, RgbColor::fromText(u"#102030"_s));
+    EXPECT_EQ(request.splashDarkBackground, (RgbColor{0, 0, 0}));
     EXPECT_FALSE(night.targetOptions.macShape);
     EXPECT_EQ(night.targetOptions.name, u"Night App"_s);
 

@@ -10,6 +10,7 @@
 #include "generation/targets/mactarget.h"
 #include "generation/targets/tvtarget.h"
 #include "generation/targets/visiontarget.h"
+#include "generation/targets/splashtarget.h"
 #include "generation/targets/watchtarget.h"
 #include "generation/targets/webtarget.h"
 #include "generation/targets/windowsstoretarget.h"
@@ -38,6 +39,8 @@ const QList<TargetCatalog::Entry> &TargetCatalog::all()
         {u"web"_s, tr("favicon.ico, touch, manifest and maskable icons, head.html"), &WebTarget::plan},
         {u"extension"_s, tr("browser extension icons 16 to 128 and manifest-icons.json"), &ExtensionTarget::plan},
         {u"linux"_s, tr("freedesktop hicolor icon theme folders"), &LinuxTarget::plan},
+        {u"splash"_s, tr("launch screens for iOS, Android 12+ and older, and the web, light and dark"),
+         &SplashTarget::plan},
     };
     return entries;
 }
@@ -102,6 +105,10 @@ QString TargetCatalog::pictureName(SourceRole role)
         return tr("Android background");
     case SourceRole::LayerMiddle:
         return tr("Middle layer");
+    case SourceRole::SplashLogo:
+        return tr("Splash logo");
+    case SourceRole::SplashDarkLogo:
+        return tr("Splash dark logo");
     case SourceRole::Main:
         break;
     }

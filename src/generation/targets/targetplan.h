@@ -28,6 +28,8 @@ enum class SourceRole {
     AndroidBackground, ///< --android-background: a ready adaptive-icon background layer
     Monochrome,        ///< --monochrome: a ready themed-icon layer
     LayerMiddle,       ///< --layer-middle: the middle layer of a layered icon (visionOS, tvOS)
+    SplashLogo,        ///< --splash-logo: the launch screens' logo instead of the source
+    SplashDarkLogo,    ///< --splash-dark-logo: the dark launch screens' logo
 };
 
 /** Which appearance of its picture an image shows; where it lands is its surface's. */
@@ -174,6 +176,10 @@ struct TargetOptions
      * layer; none: the content fills the 66 dp safe zone of the 108 dp layer.
      */
     std::optional<double> androidInset;
+    /** The launch screens' background; none: the background colour, else white. */
+    std::optional<RgbColor> splashBackground;
+    /** The dark launch screens' background; none: black when a dark logo is given, else no dark launch screens. */
+    std::optional<RgbColor> splashDarkBackground;
     /** The name of the app's icon files (Linux) and of the web manifest. */
     QString name = QStringLiteral("icon");
 };

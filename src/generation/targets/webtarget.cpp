@@ -43,7 +43,8 @@ TargetPlan WebTarget::plan(const TargetContext &context)
     else if (context.mainIsSvg)
         plan.copies.append({u"icon.svg"_s, SourceRole::Main});
     const QString name = context.options.name;
-    const RgbColor background = context.background();
+    // The colour a browser shows while the app starts: the launch screens' when they have their own.
+    const RgbColor background = context.options.splashBackground.value_or(context.background());
     plan.documents.append({u"manifest.webmanifest"_s, [name, background](const QSet<QString> &written) {
                                return manifest(name, written, background);
                            }});
