@@ -31,7 +31,8 @@ _iconsmith_cli()
     fi
 
     local images='@(png|PNG|jpg|JPG|jpeg|JPEG|webp|WEBP|tif|TIF|tiff|TIFF|gif|GIF|heic|HEIC|heif|HEIF|avif|AVIF|bmp|BMP|svg|SVG|pdf|PDF|jxl|JXL)'
-    local targets='ios macos watchos icon-composer android windows web linux apple everything'
+    local targets='ios macos watchos icon-composer tvos visionos android android-notification android-tv windows
+        windows-store web extension linux splash apple everything'
 
     case $prev in
         -o | --output | --check | --project)
@@ -54,7 +55,8 @@ _iconsmith_cli()
             compopt -o nospace 2>/dev/null || true
             return
             ;;
-        --dark | --tinted | --monochrome | --android-foreground | --android-background)
+        --dark | --tinted | --monochrome | --android-foreground | --android-background | --layer-middle | --splash-logo | \
+            --splash-dark-logo)
             _iconsmith_cli_files "$images"
             return
             ;;
@@ -66,7 +68,7 @@ _iconsmith_cli()
             _iconsmith_cli_files '@(plist|PLIST)'
             return
             ;;
-        --background | --name | --android-inset | --padding | --only)
+        --background | --name | --android-inset | --padding | --only | --splash-background | --splash-dark-background)
             return
             ;;
     esac
@@ -74,6 +76,7 @@ _iconsmith_cli()
     if [[ $cur == -* ]]; then
         local options='-o --output -p --platform --rounded --fit --zoom --size-table --background --target --dark
             --tinted --no-shape --android-inset --padding --android-foreground --android-background --monochrome --name
+            --layer-middle --splash-logo --splash-background --splash-dark-logo --splash-dark-background
             --strict --replace --project --dry-run --check --config --only --json --open -q --quiet -h --help --help-all -v --version'
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
         return

@@ -703,7 +703,7 @@
     </message>
     <message>
         <source>Da&amp;rk logo:</source>
-        <translation>Logo fü&amp;r dunkel:</translation>
+        <translation>Logo f&amp;ür dunkel:</translation>
     </message>
     <message>
         <source>Dark background:</source>
@@ -723,7 +723,7 @@
     </message>
     <message>
         <source>Splash l&amp;ogo:</source>
-        <translation>Start-L&amp;ogo:</translation>
+        <translation>Logo &amp;während des Starts:</translation>
     </message>
     <message>
         <source>The background colour, else white</source>
@@ -821,8 +821,16 @@
         <translation>Android-H&amp;intergrund:</translation>
     </message>
     <message>
-        <source>A ready adaptive-icon background layer for Android; without it the background colour</source>
-        <translation>Eine fertige Hintergrundebene eines adaptiven Android-Symbols; ohne sie die Hintergrundfarbe</translation>
+        <source>A ready adaptive-icon background layer for Android, also the back layer of visionOS and tvOS icons; without it the background colour</source>
+        <translation>Eine fertige Hintergrundebene eines adaptiven Android-Symbols, auch die hintere Ebene der visionOS- und tvOS-Symbole; ohne sie die Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Middle layer:</source>
+        <translation>Mittlere Ebene:</translation>
+    </message>
+    <message>
+        <source>The middle layer of the visionOS and tvOS layered icons, between the background and the source</source>
+        <translation>Die mittlere Ebene der geschichteten visionOS- und tvOS-Symbole, zwischen dem Hintergrund und dem Bild</translation>
     </message>
     <message>
         <source>Safe zone</source>

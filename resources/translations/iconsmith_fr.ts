@@ -723,7 +723,7 @@
     </message>
     <message>
         <source>Splash l&amp;ogo:</source>
-        <translation>L&amp;ogo de lancement :</translation>
+        <translation>Logo au d&amp;émarrage :</translation>
     </message>
     <message>
         <source>The background colour, else white</source>
@@ -821,8 +821,16 @@
         <translation>Arrière-p&amp;lan Android&#xa0;:</translation>
     </message>
     <message>
-        <source>A ready adaptive-icon background layer for Android; without it the background colour</source>
-        <translation>Un calque d&apos;arrière-plan d&apos;icône adaptative prêt pour Android&#xa0;; sans lui, la couleur d&apos;arrière-plan</translation>
+        <source>A ready adaptive-icon background layer for Android, also the back layer of visionOS and tvOS icons; without it the background colour</source>
+        <translation>Un calque d&apos;arrière-plan d&apos;icône adaptative prêt pour Android, aussi le calque du fond des icônes visionOS et tvOS&#xa0;; sans lui, la couleur d&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>Middle layer:</source>
+        <translation>Calque du milieu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The middle layer of the visionOS and tvOS layered icons, between the background and the source</source>
+        <translation>Le calque du milieu des icônes en couches de visionOS et tvOS, entre l&apos;arrière-plan et l&apos;image</translation>
     </message>
     <message>
         <source>Safe zone</source>

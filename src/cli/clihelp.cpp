@@ -138,8 +138,12 @@ const QStringList &CliHelp::recipeOptions()
 QString CliHelp::epilogue()
 {
     QString text = u"\n"_s + tr("Targets:") + u'\n';
-    const auto line = [&text](const QString &name, const QString &description) {
-        text += u"  "_s + name.leftJustified(16) + description + u'\n';
+    // The names in one column, at least two spaces clear of the longest.
+    qsizetype width = 0;
+    for (const TargetCatalog::Entry &entry : TargetCatalog::all())
+        width = std::max(width, entry.name.size() + 2);
+    const auto line = [&text, width](const QString &name, const QString &description) {
+        text += u"  "_s + name.leftJustified(width) + description + u'\n';
     };
     for (const TargetCatalog::Entry &entry : TargetCatalog::all())
         line(entry.name, entry.description);
