@@ -17,7 +17,8 @@ namespace iconsmith {
  * "128x128@2x.png" (256), "icon.png" (512), any other PNG at its present size, "icon.icns" (the
  * macOS chunks), "icon.ico" (the Windows sizes). The Windows Store logos and the large picture
  * already in the icons folder ("Square30x30Logo.png" ... "Square310x310Logo.png", "StoreLogo.png"
- * at 50, "icon.png" at 512) are written too, so that no picture of the old icon is left there. Nothing else of the app changes, tauri.conf.json included.
+ * at 50, "icon.png" at 512) are written too, so that no picture of the old icon is left there.
+ * Nothing else of the app changes, tauri.conf.json included.
  */
 class TauriProject : public ProjectKind
 {
