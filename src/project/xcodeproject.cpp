@@ -114,7 +114,7 @@ void addGivenAppearances(QJsonArray &images, const TargetContext &context)
 {
     bool singleSize = false;
     QStringList appearances;
-    for (const QJsonValue &value : std::as_const(images)) {
+    for (const auto &value : std::as_const(images)) {
         const QJsonObject image = value.toObject();
         if (image.value(u"platform"_s).toString() != u"ios" || image.contains(u"scale"_s))
             continue;
@@ -152,7 +152,7 @@ QString XcodeProject::title() const
 
 std::unique_ptr<ProjectKind> XcodeProject::at(const QString &root, const QString &folder, QStringList &notes)
 {
-    const QString absolute = joined(root, folder);
+    const QString absolute = folder.isEmpty() ? root : root + u'/' + folder;
     const QStringList projects =
         QDir(absolute).entryList({u"*.xcodeproj"_s}, QDir::Dirs | QDir::NoSymLinks, QDir::Name);
     if (projects.isEmpty())
@@ -214,13 +214,13 @@ void XcodeProject::planSet(const IconSet &set, const TargetContext &context, Tar
     QJsonArray images = set.contents.value(u"images"_s).toArray();
     addGivenAppearances(images, context);
     QMap<QString, int> sizeOfFile;
-    for (const QJsonValue &value : std::as_const(images)) {
+    for (const auto &value : std::as_const(images)) {
         const QString file = value.toObject().value(u"filename"_s).toString();
         if (isPlainName(file))
             sizeOfFile.insert(file, 0);
     }
-    for (auto value = images.begin(); value != images.end(); ++value) {
-        QJsonObject image = value->toObject();
+    for (QJsonValueRef value : images) {
+        QJsonObject image = value.toObject();
         const int pixels = pixelsOf(image);
         if (pixels == 0)
             continue;
@@ -241,7 +241,7 @@ void XcodeProject::planSet(const IconSet &set, const TargetContext &context, Tar
         for (int copy = 2; sizeOfFile.value(file) != 0 && sizeOfFile.value(file) != pixels; ++copy)
             file = nameForSlot(set.name, image).replace(u".png"_s, u"-%1.png"_s.arg(copy));
         image.insert(u"filename"_s, file);
-        *value = image;
+        value = image;
         if (sizeOfFile.value(file) == pixels)
             continue;
         sizeOfFile.insert(file, pixels);
