@@ -53,6 +53,8 @@ public:
     int choose(const std::uint8_t *row, const std::uint8_t *prior, std::size_t bpp)
     {
         const std::size_t length = m_candidates[0].size();
+        if (prior != nullptr && std::equal(row, row + length, prior))
+            return chooseForRepeatedRow(row, bpp);
         std::uint8_t *none = m_candidates[0].data();
         std::uint8_t *sub = m_candidates[1].data();
         std::uint8_t *up = m_candidates[2].data();
@@ -93,9 +95,37 @@ public:
                 paeth[i] = std::uint8_t(row[i] - row[i - bpp]);
             }
         }
+        return cheapest(5);
+    }
+
+    // The bits of information in the rows chosen since the last call, by their byte entropies.
+    double takeInformationBits() { return std::exchange(m_informationBits, 0.0); }
+
+    [[nodiscard]] const Bytes &candidate(int filter) const { return m_candidates[std::size_t(filter)]; }
+    [[nodiscard]] std::size_t rowLength() const { return m_candidates[0].size(); }
+
+private:
+    // A row the same as the one above, as the plain background of a launch screen has by the
+    // hundred: "up" makes it all zeros, which no filter after it can beat, so only "none" and
+    // "sub" are tried against it (either wins a tie, as in the full comparison).
+    int chooseForRepeatedRow(const std::uint8_t *row, std::size_t bpp)
+    {
+        const std::size_t length = m_candidates[0].size();
+        std::uint8_t *sub = m_candidates[1].data();
+        std::copy_n(row, length, m_candidates[0].data());
+        std::copy_n(row, std::min(bpp, length), sub);
+        for (std::size_t i = bpp; i < length; ++i)
+            sub[i] = std::uint8_t(row[i] - row[i - bpp]);
+        std::fill_n(m_candidates[2].data(), length, std::uint8_t{0});
+        return cheapest(3);
+    }
+
+    // The first of the first @p count candidates whose bytes carry the least information.
+    int cheapest(int count)
+    {
         int best = 0;
         float bestCost = 0;
-        for (int f = 0; f < 5; ++f) {
+        for (int f = 0; f < count; ++f) {
             const float cost = negativeEntropy(m_candidates[std::size_t(f)]);
             if (f == 0 || cost < bestCost) {
                 best = f;
@@ -107,13 +137,6 @@ public:
         return best;
     }
 
-    // The bits of information in the rows chosen since the last call, by their byte entropies.
-    double takeInformationBits() { return std::exchange(m_informationBits, 0.0); }
-
-    [[nodiscard]] const Bytes &candidate(int filter) const { return m_candidates[std::size_t(filter)]; }
-    [[nodiscard]] std::size_t rowLength() const { return m_candidates[0].size(); }
-
-private:
     // Σ -n·log2(n) over the byte counts: the entropy of the row up to a constant.
     [[nodiscard]] float negativeEntropy(const Bytes &bytes) const
     {

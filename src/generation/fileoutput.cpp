@@ -14,6 +14,7 @@
 #include <system_error>
 
 #include "generation/filename.h"
+#include "generation/folderhold.h"
 
 #if defined(Q_OS_UNIX)
 #include <dirent.h>
@@ -94,6 +95,11 @@ void removeStagingFolder(int folderFd, const char *name, const QString &folder, 
         status.st_uid != ::geteuid())
         return;
     if (age == FileOutput::Age::Stale && now - status.st_mtime < staleSeconds)
+        return;
+    // However old it looks, a folder a live run holds is still being filled; held here, it
+    // cannot be taken up while it goes.
+    const FolderHold held = FolderHold::take(folderFd, name);
+    if (!held.isHeld())
         return;
     std::error_code error;
     std::filesystem::remove_all(std::filesystem::path(QFile::encodeName(folder).toStdString()) / name, error);

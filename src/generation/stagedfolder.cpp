@@ -92,6 +92,7 @@ Result<void> StagedFolder::create()
         std::error_code error;
         if (fs::create_directory(nativePath(candidate), error)) {
             m_path = candidate;
+            m_hold = FolderHold(candidate);
             return {};
         }
         if (error)
@@ -132,6 +133,7 @@ QList<StagedFolder::Problem> StagedFolder::commitFolder()
         const Result<void> renamed = FolderTree::rename(m_path, m_real);
         if (renamed) {
             m_path.clear();
+            m_hold.release();
             m_createdParents.clear();
             return {};
         }
@@ -184,10 +186,12 @@ QList<StagedFolder::Problem> StagedFolder::replaceFolder()
         QList<Problem> problems{{m_target, tr("The new files could not be put in place (%1); they are in %2")
                                                .arg(renamed.error(), QDir::toNativeSeparators(m_path))}};
         m_path.clear();
+        m_hold.release();
         m_createdParents.clear();
         return problems;
     }
     m_path.clear();
+    m_hold.release();
     m_createdParents.clear();
     return {};
 }
@@ -248,6 +252,7 @@ void StagedFolder::discard()
     if (!m_path.isEmpty()) {
         FolderTree::remove(m_path);
         m_path.clear();
+        m_hold.release();
     }
     // Only the folders that were made for the staging folder and are still empty, deepest first.
     std::for_each(m_createdParents.crbegin(), m_createdParents.crend(),

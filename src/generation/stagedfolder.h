@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "common/result.h"
+#include "generation/folderhold.h"
 
 namespace iconsmith {
 
@@ -28,7 +29,8 @@ namespace iconsmith {
  *   cannot be, those already renamed are put back as they were.
  *
  * Whatever is neither committed nor discarded is discarded when the object goes; a staging
- * folder a killed run left behind is removed by the next run (FileOutput::removeStaleTemporaries).
+ * folder a killed run left behind is removed by the next run (FileOutput::removeStaleTemporaries);
+ * a live one is held (FolderHold) so that it is never taken for one.
  */
 class StagedFolder
 {
@@ -96,6 +98,8 @@ private:
     /** For a Folder: the folder itself, through a link that names it. */
     QString m_real;
     QString m_path;
+    /** Keeps the staging folder from being taken for a killed run's while it is filled. */
+    FolderHold m_hold;
     QStringList m_createdParents;
     Trash m_trash;
     QString m_keptAt;

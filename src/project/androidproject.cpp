@@ -8,6 +8,7 @@
 
 #include "check/androidxml.h"
 #include "generation/targets/androidtarget.h"
+#include "generation/targets/splashtarget.h"
 
 namespace iconsmith {
 
@@ -168,6 +169,7 @@ TargetPlan AndroidProject::plan(const TargetContext &context) const
         for (const QString &file : std::as_const(files))
             plan.documents.append({file, [xml](const QSet<QString> &) { return xml; }});
     }
+    planSplashScreens(context, plan);
     if (!backgroundImage) {
         const QByteArray value = context.background().name().toUpper().toLatin1();
         const QByteArray name = colour.toUtf8();
@@ -178,6 +180,18 @@ TargetPlan AndroidProject::plan(const TargetContext &context) const
                                }});
     }
     return plan;
+}
+
+void AndroidProject::planSplashScreens(const TargetContext &context, TargetPlan &plan) const
+{
+    for (const QString &folder : folderOf(absolute(res()), u"drawable"_s)) {
+        const QString file = res() + u'/' + folder + u"/splash.png"_s;
+        const QSize pixels = presentSize(absolute(file));
+        if (pixels.isEmpty())
+            continue;
+        const bool night = folder.split(u'-').contains(u"night"_s);
+        plan.images.append(SplashTarget::wholeScreen(file, pixels, night, context));
+    }
 }
 
 bool AndroidProject::namedElsewhere(const Resource &resource, const QSet<QString> &except) const

@@ -24,7 +24,9 @@ namespace iconsmith {
  * picture), and the adaptive-icon XML the module has in "mipmap-anydpi*" (or, without one,
  * mipmap-anydpi-v26/), pointing at the new layers. The renders and their placement are the
  * android target's. A resource of the same name in another format, and a layer the old XML
- * named that nothing else names, are moved away; no other file of res/ is touched.
+ * named that nothing else names, are moved away; no other file of res/ is touched. A launch
+ * picture the module already has (drawable*\/splash.png, as Capacitor's) is made again at its
+ * own size: the launch screens' logo on their background, dark in a night folder.
  */
 class AndroidProject : public ProjectKind
 {
@@ -60,6 +62,8 @@ private:
     [[nodiscard]] QStringList adaptiveXmls(const Resource &icon) const;
     /** The name of the background colour: "<icon>_background", unless another values file declares that. */
     [[nodiscard]] QString colourName() const;
+    /** The launch pictures the module already has (drawable*\/splash.png), each at its own size. */
+    void planSplashScreens(const TargetContext &context, TargetPlan &plan) const;
     /** Whether some file of res/ or the manifest, other than @p except, names @p resource. */
     [[nodiscard]] bool namedElsewhere(const Resource &resource, const QSet<QString> &except) const;
 

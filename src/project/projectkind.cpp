@@ -28,13 +28,19 @@ QByteArray ProjectKind::readSmallFile(const QString &path, qint64 limit)
     return file.readAll();
 }
 
-int ProjectKind::presentSquareSize(const QString &path)
+QSize ProjectKind::presentSize(const QString &path)
 {
     QFile file(path);
     if (QFileInfo(path).isSymLink() || !file.open(QIODevice::ReadOnly))
-        return 0;
+        return {};
     const Result<PngHeader> header = PngHeader::parse(file.read(64));
-    return header && header->size.width() == header->size.height() ? header->size.width() : 0;
+    return header ? header->size : QSize();
+}
+
+int ProjectKind::presentSquareSize(const QString &path)
+{
+    const QSize size = presentSize(path);
+    return size.width() == size.height() ? size.width() : 0;
 }
 
 } // namespace iconsmith

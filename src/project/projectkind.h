@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -56,6 +57,8 @@ public:
      * not read.
      */
     static QByteArray readSmallFile(const QString &path, qint64 limit = 4 * 1024 * 1024);
+    /** The pixel size of the PNG at @p path (not a link); empty when it is none. */
+    static QSize presentSize(const QString &path);
     /** The pixel size of the square PNG at @p path (not a link), or 0. */
     static int presentSquareSize(const QString &path);
 

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "generation/fileoutput.h"
+#include "generation/folderhold.h"
 #include "generation/foldertree.h"
 #include "generation/generationhost.h"
 #include "generation/outputlock.h"
@@ -31,9 +32,9 @@ QList<ProjectChange> changesOf(const TargetPlan &plan)
         const auto known = index.find(image.file);
         if (known == index.end()) {
             index[image.file] = changes.size();
-            changes.append({ProjectChange::Action::Write, image.file, QSize(image.pixels, image.pixels)});
-        } else if (ProjectChange &change = changes[known->second]; change.pixels.width() < image.pixels) {
-            change.pixels = QSize(image.pixels, image.pixels);
+            changes.append({ProjectChange::Action::Write, image.file, image.canvasSize()});
+        } else if (ProjectChange &change = changes[known->second]; change.pixels.width() < image.canvasSize().width()) {
+            change.pixels = image.canvasSize();
         }
     }
     for (const PlannedDocument &document : plan.documents)
@@ -128,6 +129,8 @@ Result<ProjectUpdate> ProjectUpdate::prepare(const QString &folder, ProjectFinde
     job.options.macShape = request.macShape;
     job.options.androidInset = request.androidInset;
     job.options.padding = request.padding;
+    job.options.splashBackground = request.splashBackground;
+    job.options.splashDarkBackground = request.splashDarkBackground;
     job.options.name = RunPlan::fileNameFor(request);
     for (std::size_t i = 0; i < update.m_projects.size(); ++i) {
         job.plans.append([project = update.m_projects[i], i](const TargetContext &context) {
@@ -201,7 +204,13 @@ ProjectReport ProjectUpdate::runLocked(GenerationHost &host) const
         report.failures.append({m_root, tr("No staging folder could be made in the project folder.")});
         return report;
     }
-    const auto unstaged = qScopeGuard([&staging] { FolderTree::remove(staging); });
+    // Held while the project is updated: however long that takes, no clean-up takes it for a
+    // killed run's.
+    FolderHold held(staging);
+    const auto unstaged = qScopeGuard([&staging, &held] {
+        held.release();
+        FolderTree::remove(staging);
+    });
 
     // Every file is made before anything in the project changes.
     TargetJob job = m_job;

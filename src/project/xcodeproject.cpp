@@ -7,9 +7,11 @@
 #include <QJsonDocument>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 #include "catalog/xcodejson.h"
+#include "generation/targets/splashtarget.h"
 
 namespace iconsmith {
 
@@ -190,6 +192,7 @@ std::unique_ptr<ProjectKind> XcodeProject::at(const QString &root, const QString
                 continue;
             }
             found->m_sets.append({set, name, document.object()});
+            found->addSplashSet(root, joined(folder, catalog));
         }
         if (!seen)
             notes << tr("%1 names the app icon \"%2\", but no asset catalog of the project holds %2.appiconset.")
@@ -200,12 +203,31 @@ std::unique_ptr<ProjectKind> XcodeProject::at(const QString &root, const QString
     return found;
 }
 
+void XcodeProject::addSplashSet(const QString &root, const QString &catalog)
+{
+    const QString set = catalog + u"/Splash.imageset/"_s;
+    const QJsonDocument document =
+        QJsonDocument::fromJson(readSmallFile(root + u'/' + set + u"Contents.json"_s, longestContents));
+    for (const auto &value : document.object().value(u"images"_s).toArray()) {
+        const QJsonObject image = value.toObject();
+        const QString file = set + image.value(u"filename"_s).toString();
+        const bool taken = std::any_of(m_splashPictures.cbegin(), m_splashPictures.cend(),
+                                       [&file](const SplashPicture &picture) { return picture.file == file; });
+        if (!isPlainName(image.value(u"filename"_s).toString()) || taken)
+            continue;
+        if (const QSize pixels = presentSize(root + u'/' + file); !pixels.isEmpty())
+            m_splashPictures.append({file, pixels, appearanceOf(image) == u"dark"});
+    }
+}
+
 TargetPlan XcodeProject::plan(const TargetContext &context) const
 {
     TargetPlan plan;
     plan.name = kind();
     for (const IconSet &set : m_sets)
         planSet(set, context, plan);
+    for (const SplashPicture &picture : m_splashPictures)
+        plan.images.append(SplashTarget::wholeScreen(picture.file, picture.pixels, picture.dark, context));
     return plan;
 }
 

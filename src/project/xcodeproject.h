@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QJsonObject>
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,9 @@ namespace iconsmith {
  * tinted). A slot without a file gets one ("AppIcon-iphone-60x60@2x.png"). A single-size iOS set
  * stays single-size and gains the dark and tinted entries when those pictures are given.
  * Contents.json is written again (in Xcode's layout) only when a file name or an entry was added.
+ * A launch picture set in the same catalog (Splash.imageset, as Capacitor's) has each of its
+ * pictures made again at its own size: the launch screens' logo on their background, in the
+ * entry's appearance.
  */
 class XcodeProject : public ProjectKind
 {
@@ -54,11 +58,22 @@ private:
 
     XcodeProject(QString folder, QString platform) : m_folder(std::move(folder)), m_platform(std::move(platform)) {}
     void planSet(const IconSet &set, const TargetContext &context, TargetPlan &plan) const;
+    /** Takes in the launch picture set of @p catalog (relative to @p root), when it has one. */
+    void addSplashSet(const QString &root, const QString &catalog);
 
     QString m_folder;
     /** "macosx", "iphoneos", ... as SDKROOT says; empty when it says nothing. */
     QString m_platform;
     QList<IconSet> m_sets;
+    /** A picture of a launch picture set (Splash.imageset) of a catalog that holds an icon set. */
+    struct SplashPicture
+    {
+        /** Relative to the project folder. */
+        QString file;
+        QSize pixels;
+        bool dark = false;
+    };
+    QList<SplashPicture> m_splashPictures;
 };
 
 } // namespace iconsmith

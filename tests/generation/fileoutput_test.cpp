@@ -14,6 +14,8 @@
 #include <unistd.h>
 
 #include "generation/filename.h"
+#include "generation/folderhold.h"
+#include "generation/stagedfolder.h"
 #include "support/testsupport.h"
 
 namespace iconsmith {
@@ -101,6 +103,29 @@ TEST(FileOutput, StagingFoldersOfKilledRunsGoAndNothingElse)
     EXPECT_FALSE(left.contains(u".iconsmith-staging-89abcdef"_s));
     EXPECT_EQ(left.size(), 5);
     EXPECT_TRUE(QFileInfo::exists(dir.filePath(u"elsewhere/AppIcon.appiconset"_s)));
+}
+
+TEST(FileOutput, AStagingFolderALiveRunStillFillsStaysHoweverLongTheRunTakes)
+{
+    // A run that renders for minutes leaves its first target's staging folder untouched while
+    // it makes the others, whose folders are created beside it.
+    QTemporaryDir dir;
+    StagedFolder first(dir.filePath(u"ios"_s), StagedFolder::Mode::Merge);
+    ASSERT_TRUE(first.create());
+    ASSERT_TRUE(QDir().mkpath(first.path() + u"/AppIcon.appiconset"_s));
+    const timespec longAgo[2] = {{::time(nullptr) - 600, 0}, {::time(nullptr) - 600, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(first.path()).constData(), longAgo, 0), 0);
+
+    StagedFolder second(dir.filePath(u"android"_s), StagedFolder::Mode::Merge);
+    ASSERT_TRUE(second.create());
+    FileOutput::removeStaleTemporaries(dir.path(), FileOutput::Age::Any);
+    EXPECT_TRUE(QFileInfo(first.path() + u"/AppIcon.appiconset"_s).isDir());
+    EXPECT_TRUE(first.commit().isEmpty());
+    EXPECT_TRUE(QFileInfo(dir.filePath(u"ios/AppIcon.appiconset"_s)).isDir());
+
+    // In this process too, the hold is the run's own: no second one is granted.
+    EXPECT_TRUE(QFileInfo(second.path()).isDir());
+    EXPECT_FALSE(FolderHold(second.path()).isHeld());
 }
 
 TEST(FileName, AcceptsOnlyNamesEveryReaderSeesAsAFileOfTheFolder)

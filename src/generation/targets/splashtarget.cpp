@@ -3,6 +3,9 @@
 #include "generation/targets/splashdocuments.h"
 #include "generation/targets/startupscreens.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace iconsmith {
 
 using namespace Qt::StringLiterals;
@@ -138,6 +141,16 @@ void planWeb(const SplashLooks &looks, TargetPlan &plan)
 }
 
 } // namespace
+
+PlannedImage SplashTarget::wholeScreen(const QString &file, QSize canvas, bool dark, const TargetContext &context)
+{
+    const SplashLooks looks = looksOf(context);
+    const int logo = std::max(1, int(std::lround(std::min(canvas.width(), canvas.height()) * wholeScreenLogoShare)));
+    return PlannedImage(file, logo, Surface::asIs().finishedAs(SurfaceFinish::Opaque))
+        .onCanvas(canvas)
+        .onPlate(dark ? looks.darkBackground.value_or(looks.background) : looks.background)
+        .from(dark ? looks.darkLogo : looks.logo);
+}
 
 TargetPlan SplashTarget::plan(const TargetContext &context)
 {

@@ -28,6 +28,19 @@ public:
     static constexpr int logoPoints = 160;
     /** The colour of the dark launch screens when only a dark logo is given. */
     static constexpr RgbColor defaultDarkBackground{0, 0, 0};
+
+    /**
+     * A whole-screen launch picture of @p canvas pixels, as some projects keep them (Capacitor's
+     * Splash.imageset and drawable*\/splash.png), which the system scales to fill the screen: the
+     * logo in the centre on the launch background, light or @p dark.
+     */
+    static PlannedImage wholeScreen(const QString &file, QSize canvas, bool dark, const TargetContext &context);
+    /**
+     * The logo's box on a whole-screen picture, as a share of its shorter side: a 2732-pixel
+     * square, which iOS fills a phone's screen with, shows a 512-pixel logo at about the
+     * logoPoints of the launch screens.
+     */
+    static constexpr double wholeScreenLogoShare = 0.1875;
 };
 
 } // namespace iconsmith
