@@ -34,7 +34,7 @@ test: build
 test-asan:
 	$(MAKE) test PRESET=asan
 
-# The library and the command-line tool under ThreadSanitizer (the desktop app is left out).
+# The tests of the threaded layers under ThreadSanitizer (the tsan test preset says which).
 test-tsan:
 	$(MAKE) test PRESET=tsan
 
