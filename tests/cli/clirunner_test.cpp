@@ -10,9 +10,8 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
-#include <cstdio>
-
 #include "cli/clioptions.h"
+#include "clirun.h"
 #include "support/testsupport.h"
 
 namespace iconsmith {
@@ -20,39 +19,8 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-struct CliRun
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-QString drain(FILE *file)
-{
-    std::fflush(file);
-    std::rewind(file);
-    QByteArray bytes;
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, qsizetype(n));
-    std::fclose(file);
-    return QString::fromUtf8(bytes);
-}
-
-CliRun runCli(const QStringList &arguments)
-{
-    FILE *out = std::tmpfile();
-    FILE *err = std::tmpfile();
-    CliRun result;
-    {
-        CliRunner runner(out, err);
-        result.status = runner.run(QStringList{u"iconsmith-cli"_s} + arguments);
-    }
-    result.out = drain(out);
-    result.err = drain(err);
-    return result;
-}
+using test::CliRun;
+using test::runCli;
 
 class CliRunnerTest : public ::testing::Test
 {

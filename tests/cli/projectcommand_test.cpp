@@ -5,9 +5,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
-#include <cstdio>
-
-#include "cli/clirunner.h"
+#include "clirun.h"
 #include "support/projectfixtures.h"
 #include "support/testsupport.h"
 
@@ -15,25 +13,6 @@ namespace iconsmith {
 namespace {
 
 using namespace Qt::StringLiterals;
-
-struct Outcome
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-QString drain(FILE *file)
-{
-    std::fflush(file);
-    std::rewind(file);
-    QByteArray bytes;
-    char buffer[4096];
-    for (std::size_t n = 0; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-        bytes.append(buffer, qsizetype(n));
-    std::fclose(file);
-    return QString::fromUtf8(bytes);
-}
 
 class ProjectCommandTest : public ::testing::Test
 {
@@ -51,19 +30,7 @@ protected:
     }
     void TearDown() override { qputenv("XDG_DATA_HOME", m_previousData); }
 
-    static Outcome run(const QStringList &arguments)
-    {
-        FILE *out = std::tmpfile();
-        FILE *err = std::tmpfile();
-        Outcome result;
-        {
-            CliRunner runner(out, err);
-            result.status = runner.run(QStringList{u"iconsmith-cli"_s} + arguments);
-        }
-        result.out = drain(out);
-        result.err = drain(err);
-        return result;
-    }
+    static test::CliRun run(const QStringList &arguments) { return test::runCli(arguments); }
 
     QTemporaryDir m_dir;
     QString m_source;
@@ -74,7 +41,7 @@ protected:
 TEST_F(ProjectCommandTest, DryRunPrintsEveryChangeAndChangesNothing)
 {
     const QMap<QString, QByteArray> before = test::snapshot(m_dir.path());
-    const Outcome result = run({m_source, u"--project"_s, m_project, u"--dry-run"_s});
+    const test::CliRun result = run({m_source, u"--project"_s, m_project, u"--dry-run"_s});
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_TRUE(result.out.contains(u"Android module android/app:"_s)) << result.out.toStdString();
     EXPECT_TRUE(result.out.contains(u"Tauri app src-tauri:"_s)) << result.out.toStdString();
@@ -86,7 +53,7 @@ TEST_F(ProjectCommandTest, DryRunPrintsEveryChangeAndChangesNothing)
 
 TEST_F(ProjectCommandTest, JsonReportsEachProjectsChanges)
 {
-    const Outcome first = run({m_source, u"--project"_s, m_project, u"--json"_s});
+    const test::CliRun first = run({m_source, u"--project"_s, m_project, u"--json"_s});
     ASSERT_EQ(first.status, 0) << first.err.toStdString();
     EXPECT_TRUE(first.err.isEmpty()) << first.err.toStdString();
     const QJsonObject document = QJsonDocument::fromJson(first.out.toUtf8()).object();
@@ -105,8 +72,8 @@ TEST_F(ProjectCommandTest, JsonReportsEachProjectsChanges)
     }
     EXPECT_EQ(kinds, (QStringList{u"tauri"_s, u"android"_s}));
 
-    // Outcome again, everything is already as the update makes it.
-    const Outcome second = run({m_source, u"--project"_s, m_project, u"--json"_s});
+    // Run again, everything is already as the update makes it.
+    const test::CliRun second = run({m_source, u"--project"_s, m_project, u"--json"_s});
     for (const QJsonValue &project : QJsonDocument::fromJson(second.out.toUtf8())[u"projects"_s].toArray()) {
         for (const QJsonValue &change : project[u"changes"_s].toArray())
             EXPECT_EQ(change[u"action"_s].toString(), u"unchanged"_s) << change[u"file"_s].toString().toStdString();
@@ -118,10 +85,10 @@ TEST_F(ProjectCommandTest, AFolderWithoutAProjectIsAUsageErrorAndNothingIsWritte
     const QString empty = m_dir.filePath(u"empty"_s);
     QDir().mkpath(empty);
     const QMap<QString, QByteArray> before = test::snapshot(m_dir.path());
-    const Outcome result = run({m_source, u"--project"_s, empty});
+    const test::CliRun result = run({m_source, u"--project"_s, empty});
     EXPECT_EQ(result.status, 2);
     EXPECT_TRUE(result.err.contains(u"holds no app project"_s)) << result.err.toStdString();
-    const Outcome json = run({m_source, u"--project"_s, empty, u"--json"_s});
+    const test::CliRun json = run({m_source, u"--project"_s, empty, u"--json"_s});
     EXPECT_EQ(json.status, 2);
     EXPECT_EQ(QJsonDocument::fromJson(json.out.toUtf8())[u"command"_s].toString(), u"project"_s);
     EXPECT_EQ(test::snapshot(m_dir.path()), before);
@@ -131,7 +98,7 @@ TEST_F(ProjectCommandTest, OptionsThatSayWhereFilesGoDoNotGoWithAProject)
 {
     for (const QStringList &extra : {QStringList{u"-o"_s, u"out"_s}, QStringList{u"--target"_s, u"android"_s},
                                      QStringList{u"--replace"_s}, QStringList{u"-p"_s, u"ipad"_s}}) {
-        const Outcome result = run(QStringList{m_source, u"--project"_s, m_project} + extra);
+        const test::CliRun result = run(QStringList{m_source, u"--project"_s, m_project} + extra);
         EXPECT_EQ(result.status, 2) << extra.join(u' ').toStdString();
         EXPECT_TRUE(result.err.contains(u"does not go with --project"_s)) << result.err.toStdString();
     }
@@ -148,7 +115,7 @@ TEST_F(ProjectCommandTest, WarningsAboutTheSourceFailUnderStrictAfterTheUpdate)
 {
     const QString small = m_dir.filePath(u"small.png"_s);
     test::writeTestPicture(small, QSize(256, 256), true);
-    const Outcome result = run({small, u"--project"_s, m_project, u"--strict"_s, u"-q"_s});
+    const test::CliRun result = run({small, u"--project"_s, m_project, u"--strict"_s, u"-q"_s});
     EXPECT_EQ(result.status, 3) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains(u"warning:"_s)) << result.err.toStdString();
     // The files were written all the same, as with --target.
