@@ -83,6 +83,14 @@
         <source>Cop&amp;y Path</source>
         <translation>Pfad &amp;kopieren</translation>
     </message>
+    <message>
+        <source>Update the icons of the project in %1?</source>
+        <translation>Die Symbole des Projekts in %1 ersetzen?</translation>
+    </message>
+    <message>
+        <source>&amp;Update Project</source>
+        <translation>Projekt &amp;aktualisieren</translation>
+    </message>
 </context>
 <context>
     <name>HelpDialogs</name>
@@ -311,6 +319,22 @@
     <message>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Pro&amp;ject Folder…</source>
+        <translation>Pro&amp;jektordner…</translation>
+    </message>
+    <message>
+        <source>Update the icons of an app project in place (Android, Xcode, Flutter, Capacitor, React Native, Tauri, Electron, a web app), where its build reads them</source>
+        <translation>Die Symbole eines App-Projekts an Ort und Stelle ersetzen (Android, Xcode, Flutter, Capacitor, React Native, Tauri, Electron, eine Web-App), dort, wo sein Build sie liest</translation>
+    </message>
+    <message>
+        <source>Save to a Folder Instead</source>
+        <translation>Stattdessen in einen Ordner speichern</translation>
+    </message>
+    <message>
+        <source>Write the chosen targets into the save folder instead of updating the project</source>
+        <translation>Die gewählten Ziele in den Speicherordner schreiben, statt das Projekt zu aktualisieren</translation>
     </message>
 </context>
 <context>
@@ -551,6 +575,63 @@
     </message>
 </context>
 <context>
+    <name>iconsmith::ProjectFlow</name>
+    <message>
+        <source>Choose an App Project</source>
+        <translation>App-Projekt auswählen</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>Looking for app projects in %1…</source>
+        <translation>Suche nach App-Projekten in %1…</translation>
+    </message>
+    <message>
+        <source>%1 holds no app project Iconsmith knows (an Android module, an Xcode project, a Tauri, Electron or web app, a Flutter app&apos;s Windows runner).</source>
+        <translation>%1 enthält kein App-Projekt, das Iconsmith kennt (ein Android-Modul, ein Xcode-Projekt, eine Tauri-, Electron- oder Web-App, den Windows-Runner einer Flutter-App).</translation>
+    </message>
+    <message>
+        <source>There is no app project to update.</source>
+        <translation>Es gibt kein App-Projekt zu aktualisieren.</translation>
+    </message>
+    <message>
+        <source>Its icons are already these: Generate changes nothing.</source>
+        <translation>Seine Symbole sind bereits diese: „Erzeugen“ ändert nichts.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Generate changes %n file(s): %1 new, %2 replaced, %3 edited, %4 moved away. What is replaced or moved away goes to the trash.</source>
+        <translation>
+            <numerusform>„Erzeugen“ ändert %n Datei: %1 neu, %2 ersetzt, %3 bearbeitet, %4 entfernt. Was ersetzt oder entfernt wird, kommt in den Papierkorb.</numerusform>
+            <numerusform>„Erzeugen“ ändert %n Dateien: %1 neu, %2 ersetzt, %3 bearbeitet, %4 entfernt. Was ersetzt oder entfernt wird, kommt in den Papierkorb.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Changed %n file(s) in %1.</source>
+        <translation>
+            <numerusform>%n Datei in %1 geändert.</numerusform>
+            <numerusform>%n Dateien in %1 geändert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing in %1 was changed.</source>
+        <translation>In %1 wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The project was updated.</source>
+        <translation>Das Projekt wurde aktualisiert.</translation>
+    </message>
+    <message>
+        <source>Reading the project…</source>
+        <translation>Projekt wird gelesen…</translation>
+    </message>
+    <message>
+        <source>Updating the project…</source>
+        <translation>Projekt wird aktualisiert…</translation>
+    </message>
+</context>
+<context>
     <name>iconsmith::RedBorderImageView</name>
     <message>
         <source>Image well</source>
@@ -669,17 +750,6 @@
     </message>
 </context>
 <context>
-    <name>iconsmith::TargetsController</name>
-    <message>
-        <source>No target is ticked: tick at least one under Targets.</source>
-        <translation>Kein Ziel ist angekreuzt: Kreuzen Sie unter „Ziele“ mindestens eines an.</translation>
-    </message>
-    <message>
-        <source>Choose the %1 Picture</source>
-        <translation>Bild „%1“ auswählen</translation>
-    </message>
-</context>
-<context>
     <name>iconsmith::SplashPanel</name>
     <message>
         <source>&quot;%1&quot; is not a colour for the launch screens; use #rrggbb, #rgb or a name such as white.</source>
@@ -740,6 +810,17 @@
     <message>
         <source>The logo of the launch screens; without it the source</source>
         <translation>Das Logo der Startbildschirme; ohne es das Quellbild</translation>
+    </message>
+</context>
+<context>
+    <name>iconsmith::TargetsController</name>
+    <message>
+        <source>No target is ticked: tick at least one under Targets.</source>
+        <translation>Kein Ziel ist angekreuzt: Kreuzen Sie unter „Ziele“ mindestens eines an.</translation>
+    </message>
+    <message>
+        <source>Choose the %1 Picture</source>
+        <translation>Bild „%1“ auswählen</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,14 @@
         <source>Cop&amp;y Path</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Update the icons of the project in %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Update Project</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HelpDialogs</name>
@@ -310,6 +318,22 @@
     </message>
     <message>
         <source>Scaled image set: the image&apos;s own size at @3x, a third and two thirds of it at @1x and @2x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pro&amp;ject Folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update the icons of an app project in place (Android, Xcode, Flutter, Capacitor, React Native, Tauri, Electron, a web app), where its build reads them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to a Folder Instead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the chosen targets into the save folder instead of updating the project</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -551,6 +575,63 @@
     </message>
 </context>
 <context>
+    <name>iconsmith::ProjectFlow</name>
+    <message>
+        <source>Choose an App Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looking for app projects in %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no app project Iconsmith knows (an Android module, an Xcode project, a Tauri, Electron or web app, a Flutter app&apos;s Windows runner).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no app project to update.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its icons are already these: Generate changes nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Generate changes %n file(s): %1 new, %2 replaced, %3 edited, %4 moved away. What is replaced or moved away goes to the trash.</source>
+        <translation>
+            <numerusform>Generate changes %n file: %1 new, %2 replaced, %3 edited, %4 moved away. What is replaced or moved away goes to the trash.</numerusform>
+            <numerusform>Generate changes %n files: %1 new, %2 replaced, %3 edited, %4 moved away. What is replaced or moved away goes to the trash.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Changed %n file(s) in %1.</source>
+        <translation>
+            <numerusform>Changed %n file in %1.</numerusform>
+            <numerusform>Changed %n files in %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing in %1 was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The project was updated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the project…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updating the project…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>iconsmith::RedBorderImageView</name>
     <message>
         <source>Image well</source>
@@ -669,6 +750,69 @@
     </message>
 </context>
 <context>
+    <name>iconsmith::SplashPanel</name>
+    <message>
+        <source>Launch screens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The launch screens of the Splash target: the logo on a colour, light and dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Splash l&amp;ogo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The logo of the launch screens; without it the source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The background colour, else white</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Da&amp;rk logo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The logo of the dark launch screens; with it they are made, on black unless a dark background is given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark background:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None: no dark launch screens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the %1 picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A colour: #rrggbb, #rgb or a name such as white</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour for the launch screens; use #rrggbb, #rgb or a name such as white.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>iconsmith::TargetsController</name>
     <message>
         <source>No target is ticked: tick at least one under Targets.</source>
@@ -754,10 +898,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A ready adaptive-icon background layer for Android; without it the background colour</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Safe zone</source>
         <translation type="unfinished"></translation>
     </message>
@@ -823,6 +963,22 @@
     </message>
     <message>
         <source>Choose the %1 picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch screens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A ready adaptive-icon background layer for Android, also the back layer of visionOS and tvOS icons; without it the background colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle layer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The middle layer of the visionOS and tvOS layered icons, between the background and the source</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -83,6 +83,14 @@
         <source>Cop&amp;y Path</source>
         <translation>Cop&amp;ier le chemin</translation>
     </message>
+    <message>
+        <source>Update the icons of the project in %1?</source>
+        <translation>Mettre à jour les icônes du projet dans %1 ?</translation>
+    </message>
+    <message>
+        <source>&amp;Update Project</source>
+        <translation>Mettre à &amp;jour le projet</translation>
+    </message>
 </context>
 <context>
     <name>HelpDialogs</name>
@@ -311,6 +319,22 @@
     <message>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Pro&amp;ject Folder…</source>
+        <translation>Dossier de pro&amp;jet…</translation>
+    </message>
+    <message>
+        <source>Update the icons of an app project in place (Android, Xcode, Flutter, Capacitor, React Native, Tauri, Electron, a web app), where its build reads them</source>
+        <translation>Mettre à jour sur place les icônes d’un projet d’application (Android, Xcode, Flutter, Capacitor, React Native, Tauri, Electron, une application web), là où sa compilation les lit</translation>
+    </message>
+    <message>
+        <source>Save to a Folder Instead</source>
+        <translation>Enregistrer plutôt dans un dossier</translation>
+    </message>
+    <message>
+        <source>Write the chosen targets into the save folder instead of updating the project</source>
+        <translation>Écrire les cibles choisies dans le dossier d’enregistrement au lieu de mettre à jour le projet</translation>
     </message>
 </context>
 <context>
@@ -551,6 +575,63 @@
     </message>
 </context>
 <context>
+    <name>iconsmith::ProjectFlow</name>
+    <message>
+        <source>Choose an App Project</source>
+        <translation>Choisir un projet d’application</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 n’est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>Looking for app projects in %1…</source>
+        <translation>Recherche de projets d’application dans %1…</translation>
+    </message>
+    <message>
+        <source>%1 holds no app project Iconsmith knows (an Android module, an Xcode project, a Tauri, Electron or web app, a Flutter app&apos;s Windows runner).</source>
+        <translation>%1 ne contient aucun projet d’application que connaisse Iconsmith (un module Android, un projet Xcode, une application Tauri, Electron ou web, le runner Windows d’une application Flutter).</translation>
+    </message>
+    <message>
+        <source>There is no app project to update.</source>
+        <translation>Il n’y a aucun projet d’application à mettre à jour.</translation>
+    </message>
+    <message>
+        <source>Its icons are already these: Generate changes nothing.</source>
+        <translation>Ses icônes sont déjà celles-ci : Générer ne change rien.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Generate changes %n file(s): %1 new, %2 replaced, %3 edited, %4 moved away. What is replaced or moved away goes to the trash.</source>
+        <translation>
+            <numerusform>Générer modifie %n fichier : %1 nouveau, %2 remplacé, %3 modifié, %4 retiré. Ce qui est remplacé ou retiré va à la corbeille.</numerusform>
+            <numerusform>Générer modifie %n fichiers : %1 nouveaux, %2 remplacés, %3 modifiés, %4 retirés. Ce qui est remplacé ou retiré va à la corbeille.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Changed %n file(s) in %1.</source>
+        <translation>
+            <numerusform>%n fichier modifié dans %1.</numerusform>
+            <numerusform>%n fichiers modifiés dans %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing in %1 was changed.</source>
+        <translation>Rien n’a été modifié dans %1.</translation>
+    </message>
+    <message>
+        <source>The project was updated.</source>
+        <translation>Le projet a été mis à jour.</translation>
+    </message>
+    <message>
+        <source>Reading the project…</source>
+        <translation>Lecture du projet…</translation>
+    </message>
+    <message>
+        <source>Updating the project…</source>
+        <translation>Mise à jour du projet…</translation>
+    </message>
+</context>
+<context>
     <name>iconsmith::RedBorderImageView</name>
     <message>
         <source>Image well</source>
@@ -669,33 +750,22 @@
     </message>
 </context>
 <context>
-    <name>iconsmith::TargetsController</name>
-    <message>
-        <source>No target is ticked: tick at least one under Targets.</source>
-        <translation>Aucune cible n&apos;est cochée&#xa0;: cochez-en au moins une sous «&#xa0;Cibles&#xa0;».</translation>
-    </message>
-    <message>
-        <source>Choose the %1 Picture</source>
-        <translation>Choisir l&apos;image «&#xa0;%1&#xa0;»</translation>
-    </message>
-</context>
-<context>
     <name>iconsmith::SplashPanel</name>
     <message>
         <source>&quot;%1&quot; is not a colour for the launch screens; use #rrggbb, #rgb or a name such as white.</source>
-        <translation>« %1 » n’est pas une couleur pour les écrans de lancement ; utilisez #rrggbb, #rgb ou un nom comme white.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une couleur pour les écrans de lancement&#xa0;; utilisez #rrggbb, #rgb ou un nom comme white.</translation>
     </message>
     <message>
         <source>A colour: #rrggbb, #rgb or a name such as white</source>
-        <translation>Une couleur : #rrggbb, #rgb ou un nom comme white</translation>
+        <translation>Une couleur&#xa0;: #rrggbb, #rgb ou un nom comme white</translation>
     </message>
     <message>
         <source>Background:</source>
-        <translation>Fond :</translation>
+        <translation>Fond&#xa0;:</translation>
     </message>
     <message>
         <source>Choose the %1 picture</source>
-        <translation>Choisir l’image « %1 »</translation>
+        <translation>Choisir l’image «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Choose…</source>
@@ -703,11 +773,11 @@
     </message>
     <message>
         <source>Da&amp;rk logo:</source>
-        <translation>Logo somb&amp;re :</translation>
+        <translation>Logo somb&amp;re&#xa0;:</translation>
     </message>
     <message>
         <source>Dark background:</source>
-        <translation>Fond sombre :</translation>
+        <translation>Fond sombre&#xa0;:</translation>
     </message>
     <message>
         <source>Launch screens</source>
@@ -719,11 +789,11 @@
     </message>
     <message>
         <source>None: no dark launch screens</source>
-        <translation>Aucun : pas d’écrans de lancement sombres</translation>
+        <translation>Aucun&#xa0;: pas d’écrans de lancement sombres</translation>
     </message>
     <message>
         <source>Splash l&amp;ogo:</source>
-        <translation>Logo au d&amp;émarrage :</translation>
+        <translation>Logo au d&amp;émarrage&#xa0;:</translation>
     </message>
     <message>
         <source>The background colour, else white</source>
@@ -731,15 +801,26 @@
     </message>
     <message>
         <source>The launch screens of the Splash target: the logo on a colour, light and dark</source>
-        <translation>Les écrans de lancement de la cible Splash : le logo sur une couleur, clair et sombre</translation>
+        <translation>Les écrans de lancement de la cible Splash&#xa0;: le logo sur une couleur, clair et sombre</translation>
     </message>
     <message>
         <source>The logo of the dark launch screens; with it they are made, on black unless a dark background is given</source>
-        <translation>Le logo des écrans de lancement sombres ; avec lui, ils sont créés, sur noir sans fond sombre donné</translation>
+        <translation>Le logo des écrans de lancement sombres&#xa0;; avec lui, ils sont créés, sur noir sans fond sombre donné</translation>
     </message>
     <message>
         <source>The logo of the launch screens; without it the source</source>
-        <translation>Le logo des écrans de lancement ; sans lui, l’image source</translation>
+        <translation>Le logo des écrans de lancement&#xa0;; sans lui, l’image source</translation>
+    </message>
+</context>
+<context>
+    <name>iconsmith::TargetsController</name>
+    <message>
+        <source>No target is ticked: tick at least one under Targets.</source>
+        <translation>Aucune cible n&apos;est cochée&#xa0;: cochez-en au moins une sous «&#xa0;Cibles&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Choose the %1 Picture</source>
+        <translation>Choisir l&apos;image «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>

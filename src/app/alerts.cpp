@@ -83,6 +83,29 @@ QMessageBox *Alerts::refused(QWidget *window, const QString &reason)
     return alert;
 }
 
+QMessageBox *Alerts::projectUpdate(QWidget *window, const QString &summary, const QString &folder,
+                                   const QString &changes, const QString &details)
+{
+    QMessageBox *question = sheet(window, QMessageBox::Question, u"projectUpdateQuestion"_s,
+                                  tr("Update the icons of the project in %1?").arg(QDir::toNativeSeparators(folder)));
+    question->setInformativeText(summary + u"\n\n"_s + changes);
+    question->setDetailedText(details);
+    QPushButton *update = question->addButton(tr("&Update Project"), QMessageBox::AcceptRole);
+    update->setObjectName(u"updateButton"_s);
+    QPushButton *cancel = question->addButton(QMessageBox::Cancel);
+    cancel->setObjectName(u"cancelButton"_s);
+    question->setDefaultButton(update);
+    question->setEscapeButton(cancel);
+    question->open();
+    return question;
+}
+
+bool Alerts::wentAhead(const QMessageBox &question)
+{
+    return question.clickedButton() != nullptr &&
+           question.buttonRole(question.clickedButton()) == QMessageBox::AcceptRole;
+}
+
 QMessageBox *Alerts::existingSet(QWidget *window, const QString &folder, const ExistingSet::Conflict &conflict)
 {
     const QString name = QDir::toNativeSeparators(folder);

@@ -40,6 +40,14 @@ public:
      */
     static QMessageBox *refused(QWidget *window, const QString &reason);
     /**
+     * Asks whether to update the project @p summary describes in @p folder, @p changes saying how
+     * many files change and @p details listing each; Return updates.
+     */
+    static QMessageBox *projectUpdate(QWidget *window, const QString &summary, const QString &folder,
+                                      const QString &changes, const QString &details);
+    /** Whether @p question was answered with its button that goes ahead. */
+    static bool wentAhead(const QMessageBox &question);
+    /**
      * Asks what to do with the set in @p folder that the new one would spoil (for targets: the
      * folders of the targets already there): replace it (the default button), keep its other
      * files, or cancel. answer() reads the reply.

@@ -56,6 +56,8 @@ void AppDelegate::connectOutlets(MainWindow &window)
     m_choosers.connectWindow(window, imageNameFilters());
     m_targets.connectPanel(window.targetsPanel(), &window, imageNameFilters());
     m_flow.connectWindow(window);
+    m_project.connectWindow(window, [this] { return request(); });
+    connect(window.targetsPanel(), &TargetsPanel::choicesEdited, &m_project, &ProjectFlow::refreshPlan);
     m_memory.connectWindow(window);
     connect(&m_flow, &GenerationFlow::finished, this, &AppDelegate::generationFinished);
     connect(&m_flow, &GenerationFlow::chooseFolderRequested, this, &AppDelegate::selectSavePath);
@@ -184,13 +186,23 @@ QStringList AppDelegate::missingInput() const
 
 void AppDelegate::Generate()
 {
-    if (m_flow.isBusy())
+    if (m_flow.isBusy() || m_project.isBusy())
         return;
     // Pressed while the image is still being read: Generate goes ahead once it is.
     if (m_BigIcon && m_BigIcon->isLoading()) {
         m_generateWhenLoaded = true;
         if (m_resultLabel)
             m_resultLabel->setText(tr("Generate starts as soon as the image is read…"));
+        return;
+    }
+    if (m_project.isActive()) {
+        // The project says which files are made and where.
+        if (request().source.isNull())
+            Alerts::missingInput(m_window, tr("Alert"),
+                                 {tr("There is no image in the well: drop one there, paste one, or choose File ▸ "
+                                     "Open Image.")});
+        else
+            m_project.start(request());
         return;
     }
     if (const QStringList missing = missingInput(); !missing.isEmpty()) {
@@ -227,6 +239,7 @@ void AppDelegate::wellLoaded()
     if (!m_BigIcon)
         return;
     m_targets.sourceChanged(m_BigIcon->image());
+    m_project.refreshPlan();
     // File ▸ Open starts where the last image came from; pasted pictures live in the cache.
     if (m_BigIcon->image().isNull())
         return;

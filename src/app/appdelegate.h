@@ -11,6 +11,7 @@
 #include "app/formmemory.h"
 #include "app/generationflow.h"
 #include "app/optionrules.h"
+#include "app/projectflow.h"
 #include "app/targetscontroller.h"
 #include "catalog/catalogentry.h"
 #include "catalog/contentsdocument.h"
@@ -82,8 +83,10 @@ public:
 
     /** Replaces the way folders are shown; the default opens them with the desktop's file browser. */
     void setFolderOpener(FolderOpener opener) { m_flow.setFolderOpener(std::move(opener)); }
-    /** Whether a generation is being prepared or written. */
-    [[nodiscard]] bool isGenerating() const { return m_flow.isGenerating(); }
+    /** Whether a generation is being prepared or written, or a project updated. */
+    [[nodiscard]] bool isGenerating() const { return m_flow.isGenerating() || m_project.isBusy(); }
+    /** The project whose icons Generate updates, when one is chosen. */
+    [[nodiscard]] ProjectFlow &project() { return m_project; }
 
     /** Shows @p folder in the file browser, when it is an existing folder; a failure shows in the results panel. */
     void showFolder(const QString &folder) override;
@@ -139,6 +142,7 @@ private:
     FormMemory m_memory;
     DesktopOpener m_readmeOpener;
     GenerationFlow m_flow{*this};
+    ProjectFlow m_project;
     bool m_generateWhenLoaded = false;
     ContentsDocument m_contents;
 };

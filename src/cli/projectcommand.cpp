@@ -10,6 +10,7 @@
 #include "codec/sourceimage.h"
 #include "generation/outputpaths.h"
 #include "project/projectfinder.h"
+#include "project/projectsummary.h"
 #include "project/projectupdate.h"
 
 namespace iconsmith {
@@ -37,29 +38,12 @@ QString printable(const QString &text)
     return out;
 }
 
-QString actionText(ProjectChange::Action action)
-{
-    switch (action) {
-    case ProjectChange::Action::Write:
-        return ProjectCommand::tr("write");
-    case ProjectChange::Action::Replace:
-        return ProjectCommand::tr("replace");
-    case ProjectChange::Action::Edit:
-        return ProjectCommand::tr("edit");
-    case ProjectChange::Action::MoveAway:
-        return ProjectCommand::tr("move away");
-    case ProjectChange::Action::Unchanged:
-        return ProjectCommand::tr("unchanged");
-    }
-    return {};
-}
-
 void printPlans(const QList<ProjectPlan> &plans, QTextStream &out)
 {
     for (const ProjectPlan &plan : plans) {
         out << plan.title << ' ' << printable(plan.folder.isEmpty() ? u"."_s : plan.folder) << ":\n";
         for (const ProjectChange &change : plan.changes) {
-            out << "  " << actionText(change.action).leftJustified(10) << ' ' << printable(change.file);
+            out << "  " << ProjectSummary::actionText(change.action).leftJustified(10) << ' ' << printable(change.file);
             if (!change.pixels.isEmpty())
                 out << "  " << change.pixels.width() << 'x' << change.pixels.height();
             out << '\n';
@@ -103,13 +87,11 @@ int ProjectCommand::run(const CliOptions &options, QTextStream &out, QTextStream
         return fail(options, out, err, update.error(), failed);
 
     ProjectReport report;
-    if (options.dryRun) {
-        report.projects = update->plans();
-        report.notes = update->notes();
-    } else {
+    {
+        // A dry run makes every file too, so that it lists as unchanged what a run would leave.
         CliHost host(false);
         const MessageCapture capture(options.json);
-        report = update->run(host);
+        report = options.dryRun ? update->preview(host) : update->run(host);
     }
     for (QString &message : MessageCapture::take())
         report.notes.append({std::move(message), std::nullopt});

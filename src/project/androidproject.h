@@ -49,6 +49,7 @@ public:
 
     [[nodiscard]] QString kind() const override { return QStringLiteral("android"); }
     [[nodiscard]] QString title() const override { return tr("Android module"); }
+    [[nodiscard]] QStringList platforms() const override { return {QStringLiteral("Android")}; }
     [[nodiscard]] QString folder() const override { return m_folder; }
     [[nodiscard]] TargetPlan plan(const TargetContext &context) const override;
     [[nodiscard]] QStringList movedAway(const TargetPlan &plan) const override;

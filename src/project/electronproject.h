@@ -28,6 +28,7 @@ public:
 
     [[nodiscard]] QString kind() const override { return QStringLiteral("electron"); }
     [[nodiscard]] QString title() const override { return tr("Electron app"); }
+    [[nodiscard]] QStringList platforms() const override { return desktops(); }
     [[nodiscard]] QString folder() const override { return m_folder; }
     [[nodiscard]] TargetPlan plan(const TargetContext &context) const override;
     [[nodiscard]] QStringList movedAway(const TargetPlan & /*plan*/) const override { return {}; }

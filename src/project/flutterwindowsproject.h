@@ -26,6 +26,7 @@ public:
 
     [[nodiscard]] QString kind() const override { return QStringLiteral("flutter-windows"); }
     [[nodiscard]] QString title() const override { return tr("Flutter app (Windows)"); }
+    [[nodiscard]] QStringList platforms() const override { return {QStringLiteral("Windows")}; }
     [[nodiscard]] QString folder() const override { return m_folder; }
     [[nodiscard]] TargetPlan plan(const TargetContext &context) const override;
     [[nodiscard]] QStringList movedAway(const TargetPlan & /*plan*/) const override { return {}; }

@@ -25,6 +25,8 @@ public:
     [[nodiscard]] virtual QString kind() const = 0;
     /** The kind as people read it: "Android module", "Tauri app". */
     [[nodiscard]] virtual QString title() const = 0;
+    /** The systems the project's app runs on: "Android", "iOS", "macOS", "web", "Windows", "Linux". */
+    [[nodiscard]] virtual QStringList platforms() const = 0;
     /** The project's own folder ("android/app", "src-tauri"); empty for the project folder itself. */
     [[nodiscard]] virtual QString folder() const = 0;
     /**
@@ -39,6 +41,12 @@ public:
     [[nodiscard]] virtual QStringList movedAway(const TargetPlan &plan) const = 0;
 
     // What the kinds share in reading a project.
+
+    /** The desktops a desktop app's one set of icons serves. */
+    static QStringList desktops()
+    {
+        return {QStringLiteral("macOS"), QStringLiteral("Windows"), QStringLiteral("Linux")};
+    }
 
     /**
      * The entries of @p plan's container files whose name ends in @p suffix (".icns", ".ico"),

@@ -169,6 +169,16 @@ Result<ProjectUpdate> ProjectUpdate::prepare(const QString &folder, ProjectFinde
 
 ProjectReport ProjectUpdate::run(GenerationHost &host) const
 {
+    return runAs(host, Writing::Change);
+}
+
+ProjectReport ProjectUpdate::preview(GenerationHost &host) const
+{
+    return runAs(host, Writing::Compare);
+}
+
+ProjectReport ProjectUpdate::runAs(GenerationHost &host, Writing writing) const
+{
     ProjectReport report;
     try {
         const Result<OutputLock> lock = OutputLock::acquire(m_root, OutputLock::defaultPatience, {}, [&host, this] {
@@ -181,14 +191,14 @@ ProjectReport ProjectUpdate::run(GenerationHost &host) const
         }
         // Holding the folder, whatever a killed run left in it is known to be no one's.
         FileOutput::removeStaleTemporaries(m_root, lock->isExclusive() ? FileOutput::Age::Any : FileOutput::Age::Stale);
-        report = runLocked(host);
+        report = runLocked(host, writing);
     } catch (const std::bad_alloc &) {
         report.failures.append({m_root, tr("There was not enough memory.")});
     }
     return report;
 }
 
-ProjectReport ProjectUpdate::runLocked(GenerationHost &host) const
+ProjectReport ProjectUpdate::runLocked(GenerationHost &host, Writing writing) const
 {
     ProjectReport report;
     report.projects = m_plans;
@@ -243,6 +253,8 @@ ProjectReport ProjectUpdate::runLocked(GenerationHost &host) const
                 steps.append({change.file, madeFile});
         }
     }
+    if (writing == Writing::Compare)
+        return report;
     ProjectWriter writer(m_root);
     if (m_trash)
         writer.setTrash(m_trash);

@@ -91,6 +91,11 @@ public:
 
     /** Makes the files and changes the projects; never throws. */
     [[nodiscard]] ProjectReport run(GenerationHost &host) const;
+    /**
+     * Makes the files as run() does and compares them with the project's, changing nothing in
+     * it: the report says what run() would do, each file already as it would be made "unchanged".
+     */
+    [[nodiscard]] ProjectReport preview(GenerationHost &host) const;
 
     /** Replaces the trash the replaced files go to, for tests. */
     void setTrash(ProjectWriter::Trash trash) { m_trash = std::move(trash); }
@@ -99,7 +104,9 @@ public:
 
 private:
     ProjectUpdate() = default;
-    [[nodiscard]] ProjectReport runLocked(GenerationHost &host) const;
+    enum class Writing { Change, Compare };
+    [[nodiscard]] ProjectReport runAs(GenerationHost &host, Writing writing) const;
+    [[nodiscard]] ProjectReport runLocked(GenerationHost &host, Writing writing) const;
 
     QString m_root;
     std::vector<std::shared_ptr<const ProjectKind>> m_projects;

@@ -30,6 +30,7 @@ public:
 
     [[nodiscard]] QString kind() const override { return QStringLiteral("tauri"); }
     [[nodiscard]] QString title() const override { return tr("Tauri app"); }
+    [[nodiscard]] QStringList platforms() const override { return desktops(); }
     [[nodiscard]] QString folder() const override { return m_folder; }
     [[nodiscard]] TargetPlan plan(const TargetContext &context) const override;
     [[nodiscard]] QStringList movedAway(const TargetPlan & /*plan*/) const override { return {}; }

@@ -35,6 +35,7 @@ public:
 
     [[nodiscard]] QString kind() const override { return QStringLiteral("web"); }
     [[nodiscard]] QString title() const override { return tr("Web app"); }
+    [[nodiscard]] QStringList platforms() const override { return {QStringLiteral("web")}; }
     [[nodiscard]] QString folder() const override { return m_folder; }
     [[nodiscard]] TargetPlan plan(const TargetContext &context) const override;
     [[nodiscard]] QStringList movedAway(const TargetPlan & /*plan*/) const override { return {}; }

@@ -40,6 +40,10 @@ public:
 
     [[nodiscard]] QString kind() const override { return QStringLiteral("xcode"); }
     [[nodiscard]] QString title() const override;
+    [[nodiscard]] QStringList platforms() const override
+    {
+        return {m_platform == u"macosx" ? QStringLiteral("macOS") : QStringLiteral("iOS")};
+    }
     [[nodiscard]] QString folder() const override { return m_folder; }
     [[nodiscard]] TargetPlan plan(const TargetContext &context) const override;
     [[nodiscard]] QStringList movedAway(const TargetPlan & /*plan*/) const override { return {}; }

@@ -197,6 +197,26 @@ QPushButton *MainWindow::chooseButton() const
     return m_ui->chooseButton;
 }
 
+QPushButton *MainWindow::projectButton() const
+{
+    return m_ui->projectButton;
+}
+
+QWidget *MainWindow::projectBox() const
+{
+    return m_ui->projectBox;
+}
+
+QLabel *MainWindow::projectLabel() const
+{
+    return m_ui->projectLabel;
+}
+
+QToolButton *MainWindow::leaveProjectButton() const
+{
+    return m_ui->leaveProjectButton;
+}
+
 TargetsPanel *MainWindow::targetsPanel() const
 {
     return m_ui->targetsPanel;

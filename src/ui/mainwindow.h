@@ -53,6 +53,13 @@ public:
     void selectPlatform(const Platform &platform);
     [[nodiscard]] QLineEdit *pathFiled() const;
     [[nodiscard]] QPushButton *chooseButton() const;
+    /** Chooses an app project whose icons Generate updates in place, instead of a save folder. */
+    [[nodiscard]] QPushButton *projectButton() const;
+    /** Under the folder, while a project is chosen: what was found and what Generate will change. */
+    [[nodiscard]] QWidget *projectBox() const;
+    [[nodiscard]] QLabel *projectLabel() const;
+    /** Goes back from the project to the save folder. */
+    [[nodiscard]] QToolButton *leaveProjectButton() const;
     [[nodiscard]] ColorSwatchButton *backgroundButton() const;
     [[nodiscard]] QToolButton *noBackgroundButton() const;
     [[nodiscard]] QCheckBox *roundedCheckButton() const;

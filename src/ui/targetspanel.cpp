@@ -221,6 +221,12 @@ void TargetsPanel::setTargets(const QStringList &names)
         it.value()->setChecked(names.contains(it.key()));
 }
 
+void TargetsPanel::setTargetsEnabled(bool enabled)
+{
+    for (QCheckBox *box : std::as_const(m_targets))
+        box->setEnabled(enabled);
+}
+
 QCheckBox *TargetsPanel::targetBox(const QString &name) const
 {
     return m_targets.value(name);

@@ -41,6 +41,8 @@ public:
     [[nodiscard]] QStringList targets() const;
     /** Ticks exactly the targets named in @p names; unknown names are ignored. */
     void setTargets(const QStringList &names);
+    /** Lets the targets be ticked, or not, as while a project says what is made; the options stay. */
+    void setTargetsEnabled(bool enabled);
     /** The box of the target @p name, or null. */
     [[nodiscard]] QCheckBox *targetBox(const QString &name) const;
 

@@ -47,6 +47,34 @@ TEST_F(ProjectSafetyTest, AFailureHalfwayLeavesTheProjectAsItWas)
     EXPECT_TRUE(QDir(m_dir.filePath(u"data/Trash/info"_s)).isEmpty());
 }
 
+TEST_F(ProjectSafetyTest, APreviewMakesEveryFileButChangesNothingAndKnowsWhatIsAlreadyMade)
+{
+    const auto actions = [](const ProjectReport &report) {
+        QMap<ProjectChange::Action, int> counts;
+        for (const ProjectPlan &plan : report.projects)
+            for (const ProjectChange &change : plan.changes)
+                ++counts[change.action];
+        return counts;
+    };
+    const QMap<QString, QByteArray> before = test::snapshot(m_project);
+    Result<ProjectUpdate> prepared = prepare();
+    ASSERT_TRUE(prepared);
+    test::RecordingHost host;
+    const ProjectReport first = prepared->preview(host);
+    ASSERT_TRUE(first.succeeded());
+    EXPECT_EQ(test::snapshot(m_project), before);
+    EXPECT_EQ(actions(first).value(ProjectChange::Action::Unchanged), 0);
+
+    ASSERT_TRUE(prepared->run(host).succeeded());
+    const QMap<QString, QByteArray> updated = test::snapshot(m_project);
+    const ProjectReport again = prepare()->preview(host);
+    ASSERT_TRUE(again.succeeded());
+    EXPECT_EQ(test::snapshot(m_project), updated);
+    // Everything is already as the update makes it, which the plan alone cannot know.
+    const QMap<ProjectChange::Action, int> counts = actions(again);
+    EXPECT_EQ(counts.keys(), QList{ProjectChange::Action::Unchanged});
+}
+
 TEST_F(ProjectSafetyTest, WithoutATrashTheOldFilesAreKeptInOneFolderBesideTheProject)
 {
     Result<ProjectUpdate> prepared = prepare();
