@@ -589,8 +589,8 @@
         <translation>Suche nach App-Projekten in %1…</translation>
     </message>
     <message>
-        <source>%1 holds no app project Iconsmith knows (an Android module, an Xcode project, a Tauri, Electron or web app, a Flutter app&apos;s Windows runner).</source>
-        <translation>%1 enthält kein App-Projekt, das Iconsmith kennt (ein Android-Modul, ein Xcode-Projekt, eine Tauri-, Electron- oder Web-App, den Windows-Runner einer Flutter-App).</translation>
+        <source>%1 holds no app project Iconsmith knows (an Android module, an Xcode project, a Tauri, Electron or web app, a browser extension, a Windows app package, a Flutter app&apos;s Windows runner).</source>
+        <translation>%1 enthält kein App-Projekt, das Iconsmith kennt (ein Android-Modul, ein Xcode-Projekt, eine Tauri-, Electron- oder Web-App, eine Browsererweiterung, ein Windows-App-Paket, den Windows-Runner einer Flutter-App).</translation>
     </message>
     <message>
         <source>There is no app project to update.</source>

@@ -589,7 +589,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 holds no app project Iconsmith knows (an Android module, an Xcode project, a Tauri, Electron or web app, a Flutter app&apos;s Windows runner).</source>
+        <source>%1 holds no app project Iconsmith knows (an Android module, an Xcode project, a Tauri, Electron or web app, a browser extension, a Windows app package, a Flutter app&apos;s Windows runner).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

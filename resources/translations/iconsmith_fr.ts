@@ -589,8 +589,8 @@
         <translation>Recherche de projets d’application dans %1…</translation>
     </message>
     <message>
-        <source>%1 holds no app project Iconsmith knows (an Android module, an Xcode project, a Tauri, Electron or web app, a Flutter app&apos;s Windows runner).</source>
-        <translation>%1 ne contient aucun projet d’application que connaisse Iconsmith (un module Android, un projet Xcode, une application Tauri, Electron ou web, le runner Windows d’une application Flutter).</translation>
+        <source>%1 holds no app project Iconsmith knows (an Android module, an Xcode project, a Tauri, Electron or web app, a browser extension, a Windows app package, a Flutter app&apos;s Windows runner).</source>
+        <translation>%1 ne contient aucun projet d’application que connaisse Iconsmith (un module Android, un projet Xcode, une application Tauri, Electron ou web, une extension de navigateur, un paquet d’application Windows, le runner Windows d’une application Flutter).</translation>
     </message>
     <message>
         <source>There is no app project to update.</source>

@@ -111,9 +111,10 @@ void ProjectFlow::open(const QString &folder)
         QString summary = ProjectSummary::describe(root, projects);
         QString error;
         if (summary.isEmpty())
-            error = tr("%1 holds no app project Iconsmith knows (an Android module, an Xcode project, a Tauri, "
-                       "Electron or web app, a Flutter app's Windows runner).")
-                        .arg(QDir::toNativeSeparators(root));
+            error =
+                tr("%1 holds no app project Iconsmith knows (an Android module, an Xcode project, a Tauri, "
+                   "Electron or web app, a browser extension, a Windows app package, a Flutter app's Windows runner).")
+                    .arg(QDir::toNativeSeparators(root));
         return [this, root, summary, error] { found(root, summary, error); };
     });
 }

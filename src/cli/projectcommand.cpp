@@ -72,8 +72,9 @@ int ProjectCommand::run(const CliOptions &options, QTextStream &out, QTextStream
         QString message = tr("%1 holds no app project Iconsmith knows: it looks for Android modules "
                              "(src/main/AndroidManifest.xml with src/main/res), Xcode projects (an .xcodeproj naming "
                              "an app icon set), Tauri apps (tauri.conf.json), web apps (a manifest an index.html "
-                             "links), Electron apps (package.json for electron-builder) and Flutter's Windows "
-                             "runner; nothing was written.")
+                             "links), Electron apps (package.json for electron-builder), browser extensions "
+                             "(manifest.json with a manifest_version), Windows app packages (Package.appxmanifest) "
+                             "and Flutter's Windows runner; nothing was written.")
                               .arg(QDir::toNativeSeparators(folder));
         for (const QString &note : std::as_const(found.notes))
             message += u' ' + note;

@@ -4,9 +4,11 @@
 
 #include "project/androidproject.h"
 #include "project/electronproject.h"
+#include "project/extensionproject.h"
 #include "project/flutterwindowsproject.h"
 #include "project/tauriproject.h"
 #include "project/webappproject.h"
+#include "project/windowsappproject.h"
 #include "project/xcodeproject.h"
 
 namespace iconsmith {
@@ -21,8 +23,9 @@ constexpr int mostFolders = 20000;
 using Recognise = std::unique_ptr<ProjectKind> (*)(const QString &root, const QString &folder, QStringList &notes);
 
 // Every kind of project, each asked of every folder.
-constexpr Recognise kinds[] = {&AndroidProject::at,        &XcodeProject::at,  &TauriProject::at,
-                               &FlutterWindowsProject::at, &WebAppProject::at, &ElectronProject::at};
+constexpr Recognise kinds[] = {&AndroidProject::at,        &XcodeProject::at,     &TauriProject::at,
+                               &FlutterWindowsProject::at, &WebAppProject::at,    &ElectronProject::at,
+                               &ExtensionProject::at,      &WindowsAppProject::at};
 
 bool lookedInto(const QString &name)
 {
