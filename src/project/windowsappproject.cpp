@@ -81,7 +81,7 @@ void WindowsAppProject::addFiles(const QString &root, const QString &logo, const
     const QString stem = QRegularExpression::escape(clean.section(u'/', -1).chopped(4));
     const QRegularExpression qualified(
         u"^%1(?:\\.(?:scale-(\\d{2,3})|targetsize-(\\d{1,3})(?:_altform-(?:light)?unplated)?))?\\.png$"_s.arg(stem));
-    for (const QString &name : QDir(joined(root, folder)).entryList({u"*.png"_s}, QDir::Files, QDir::Name)) {
+    for (const QString &name : QDir(root + u'/' + folder).entryList({u"*.png"_s}, QDir::Files, QDir::Name)) {
         const QRegularExpressionMatch match = qualified.match(name);
         if (!match.hasMatch())
             continue;
