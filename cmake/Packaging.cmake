@@ -65,8 +65,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(ICONSMITH_BUILD_APP)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 endif()
-# xdg-open shows the save folder (--open, and the app after generating).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# xdg-open shows the save folder (--open, and the app after generating); the TV banners set the
+# app's name in the bold sans-serif font DejaVu Sans gives on Debian.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "bash-completion")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

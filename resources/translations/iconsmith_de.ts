@@ -950,8 +950,8 @@
         <translation>Abstand um ein &amp;Logo:</translation>
     </message>
     <message>
-        <source>The name of the app&apos;s icon files (Linux) and of the web manifest</source>
-        <translation>Der Name der Symboldateien der App (Linux) und des Web-Manifests</translation>
+        <source>The app&apos;s name: of its icon files (Linux) and web manifest, and shown beside the logo on the TV banners</source>
+        <translation>Der Name der App: ihrer Symboldateien (Linux) und des Web-Manifests, und neben dem Logo auf den TV-Bannern gezeigt</translation>
     </message>
     <message>
         <source>File name</source>

@@ -934,7 +934,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The name of the app&apos;s icon files (Linux) and of the web manifest</source>
+        <source>The app&apos;s name: of its icon files (Linux) and web manifest, and shown beside the logo on the TV banners</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -950,8 +950,8 @@
         <translation>Marge aut&amp;our d&apos;un logo&#xa0;:</translation>
     </message>
     <message>
-        <source>The name of the app&apos;s icon files (Linux) and of the web manifest</source>
-        <translation>Le nom des fichiers d&apos;icône de l&apos;app (Linux) et du manifeste web</translation>
+        <source>The app&apos;s name: of its icon files (Linux) and web manifest, and shown beside the logo on the TV banners</source>
+        <translation>Le nom de l&apos;app : de ses fichiers d&apos;icône (Linux) et du manifeste web, et affiché à côté du logo sur les bannières TV</translation>
     </message>
     <message>
         <source>File name</source>

@@ -103,7 +103,8 @@ QList<QCommandLineOption> recipeOptionList()
                      "without either there are no dark launch screens."),
          CliHelp::tr("COLOR")},
         {u"name"_s,
-         CliHelp::tr("The app's name for icon files and the web manifest (default: the source's base name)."),
+         CliHelp::tr("The app's name for icon files and the web manifest (default: the source's base name); "
+                     "given, it is also set beside the logo on the TV banners."),
          CliHelp::tr("NAME")},
     };
 }

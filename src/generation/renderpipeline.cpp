@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <set>
 
+#include "codec/imageerror.h"
 #include "codec/pngencoder.h"
+#include "codec/textsetter.h"
 #include "common/cancelled.h"
 #include "imaging/iconrenderer.h"
+#include "imaging/placement.h"
 
 namespace iconsmith {
 
@@ -110,37 +113,62 @@ std::shared_future<RenderPipeline::BitmapPtr> RenderPipeline::startBitmap(const 
         return found->second;
 
     std::shared_future<BitmapPtr> job;
-    if (m_source.isVector()) {
-        job = m_renders.submit([this, request, stop = m_stop] {
-            // A queued render that a stop overtook ends before it begins.
-            Cancelled::throwIfRequested(stop);
-            const PixelBuffer picture = m_drawings->picture(IconRenderer::pictureSize(request));
-            if (picture.hasTransparency())
-                m_sourceTransparent = true;
-            return std::make_shared<const Bitmap>(IconRenderer::render(picture, request, stop));
-        });
-    } else {
-        std::shared_ptr<const Bitmap> master;
-        try {
-            const QSize picture = IconRenderer::pictureSize(request);
-            master = masterCovering(isWideOrTall(request) ? picture : request.pixels.expandedTo(picture));
-        } catch (...) {
-            std::promise<BitmapPtr> failed;
-            failed.set_exception(std::current_exception());
-            job = failed.get_future().share();
+    const auto fail = [&job](std::exception_ptr error) {
+        std::promise<BitmapPtr> failed;
+        failed.set_exception(std::move(error));
+        job = failed.get_future().share();
+    };
+    // A caption's text is set first, as its size decides where the picture goes; it is painted
+    // by the render itself, as a task that waited for another could wait for ever.
+    RenderRequest laid = request;
+    Finish finish;
+    if (request.caption) {
+        Result<CoverageMap> text = TextSetter::set(request.caption->text, request.caption->box.size());
+        if (!text) {
+            fail(std::make_exception_ptr(ImageError(text.error())));
             m_bitmaps.emplace(request, job);
             return job;
         }
-        const QSize pictureSize = IconRenderer::pictureSize(request);
+        laid = Placement::aroundCaption(request, text->size());
+        finish = [caption = *laid.caption, ink = std::move(*text)](Bitmap &bitmap) {
+            ink.paintOnto(bitmap, caption.box.topLeft(), caption.colour);
+        };
+        laid.caption.reset();
+    }
+    const auto finished = [finish](Bitmap bitmap) {
+        if (finish)
+            finish(bitmap);
+        return std::make_shared<const Bitmap>(std::move(bitmap));
+    };
+
+    if (m_source.isVector()) {
+        job = m_renders.submit([this, laid, finished, stop = m_stop] {
+            // A queued render that a stop overtook ends before it begins.
+            Cancelled::throwIfRequested(stop);
+            const PixelBuffer picture = m_drawings->picture(IconRenderer::pictureSize(laid));
+            if (picture.hasTransparency())
+                m_sourceTransparent = true;
+            return finished(IconRenderer::render(picture, laid, stop));
+        });
+    } else {
+        std::shared_ptr<const Bitmap> master;
+        const QSize pictureSize = IconRenderer::pictureSize(laid);
+        try {
+            master = masterCovering(isWideOrTall(laid) ? pictureSize : laid.pixels.expandedTo(pictureSize));
+        } catch (...) {
+            fail(std::current_exception());
+            m_bitmaps.emplace(request, job);
+            return job;
+        }
         if (m_pictureUses[sizeKey(pictureSize)] > 1) {
-            job = m_renders.submit([picture = sharedPicture(master, pictureSize), request, stop = m_stop] {
+            job = m_renders.submit([picture = sharedPicture(master, pictureSize), laid, finished, stop = m_stop] {
                 Cancelled::throwIfRequested(stop);
-                return std::make_shared<const Bitmap>(IconRenderer::finish(picture->get(stop), request));
+                return finished(IconRenderer::finish(picture->get(stop), laid));
             });
         } else {
-            job = m_renders.submit([master, request, stop = m_stop] {
+            job = m_renders.submit([master, laid, finished, stop = m_stop] {
                 Cancelled::throwIfRequested(stop);
-                return std::make_shared<const Bitmap>(IconRenderer::render(*master, request, stop));
+                return finished(IconRenderer::render(*master, laid, stop));
             });
         }
     }

@@ -5,6 +5,7 @@
 #include <QSize>
 
 #include <atomic>
+#include <functional>
 #include <future>
 #include <map>
 #include <memory>
@@ -65,6 +66,8 @@ public:
 private:
     std::shared_future<QByteArray> startPng(const RenderRequest &request);
     std::shared_future<BitmapPtr> startBitmap(const RenderRequest &request);
+    // What is done to a render before it is handed out: its caption painted on it.
+    using Finish = std::function<void(Bitmap &)>;
     // The master resampled to one size, made once for every request that places a picture of that size.
     class SharedPicture
     {

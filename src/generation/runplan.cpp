@@ -118,6 +118,7 @@ Result<RunPlan> RunPlan::prepare(GenerationRequest request)
         plan.m_job.options.splashDarkBackground = asked.splashDarkBackground;
         plan.m_job.options.padding = asked.padding;
         plan.m_job.options.name = name;
+        plan.m_job.options.displayName = asked.name.trimmed();
     }
 
     plan.m_outputs = outputPlan(asked);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "imaging/appearance.h"
 #include "imaging/shapemask.h"
 
 namespace iconsmith {
@@ -274,6 +275,54 @@ RenderRequest Placement::onCanvas(RenderRequest placed, QSize canvas)
         placed.frame.translate(offset);
     placed.pixels = canvas;
     return placed;
+}
+
+RenderRequest Placement::besideCaption(RenderRequest placed, QSize canvas, const QString &text)
+{
+    const QRect square(QPoint(0, 0), placed.pixels);
+    const QRect body = placed.body.isEmpty() ? square : placed.body;
+    const int top = (canvas.height() - square.height()) / 2;
+    const int edge = top + body.top(); // the body's distance from the top, kept from the start edge too
+    const bool rightToLeft = text.isRightToLeft();
+    const QPoint offset(rightToLeft ? canvas.width() - edge - body.right() - 1 : edge - body.left(), top);
+    placed.body = body.translated(offset);
+    if (!placed.frame.isEmpty())
+        placed.frame.translate(offset);
+    placed.pixels = canvas;
+
+    const int gap = int(std::lround(captionGap * canvas.height()));
+    const int width = canvas.width() - 2 * edge - placed.body.width() - gap;
+    const int left = rightToLeft ? edge : placed.body.right() + 1 + gap;
+    const RgbColor plate = placed.background.value_or(placed.frameFill.value_or(RgbColor{255, 255, 255}));
+    const double plateLuminance = Contrast::luminance(plate);
+    const RgbColor white{255, 255, 255};
+    const RgbColor black{0, 0, 0};
+    const bool whiteReads =
+        Contrast::ratio(plateLuminance, Contrast::luminance(white)) >= Contrast::ratio(plateLuminance, 0.0);
+    placed.caption = Caption{text, QRect(left, placed.body.top(), std::max(width, 0), placed.body.height()),
+                             whiteReads ? white : black};
+    return placed;
+}
+
+RenderRequest Placement::aroundCaption(RenderRequest laidOut, QSize textSize)
+{
+    if (!laidOut.caption)
+        return laidOut;
+    Caption &caption = *laidOut.caption;
+    const int gap = int(std::lround(captionGap * laidOut.pixels.height()));
+    const QRect body = laidOut.body;
+    const int together = body.width() + gap + textSize.width();
+    const int start = (laidOut.pixels.width() - together) / 2;
+    const bool rightToLeft = caption.text.isRightToLeft();
+    const int bodyLeft = rightToLeft ? start + textSize.width() + gap : start;
+    const QPoint offset(bodyLeft - body.left(), 0);
+    laidOut.body.translate(offset);
+    if (!laidOut.frame.isEmpty())
+        laidOut.frame.translate(offset);
+    const int textLeft = rightToLeft ? start : laidOut.body.right() + 1 + gap;
+    const int textTop = body.top() + (body.height() - textSize.height()) / 2;
+    caption.box = QRect(QPoint(textLeft, textTop), textSize);
+    return laidOut;
 }
 
 RenderRequest Placement::place(const Surface &surface, int pixels, QSize picture, const ContentExtent &extent,

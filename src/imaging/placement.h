@@ -124,6 +124,21 @@ public:
      * edges). A canvas of the square's own size changes nothing.
      */
     static RenderRequest onCanvas(RenderRequest placed, QSize canvas);
+    /**
+     * @p placed, a square's request, laid at the start of a wide canvas of @p canvas pixels (its
+     * right for text that runs right to left) with room for @p text beside its body: the body as
+     * far from the start edge as from the top, the room as high as the body and as far from the
+     * end edge. The text's colour is white or black, whichever reads better on the square's plate.
+     */
+    static RenderRequest besideCaption(RenderRequest placed, QSize canvas, const QString &text);
+    /**
+     * @p laidOut, from besideCaption, with its text set in @p textSize pixels: the body and the
+     * text, a gap apart, centred together on the canvas, the text's middle level with the
+     * body's. The caption's box becomes the text's own rectangle.
+     */
+    static RenderRequest aroundCaption(RenderRequest laidOut, QSize textSize);
+    /** The gap between a body and its caption, as a share of the canvas's height. */
+    static constexpr double captionGap = 0.1;
 
     /** The rectangle of @p picture's proportions fitted into and centred in @p frame. */
     static QRect fitted(QSize picture, const QRect &frame);

@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 #include <algorithm>
 #include <cstdint>
@@ -52,6 +53,17 @@ struct ToneLevels
     friend bool operator==(const ToneLevels &, const ToneLevels &) = default;
 };
 
+/** Text set beside the picture on its canvas: an app's name on a TV banner. */
+struct Caption
+{
+    QString text;
+    /** The room the text may take on the canvas, or, once it is set, the text's own rectangle. */
+    QRect box;
+    RgbColor colour;
+
+    friend bool operator==(const Caption &, const Caption &) = default;
+};
+
 /** One picture to render: its exact size in pixels and how it is made and finished. */
 struct RenderRequest
 {
@@ -89,12 +101,14 @@ struct RenderRequest
      * from it makes the shape; none when the picture's alpha alone is its shape.
      */
     std::optional<RgbColor> contrastWith;
+    /** Text set on the canvas beside the body, in the room its box gives (Placement::besideCaption). */
+    std::optional<Caption> caption;
 
     /** Whether the picture is only stretched over the canvas and finished, with nothing placed, cut or toned. */
     [[nodiscard]] bool isStretchOnly() const
     {
         return body.isEmpty() && frame.isEmpty() && !frameFill && shape == BodyShape::Square && !shadow &&
-               !extendEdges && tone == Tone::Colour && levels.isIdentity();
+               !extendEdges && tone == Tone::Colour && levels.isIdentity() && !caption;
     }
 
     friend bool operator==(const RenderRequest &, const RenderRequest &) = default;
@@ -104,11 +118,14 @@ struct RenderRequest
             return c ? (c->red << 16 | c->green << 8 | c->blue) : -1;
         };
         const auto key = [&colour](const RenderRequest &r) {
-            return std::make_tuple(r.pixels.width(), r.pixels.height(), r.rounded, colour(r.background), r.body.x(),
-                                   r.body.y(), r.body.width(), r.body.height(), r.frame.x(), r.frame.y(),
-                                   r.frame.width(), r.frame.height(), colour(r.frameFill), r.shape, r.shadow,
-                                   r.extendEdges, r.tone, r.levels.inLow, r.levels.inHigh, r.levels.outLow,
-                                   r.levels.outHigh, colour(r.contrastWith));
+            const Caption none;
+            const Caption &caption = r.caption ? *r.caption : none;
+            return std::make_tuple(
+                r.pixels.width(), r.pixels.height(), r.rounded, colour(r.background), r.body.x(), r.body.y(),
+                r.body.width(), r.body.height(), r.frame.x(), r.frame.y(), r.frame.width(), r.frame.height(),
+                colour(r.frameFill), r.shape, r.shadow, r.extendEdges, r.tone, r.levels.inLow, r.levels.inHigh,
+                r.levels.outLow, r.levels.outHigh, colour(r.contrastWith), r.caption.has_value(), caption.text,
+                caption.box.x(), caption.box.y(), caption.box.width(), caption.box.height(), colour(caption.colour));
         };
         return key(a) < key(b);
     }

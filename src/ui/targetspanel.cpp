@@ -121,7 +121,8 @@ TargetsPanel::TargetsPanel(QWidget *parent)
 
     m_name->setObjectName(QStringLiteral("targetNameField"));
     m_name->setClearButtonEnabled(true);
-    m_name->setToolTip(tr("The name of the app's icon files (Linux) and of the web manifest"));
+    m_name->setToolTip(
+        tr("The app's name: of its icon files (Linux) and web manifest, and shown beside the logo on the TV banners"));
     m_name->setAccessibleName(tr("File name"));
     form->addRow(buddyLabel(tr("Fi&le name:"), m_name), m_name);
     // The launch screens' box beside the targets' own choices.

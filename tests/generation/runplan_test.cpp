@@ -162,9 +162,10 @@ TEST_F(RunPlanTest, TheTargetsWarnOfASourceTheyWouldEnlarge)
     EXPECT_EQ(report.warnings[1].kind, SourceWarning::Kind::HardToSee);
 }
 
-TEST_F(RunPlanTest, TheTargetsReadTheirPicturesAndTheBackgroundColour)
+TEST_F(RunPlanTest, TheTargetsReadTheirPicturesTheBackgroundColourAndTheAppsName)
 {
-    targets({u"ios"_s});
+    targets({u"ios"_s, u"android-tv"_s});
+    m_request.name = u"Logo TV"_s;
     m_request.pictures.insert(SourceRole::Dark, m_dir.filePath(u"logo.png"_s));
     m_request.background = RgbColor{10, 20, 30};
     const GenerationReport report = RunPlan::prepare(m_request)->run(m_host);
@@ -174,6 +175,14 @@ TEST_F(RunPlanTest, TheTargetsReadTheirPicturesAndTheBackgroundColour)
     EXPECT_EQ(icon.at(0, 0, 0), 10);
     EXPECT_EQ(icon.at(0, 0, 2), 30);
     EXPECT_EQ(m_host.shownFolders, QStringList{m_request.saveFolder});
+    // The name given is set, in white on the dark background, in the banner's last third, beside the logo.
+    const test::DecodedImage banner =
+        test::readImage(m_request.saveFolder + u"/android-tv/res/drawable-xhdpi/banner.png"_s);
+    int lettering = 0;
+    for (int y = 0; y < banner.height; ++y)
+        for (int x = banner.width * 2 / 3; x < banner.width; ++x)
+            lettering += banner.at(x, y, 0) > 200 && banner.at(x, y, 1) > 200 && banner.at(x, y, 2) > 200 ? 1 : 0;
+    EXPECT_GT(lettering, 50);
 }
 
 } // namespace

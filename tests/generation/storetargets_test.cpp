@@ -70,13 +70,14 @@ protected:
     }
 
     GenerationReport generate(const QString &source, const QString &targets,
-                              const QMap<SourceRole, QString> &others = {})
+                              const QMap<SourceRole, QString> &others = {}, const QString &displayName = {})
     {
         TargetSources sources{*SourceImage::load(source), {}};
         for (auto it = others.begin(); it != others.end(); ++it)
             sources.others.insert(it.key(), *SourceImage::load(it.value()));
         TargetOptions options;
         options.name = u"Ring App"_s;
+        options.displayName = displayName;
         return TargetGenerator(m_host).generate(sources, {out(), TargetCatalog::parse(targets).value(), options});
     }
     QString out(const QString &file = {}) const
@@ -194,6 +195,46 @@ TEST_F(StoreTargetsTest, WideImagesShowTheLogoCentredAndUnstretched)
         EXPECT_EQ(banner.at(10, banner.height / 2, 1), 255) << file.toStdString();
         EXPECT_EQ(banner.at(banner.width / 2, banner.height / 2, 2), 0) << file.toStdString();
     }
+}
+
+TEST_F(StoreTargetsTest, GivenTheAppsNameEveryTvBannerShowsTheLogoAndTheNameBesideIt)
+{
+    ASSERT_TRUE(generate(disc(), u"android-tv"_s, {}, u"Disc TV"_s).succeeded());
+    for (const QString &file :
+         {u"android-tv/res/drawable-mdpi/banner.png"_s, u"android-tv/res/drawable-xhdpi/banner.png"_s,
+          u"android-tv/play-tv-banner-1280x720.png"_s}) {
+        const test::DecodedImage banner = test::readImage(out(file));
+        ASSERT_EQ(banner.bands, 3) << file.toStdString();
+        QRect disc;
+        QRect text;
+        for (int y = 0; y < banner.height; ++y)
+            for (int x = 0; x < banner.width; ++x) {
+                const int red = banner.at(x, y, 0);
+                const int blue = banner.at(x, y, 2);
+                if (red > 200 && blue < 60)
+                    disc |= QRect(x, y, 1, 1);
+                else if (red < 60 && blue < 60)
+                    text |= QRect(x, y, 1, 1); // black on the white plate
+            }
+        // The logo is round, whole, and at the start; the name's ink lies after it, level with it.
+        EXPECT_NEAR(disc.width(), disc.height(), 2) << file.toStdString();
+        EXPECT_GT(disc.left(), 0) << file.toStdString();
+        EXPECT_GT(disc.top(), 0) << file.toStdString();
+        EXPECT_LT(disc.bottom(), banner.height - 1) << file.toStdString();
+        ASSERT_FALSE(text.isEmpty()) << file.toStdString();
+        EXPECT_GT(text.left(), disc.right()) << file.toStdString();
+        EXPECT_LT(text.right(), banner.width - 1) << file.toStdString();
+        EXPECT_NEAR(text.center().y(), disc.center().y(), banner.height / 20.0) << file.toStdString();
+        EXPECT_GT(text.width(), banner.width / 6) << file.toStdString();
+    }
+
+    // A name that no font can show leaves the logo alone, centred, and says why.
+    const GenerationReport report = generate(disc(), u"android-tv"_s, {}, QString::fromUcs4(U"\U0010FFFD"));
+    ASSERT_TRUE(report.succeeded());
+    ASSERT_EQ(report.notes.size(), 1);
+    EXPECT_TRUE(report.notes.first().message.contains(u"logo alone"_s));
+    const test::DecodedImage alone = test::readImage(out(u"android-tv/res/drawable-xhdpi/banner.png"_s));
+    EXPECT_EQ(alone.at(alone.width / 2, alone.height / 2, 2), 0) << "the disc in the middle";
 }
 
 TEST_F(StoreTargetsTest, LayeredIconsListTheirLayersFrontToBackWithAnOpaqueBack)

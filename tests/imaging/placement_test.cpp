@@ -12,6 +12,8 @@
 namespace iconsmith {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 using Rgba = std::array<std::uint8_t, 4>;
 
 Bitmap drawn(QSize size, const std::function<Rgba(double x, double y)> &pixel)
@@ -249,6 +251,48 @@ TEST(Placement, ASquaresPlacementLaidOnAWiderOrTallerCanvasKeepsItsSizeAndIsCent
     ASSERT_EQ(out.channels(), 4);
     EXPECT_EQ(out.row(10)[50 * 4 + 3], 0);
     EXPECT_EQ(out.row(120)[50 * 4 + 3], 255); // the plate at the centre of the circle
+}
+
+TEST(Placement, ACaptionedSquareStartsTheCanvasAndTheTextCentresWithItInItsReadingOrder)
+{
+    const Bitmap glyph = ring(200, {200, 30, 30, 255});
+    const ContentExtent extent = ContentExtent::measure(glyph);
+    PlacementChoices choices;
+    choices.plate = RgbColor{250, 240, 200};
+    const QSize canvas(320, 180);
+    const RenderRequest square = Placement::place(Surface::banner(), 135, glyph.size(), extent, choices);
+    const int gap = int(std::lround(Placement::captionGap * canvas.height()));
+
+    const RenderRequest laid = Placement::besideCaption(square, canvas, u"Ring"_s);
+    ASSERT_TRUE(laid.caption);
+    EXPECT_EQ(laid.pixels, canvas);
+    EXPECT_EQ(laid.body.size(), square.body.size());
+    EXPECT_EQ(laid.body.left(), laid.body.top()) << "as far from the start edge as from the top";
+    EXPECT_EQ(laid.caption->box.left(), laid.body.right() + 1 + gap);
+    EXPECT_EQ(canvas.width() - 1 - laid.caption->box.right(), laid.body.left()) << "as far from the end edge";
+    EXPECT_EQ(laid.caption->box.top(), laid.body.top());
+    EXPECT_EQ(laid.caption->box.height(), laid.body.height());
+    EXPECT_EQ(laid.caption->colour, (RgbColor{0, 0, 0})) << "black reads on a light plate";
+
+    // Set in a rectangle smaller than the room, the two are centred together, the text level with the body.
+    const RenderRequest set = Placement::aroundCaption(laid, {60, 20});
+    const int together = set.body.width() + gap + 60;
+    EXPECT_NEAR(set.body.left(), (canvas.width() - together) / 2.0, 1);
+    EXPECT_EQ(set.caption->box.topLeft().x(), set.body.right() + 1 + gap);
+    EXPECT_EQ(set.caption->box.size(), QSize(60, 20));
+    EXPECT_NEAR(set.caption->box.center().y(), set.body.center().y(), 1);
+
+    // Right-to-left text comes first from the left, the body to its right; white reads on a dark plate.
+    choices.plate = RgbColor{20, 40, 90};
+    const RenderRequest dark = Placement::place(Surface::banner(), 135, glyph.size(), extent, choices);
+    const RenderRequest mirrored = Placement::besideCaption(dark, canvas, u"\u05D8\u05D1\u05E2\u05EA"_s);
+    EXPECT_EQ(canvas.width() - 1 - mirrored.body.right(), mirrored.body.top());
+    EXPECT_EQ(mirrored.caption->box.left(), mirrored.body.top());
+    EXPECT_EQ(mirrored.caption->box.right() + 1 + gap, mirrored.body.left());
+    EXPECT_EQ(mirrored.caption->colour, (RgbColor{255, 255, 255}));
+    const RenderRequest mirroredSet = Placement::aroundCaption(mirrored, {60, 20});
+    EXPECT_EQ(mirroredSet.caption->box.right() + 1 + gap, mirroredSet.body.left());
+    EXPECT_NEAR(mirroredSet.caption->box.left(), canvas.width() - 1 - mirroredSet.body.right(), 1);
 }
 
 TEST(IconComposer, TheBleedMirrorsThePicturesEdges)

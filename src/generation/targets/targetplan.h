@@ -83,6 +83,15 @@ struct PlannedImage
         canvas = size;
         return *this;
     }
+    /**
+     * Sets @p text beside the picture on its canvas, which must be wide: the picture then moves
+     * to the canvas's start and the text takes the room after it (Placement::besideCaption).
+     */
+    PlannedImage &withCaption(QString text)
+    {
+        caption = std::move(text);
+        return *this;
+    }
     /** Fills what an opaque surface shows behind the picture with @p colour, not the target's background. */
     PlannedImage &onPlate(RgbColor colour)
     {
@@ -108,6 +117,8 @@ struct PlannedImage
     std::optional<double> margin;
     /** The colour behind the picture on an opaque surface; none: the target's background (TargetContext::plateFor). */
     std::optional<RgbColor> plate;
+    /** Text set beside the picture on its canvas; empty for none. */
+    QString caption;
 };
 
 /** A document a target writes, made once the images are written, from the files that were. */
@@ -182,6 +193,9 @@ struct TargetOptions
     std::optional<RgbColor> splashDarkBackground;
     /** The name of the app's icon files (Linux) and of the web manifest. */
     QString name = QStringLiteral("icon");
+    /** The app's name as the user gave it, shown beside the logo where a system asks for both (a TV banner); empty:
+     * none. */
+    QString displayName;
 };
 
 /** What a target's plan depends on: the options and what is known of the pictures. */

@@ -15,7 +15,10 @@ RenderRequest TreatmentLayout::request(const PlannedImage &image, const PictureF
                                        const TargetContext &context)
 {
     RenderRequest request = squareRequest(image, picture, context);
-    return image.canvas ? Placement::onCanvas(request, *image.canvas) : request;
+    if (!image.canvas)
+        return request;
+    return image.caption.isEmpty() ? Placement::onCanvas(request, *image.canvas)
+                                   : Placement::besideCaption(request, *image.canvas, image.caption);
 }
 
 RenderRequest TreatmentLayout::squareRequest(const PlannedImage &image, const PictureFacts &picture,
