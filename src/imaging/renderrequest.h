@@ -119,13 +119,13 @@ struct RenderRequest
         };
         const auto key = [&colour](const RenderRequest &r) {
             const Caption none;
-            const Caption &caption = r.caption ? *r.caption : none;
+            const Caption &text = r.caption ? *r.caption : none;
             return std::make_tuple(
                 r.pixels.width(), r.pixels.height(), r.rounded, colour(r.background), r.body.x(), r.body.y(),
                 r.body.width(), r.body.height(), r.frame.x(), r.frame.y(), r.frame.width(), r.frame.height(),
                 colour(r.frameFill), r.shape, r.shadow, r.extendEdges, r.tone, r.levels.inLow, r.levels.inHigh,
-                r.levels.outLow, r.levels.outHigh, colour(r.contrastWith), r.caption.has_value(), caption.text,
-                caption.box.x(), caption.box.y(), caption.box.width(), caption.box.height(), colour(caption.colour));
+                r.levels.outLow, r.levels.outHigh, colour(r.contrastWith), r.caption.has_value(), text.text,
+                text.box.x(), text.box.y(), text.box.width(), text.box.height(), colour(text.colour));
         };
         return key(a) < key(b);
     }
